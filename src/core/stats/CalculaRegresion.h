@@ -1,0 +1,16 @@
+#pragma once
+
+#include "stats/Resultados.h"
+#include "study/Study.h"
+
+namespace linealidad {
+
+// Fits Y = mX + b to the study by least squares and gives the inference on slope and
+// intercept at 95 % confidence, reading the study's texts afresh. Expects a study that passed
+// ValidaEstudio. When the slope comes out exactly zero, `PendienteCero` is set and only the
+// slope and intercept are written. Conversion and arithmetic faults throw where they occur,
+// leaving the fields written before them.
+void CalculaRegresion(const Study& study, char decimal, ResultadosRegresion& R,
+                      bool& PendienteCero);
+
+} // namespace linealidad

@@ -1,0 +1,38 @@
+#include "study/Study.h"
+
+#include "text/NumberParse.h"
+
+#include <string>
+
+namespace linealidad {
+
+Study Study::nuevo() {
+    Study study;
+    study.stgniveles.setCell(0, 0, "     Nivel  ");
+    study.stgniveles.setCell(0, 1, " # Replicas ");
+    study.stgdatos.setCell(0, 0, "Nivel");
+    study.stgdatos.setCell(1, 0, "X");
+    study.stgdatos.setCell(2, 0, "Y");
+    for (int i = 1; i <= 3; ++i)
+        study.stgniveles.setCell(i, 0, std::to_string(i));
+    return study;
+}
+
+void Study::writeFileTitles(int niveles) {
+    stgniveles.setCell(0, 0, "     Nivel");
+    stgniveles.setCell(0, 1, " # Replicas");
+    for (int i = 1; i <= niveles; ++i)
+        stgniveles.setCell(i, 0, std::string(11, ' ') + std::to_string(i));
+    stgdatos.setCell(0, 0, " Nivel");
+    stgdatos.setCell(1, 0, " X");
+    stgdatos.setCell(2, 0, " Y");
+    // Each observation row is labelled with its level: ten blanks and the level number.
+    int row = 1;
+    for (int i = 1; i <= niveles; ++i) {
+        const int replicas = parseInteger(stgniveles.cell(i, 1));
+        for (int k = 0; k < replicas; ++k)
+            stgdatos.setCell(0, row++, std::string(10, ' ') + std::to_string(i));
+    }
+}
+
+} // namespace linealidad

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "study/StringGrid.h"
+
+#include <string>
+
+namespace linealidad {
+
+// One linearity-and-precision study, held as the texts the study window shows: each member
+// is named after the control that edits it. Numbers are converted from these texts by whoever
+// uses them, at the moment of use.
+struct Study {
+    // General information.
+    std::string emetodo;     // name of the analytical method
+    std::string eanalista;   // name of the analyst
+    std::string efecha;      // date of the study, free text
+    std::string eadicionada; // units of X, the added quantity
+    std::string emedida;     // name of Y, the measured property
+
+    std::string eniveles = "3"; // number of levels N
+
+    // Column 0 holds the row titles, columns 1..N the levels; row 0 the headings, row 1 the
+    // replicate count of each level.
+    StringGrid stgniveles{4, 2};
+
+    // Column 0 the level label of each row, column 1 X, column 2 Y; row 0 the headings, rows
+    // 1..T the observations grouped by level in level order.
+    StringGrid stgdatos{3, 10};
+
+    // A study as "Nuevo" creates it: three levels and nine observation rows, with the titles
+    // of a new study.
+    static Study nuevo();
+
+    // The titles of a study read from a file, for `niveles` levels and the replicate counts
+    // already in the levels grid (the file reader writes them after the counts).
+    void writeFileTitles(int niveles);
+};
+
+// The maximum lengths of the capture window's edit boxes.
+constexpr int kLongitudTexto = 60;
+constexpr int kLongitudFecha = 20;
+constexpr int kLongitudNiveles = 2;
+
+} // namespace linealidad

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace linealidad {
+
+// A fault that ends the running command and is shown by the generic error report. The
+// message is the text the user reads.
+class Fault : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A text that does not convert to a number ("'x' is not a valid integer value").
+class ConversionError : public Fault {
+public:
+    using Fault::Fault;
+};
+
+// An arithmetic fault, classified as the floating-point unit classifies it.
+class ArithmeticError : public Fault {
+public:
+    using Fault::Fault;
+    static ArithmeticError divisionByZero() {
+        return ArithmeticError("Floating point division by zero");
+    }
+    static ArithmeticError invalidOperation() {
+        return ArithmeticError("Invalid floating point operation");
+    }
+    static ArithmeticError overflow() { return ArithmeticError("Floating point overflow"); }
+};
+
+// A file that cannot be opened, read or written ("File not found", "Disk full", ...).
+class FileError : public Fault {
+public:
+    using Fault::Fault;
+};
+
+// A file that was read but cannot be a study; the message names the file and the line.
+class StudyFormatError : public Fault {
+public:
+    using Fault::Fault;
+};
+
+// The text of the generic error report: the message, with a full stop appended when its last
+// character sorts after the full stop.
+std::string genericReportText(const std::string& message);
+
+} // namespace linealidad

@@ -1,0 +1,118 @@
+#include "text/NumberParse.h"
+
+#include "text/Errors.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <locale.h>
+#include <optional>
+
+namespace linealidad {
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::optional<int> toInteger(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    if (i == text.size())
+        return std::nullopt;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        if (!isDigit(text[i]))
+            return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(std::numeric_limits<int>::max()) + 1)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+// Rewrites a number written with `decimal` into C notation, or nothing when it is not one.
+std::optional<std::string> toCNotation(const std::string& text, char decimal) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && text[begin] == ' ')
+        ++begin;
+    while (end > begin && text[end - 1] == ' ')
+        --end;
+    std::string c;
+    std::size_t i = begin;
+    if (i < end && (text[i] == '+' || text[i] == '-'))
+        c += text[i++];
+    int digits = 0;
+    bool point = false;
+    for (; i < end && (isDigit(text[i]) || (text[i] == decimal && !point)); ++i) {
+        if (text[i] == decimal) {
+            point = true;
+            c += '.';
+        } else {
+            ++digits;
+            c += text[i];
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    if (i < end && (text[i] == 'E' || text[i] == 'e')) {
+        c += 'e';
+        ++i;
+        if (i < end && (text[i] == '+' || text[i] == '-'))
+            c += text[i++];
+        int exponentDigits = 0;
+        for (; i < end && isDigit(text[i]); ++i, ++exponentDigits)
+            c += text[i];
+        if (exponentDigits == 0)
+            return std::nullopt;
+    }
+    if (i != end)
+        return std::nullopt;
+    return c;
+}
+
+std::optional<double> toFloat(const std::string& text, char decimal) {
+    const auto c = toCNotation(text, decimal);
+    if (!c)
+        return std::nullopt;
+    // The text is in C notation now, so it is read in the C locale whatever the process uses.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    const double value = strtod_l(c->c_str(), nullptr, cLocale);
+    if (std::isinf(value))
+        return std::nullopt; // beyond the range of a double
+    return value;            // an underflow reads as zero or a subnormal, as typed
+}
+
+} // namespace
+
+int parseInteger(const std::string& text) {
+    if (const auto value = toInteger(text))
+        return *value;
+    throw ConversionError("'" + text + "' is not a valid integer value");
+}
+
+double parseFloat(const std::string& text, char decimal) {
+    if (const auto value = toFloat(text, decimal))
+        return *value;
+    throw ConversionError("'" + text + "' is not a valid floating point value");
+}
+
+bool isInteger(const std::string& text) {
+    return toInteger(text).has_value();
+}
+
+bool isFloat(const std::string& text, char decimal) {
+    return toFloat(text, decimal).has_value();
+}
+
+} // namespace linealidad
