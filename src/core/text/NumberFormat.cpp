@@ -182,6 +182,29 @@ std::string formatFixed(double value, int width, int decimals, char decimal) {
     return text;
 }
 
+std::string formatScientific(double value, int precision, int exponentDigits, char decimal) {
+    if (!std::isfinite(value))
+        return nonFinite(value);
+    precision = std::clamp(precision, 1, 18);
+    std::string text = std::signbit(value) && value != 0 ? "-" : " ";
+    int exponent = 0;
+    std::string digits;
+    if (value != 0) {
+        const Decimal d = roundedSignificant(std::fabs(value), precision);
+        digits = d.digits.substr(0, static_cast<std::size_t>(precision)); // a carry adds a '0'
+        exponent = d.pointPosition - 1;
+    }
+    digits.resize(static_cast<std::size_t>(precision), '0');
+    text += digits[0];
+    text += decimal;
+    text += digits.substr(1);
+    text += exponent < 0 ? "E-" : "E+";
+    const std::string magnitude = std::to_string(exponent < 0 ? -exponent : exponent);
+    if (static_cast<int>(magnitude.size()) < exponentDigits)
+        text.append(static_cast<std::size_t>(exponentDigits) - magnitude.size(), '0');
+    return text + magnitude;
+}
+
 std::string formatInteger(long long value) {
     return std::to_string(value);
 }

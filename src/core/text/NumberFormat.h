@@ -17,6 +17,12 @@ std::string formatGeneral(double value, int precision, char decimal = '.');
 // characters (longer when the value does not fit).
 std::string formatFixed(double value, int width, int decimals, char decimal = '.');
 
+// Scientific notation with `precision` significant digits (the exact binary value rounded half
+// away from zero): a sign place (blank or "-"), one digit, the separator, the other digits, "E",
+// the exponent's sign and at least `exponentDigits` exponent digits. 25000 with precision 4 and
+// 4 exponent digits is " 2.500E+0004".
+std::string formatScientific(double value, int precision, int exponentDigits, char decimal = '.');
+
 // Plain decimal integer, "-" when negative.
 std::string formatInteger(long long value);
 

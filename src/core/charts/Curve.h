@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace linealidad {
+
+// A chart holds four curves of at most 55 points each; the program numbers them from 1.
+constexpr int kCurvas = 4;
+constexpr int kPuntosPorCurva = 55;
+
+struct PlotPoint {
+    double x = 0;
+    double y = 0;
+    friend bool operator==(const PlotPoint&, const PlotPoint&) = default;
+};
+
+// The points of one curve in the order they were added, with the marker drawn at each point
+// (1 open circle, 4 open triangle) and the line style joining them (0 none, 1 dotted, 2 dashed,
+// 3 solid).
+struct Curve {
+    int count = 0;
+    std::uint8_t marker = 0;
+    std::uint8_t lineStyle = 0;
+    std::array<PlotPoint, kPuntosPorCurva> points{};
+    friend bool operator==(const Curve&, const Curve&) = default;
+};
+
+// Element i holds curve number i + 1.
+using CurveSet = std::array<Curve, kCurvas>;
+
+} // namespace linealidad

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "canvas.h"
+#include "charts/ChartModel.h"
+#include "charts/NiceScale.h"
+#include "charts/PlotLayout.h"
+#include "charts/PlotTexts.h"
+#include "stats/Resultados.h"
+#include "study/Study.h"
+
+namespace linealidad {
+
+// One chart with all of its state: the model, the geometry of its last layout and, for the
+// regression chart, its own copy of the regression results. The regression and residuals
+// charts are two instances; drawing or editing one never touches the other.
+//
+// Drawing reads the study (the regression chart refits it at every frame) and may throw the
+// faults of the engine and of the scaling (ArithmeticError, ConversionError); what was drawn
+// before the fault stays drawn.
+class Plot {
+public:
+    explicit Plot(PlotKind kind) : kind_(kind) {}
+
+    PlotKind kind() const { return kind_; }
+    ChartModel& model() { return model_; }
+    const ChartModel& model() const { return model_; }
+    const PlotGeometry& geometry() const { return geometry_; }
+    // The chart's own results; after a zero slope only slope and intercept are refreshed.
+    const ResultadosRegresion& regresion() const { return regresion_; }
+
+    // The screen drawing of a paint box of the given size: limits from the data the first time
+    // after ClearPlot, then from the stored limits; a white field with a black outline, the
+    // frame and the curves.
+    void RedrawPlot(Canvas& canvas, int width, int height, const Study& study, char decimal);
+    // The print-out on one landscape page: no background, and it starts from the limits the
+    // last screen drawing left (so they are rounded once more).
+    void PrintPlot(Canvas& canvas, int pageWidth, int pageHeight, const Study& study, char decimal);
+
+    // The steps of a drawing, for a rectangle R of the canvas.
+    void PlotLayout(Canvas& canvas, const PlotRect& R);
+    void DrawFrame(Canvas& canvas, const PlotRect& R, const Study& study, char decimal);
+    // Point positions come from the layout and the rounded limits; R is that of the layout.
+    void DrawCurves(Canvas& canvas, const PlotRect& R);
+
+private:
+    void drawHeader(Canvas& canvas, const PlotRect& R);
+    void drawStudyBlock(Canvas& canvas, const PlotRect& R, const Study& study);
+    void drawStatistics(Canvas& canvas, const PlotRect& R, char decimal);
+    void drawAxisLabels(Canvas& canvas, const PlotRect& R);
+    void drawAxes(Canvas& canvas);
+    void drawXTicks(Canvas& canvas, const AxisScale& scale, double sx, char decimal);
+    void drawYTicks(Canvas& canvas, const AxisScale& scale, double sy, char decimal);
+    // Pixels per unit along each axis, from the rounded limits.
+    double scaleX() const;
+    double scaleY() const;
+
+    PlotKind kind_;
+    ChartModel model_;
+    PlotGeometry geometry_;
+    ResultadosRegresion regresion_;
+};
+
+} // namespace linealidad

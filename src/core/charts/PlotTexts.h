@@ -1,0 +1,26 @@
+#pragma once
+
+#include "stats/Resultados.h"
+#include "study/Study.h"
+
+#include <string>
+#include <vector>
+
+namespace linealidad {
+
+// The two charts draw the same frame with different texts.
+enum class PlotKind {
+    Regresion,  // data points and the fitted line, with the fit statistics
+    Residuales, // studentized residuals around a zero line
+};
+
+// The centred header lines, top to bottom; the title only when there is one.
+std::vector<std::string> headerLines(PlotKind kind, const std::string& title);
+
+// The right-aligned identification lines of the study, top to bottom.
+std::vector<std::string> studyBlockLines(PlotKind kind, const Study& study);
+
+// The equation and fit statistics of the regression chart, top to bottom.
+std::vector<std::string> statisticsLines(const ResultadosRegresion& R, char decimal);
+
+} // namespace linealidad

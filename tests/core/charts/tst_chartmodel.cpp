@@ -1,0 +1,287 @@
+#include "charts/ChartModel.h"
+#include "charts/LineStyle.h"
+#include "charts/Plot.h"
+#include "charts/PlotOptions.h"
+#include "support/EstudiosDePrueba.h"
+#include "support/RecordingCanvas.h"
+#include "text/Errors.h"
+
+#include <QtTest>
+
+using namespace linealidad;
+using prueba::RecordingCanvas;
+
+namespace {
+
+// Five levels of two replicates at X = 80..120, each pair one unit either side of Y = 2X - 10.
+Study estudioCinco() {
+    std::vector<std::string> x, y;
+    for (int v = 80; v <= 120; v += 10) {
+        x.insert(x.end(), {std::to_string(v), std::to_string(v)});
+        y.insert(y.end(), {std::to_string(2 * v - 11), std::to_string(2 * v - 9)});
+    }
+    Study s = prueba::estudio({2, 2, 2, 2, 2}, x, y);
+    s.eadicionada = "mg";
+    s.emedida = "Área";
+    return s;
+}
+
+// Fills a chart as the regression command does: the fitted line as curve 2, the data as
+// curve 1.
+void llenaRegresion(ChartModel& m) {
+    m.ClearPlot();
+    for (int v = 80; v <= 120; v += 10)
+        for (int k = 0; k < 2; ++k)
+            m.AddPoint(2, v, 2.0 * v - 10);
+    m.SetLineStyle(2, 3);
+    m.SetMarker(2, 1);
+    for (int v = 80; v <= 120; v += 10) {
+        m.AddPoint(1, v, 2.0 * v - 11);
+        m.AddPoint(1, v, 2.0 * v - 9);
+    }
+    m.SetLineStyle(1, 0);
+    m.SetMarker(1, 4);
+    m.SetXLabel("mg");
+    m.SetYLabel("Área");
+}
+
+// Everything one chart keeps, for comparing it before and after work on the other one.
+bool mismoEstado(const Plot& a, const Plot& b) {
+    const ChartModel& m = a.model();
+    const ChartModel& n = b.model();
+    return m.Grid == n.Grid && m.Curves == n.Curves && m.XMin == n.XMin && m.XMax == n.XMax &&
+           m.YMin == n.YMin && m.YMax == n.YMax && m.XLabel == n.XLabel && m.YLabel == n.YLabel &&
+           m.Title == n.Title && m.LimitsKnown == n.LimitsKnown &&
+           m.StoredLimits == n.StoredLimits && m.SavedCurves == n.SavedCurves &&
+           a.geometry() == b.geometry();
+}
+
+} // namespace
+
+class TestChartModel : public QObject {
+    Q_OBJECT
+private slots:
+    void clearPlotEmptiesButKeepsTitleAndLabels() {
+        ChartModel m;
+        llenaRegresion(m);
+        m.Title = "Lote 7";
+        m.Grid = 3;
+        m.FindLimits();
+        m.ClearPlot();
+        QCOMPARE(m.Grid, std::uint8_t{0});
+        QVERIFY(!m.LimitsKnown);
+        for (int c = 1; c <= kCurvas; ++c) {
+            QCOMPARE(m.curve(c).count, 0);
+            QCOMPARE(m.curve(c).points[0], PlotPoint{});
+        }
+        QCOMPARE(m.XMin, 1.0e30);
+        QCOMPARE(m.YMin, 1.0e30);
+        QCOMPARE(m.XMax, -1.0e30);
+        QCOMPARE(m.YMax, -1.0e30);
+        QCOMPARE(m.Title, std::string("Lote 7"));
+        QCOMPARE(m.XLabel, std::string("mg"));
+        // The styles belong to the opening command, which sets them again.
+        QCOMPARE(m.curve(2).lineStyle, std::uint8_t{3});
+    }
+
+    void addPointAndFindLimits() {
+        ChartModel m;
+        llenaRegresion(m);
+        QCOMPARE(m.curve(2).count, 10);
+        QCOMPARE(m.curve(1).count, 10);
+        QCOMPARE(m.curve(1).points[1], (PlotPoint{80, 151}));
+        QCOMPARE(m.curve(1).marker, std::uint8_t{4});
+        QCOMPARE(m.curve(2).lineStyle, std::uint8_t{3});
+        m.FindLimits();
+        QVERIFY(m.LimitsKnown);
+        QCOMPARE(m.StoredLimits, (ChartLimits{80, 149, 120, 231}));
+        QCOMPARE(m.XMin, 80.0);
+        QCOMPARE(m.YMax, 231.0);
+        QVERIFY(m.SavedCurves == m.Curves);
+
+        // A drawing scales the model's limits and curves; the next one starts from the saved.
+        m.XMin = 0;
+        m.Curves[0].count = 0;
+        m.RestoreSaved();
+        QCOMPARE(m.XMin, 80.0);
+        QCOMPARE(m.curve(1).count, 10);
+    }
+
+    void pointLimitAndCurveNumbers() {
+        ChartModel m;
+        QStringList mensajes;
+        m.messageHandler = [&](const std::string& t) { mensajes << QString::fromStdString(t); };
+        m.ClearPlot();
+        for (int i = 1; i <= 60; ++i)
+            m.AddPoint(3, i, -i);
+        QCOMPARE(m.curve(3).count, 55);
+        QCOMPARE(m.curve(3).points[54], (PlotPoint{55, -55}));
+        QCOMPARE(mensajes.size(), 5);
+        QCOMPARE(mensajes.first(), QString("Limite de datos excedido"));
+        m.FindLimits();
+        QCOMPARE(m.StoredLimits, (ChartLimits{1, -55, 55, -1})); // the refused points not counted
+
+        mensajes.clear();
+        m.AddPoint(0, 1, 1);
+        m.AddPoint(5, 1, 1);
+        QCOMPARE(mensajes, QStringList({"Curva fuera de intervalo.", "Curva fuera de intervalo."}));
+        // Styles for a curve that does not exist go nowhere.
+        const CurveSet antes = m.Curves;
+        m.SetMarker(5, 1);
+        m.SetLineStyle(0, 3);
+        QVERIFY(m.Curves == antes);
+
+        ChartModel sinVentana; // no handler: the message is simply dropped
+        sinVentana.AddPoint(9, 0, 0);
+        QCOMPARE(sinVentana.curve(1).count, 0);
+    }
+
+    void gridCaptionsAndPens() {
+        QCOMPARE(gridCaptions()[0], std::string("Ninguno"));
+        QCOMPARE(gridCaptions()[3], std::string("Fuerte"));
+        QCOMPARE(penStyleFor(0), PenStyle::Clear);
+        QCOMPARE(penStyleFor(1), PenStyle::Dot);
+        QCOMPARE(penStyleFor(2), PenStyle::Dash);
+        QCOMPARE(penStyleFor(3), PenStyle::Solid);
+    }
+
+    // The dialog shows the limits of the last drawing, after the axis rounding.
+    void optionsShowRoundedLimits() {
+        Plot plot(PlotKind::Regresion);
+        llenaRegresion(plot.model());
+        plot.model().Title = "Lote 7";
+        RecordingCanvas canvas;
+        plot.RedrawPlot(canvas, 629, 330, estudioCinco(), '.');
+        const PlotOptions o = optionsFromChart(plot.model());
+        QCOMPARE(o.TitleEdit, std::string("Lote 7"));
+        QCOMPARE(o.XLblEdit, std::string("mg"));
+        QCOMPARE(o.YLblEdit, std::string("Área"));
+        QCOMPARE(o.XMinEdit, std::string("80"));
+        QCOMPARE(o.YMinEdit, std::string("145"));
+        QCOMPARE(o.XMaxEdit, std::string("120"));
+        QCOMPARE(o.YMaxEdit, std::string("235"));
+        QCOMPARE(o.ReferenceGroup, 0);
+
+        ChartModel m;
+        m.XMin = -2;
+        m.XMax = 2.5;
+        m.YMin = 1.0 / 3;
+        QCOMPARE(optionsFromChart(m, ',').XMaxEdit, std::string("2,5"));
+        QCOMPARE(optionsFromChart(m, ',').YMinEdit, std::string("0,333333333333333"));
+    }
+
+    void optionsOkCopiesBackAndRedraws() {
+        Plot plot(PlotKind::Regresion);
+        llenaRegresion(plot.model());
+        RecordingCanvas canvas;
+        const Study study = estudioCinco();
+        plot.RedrawPlot(canvas, 629, 330, study, ',');
+
+        PlotOptions o = optionsFromChart(plot.model(), ',');
+        o.TitleEdit = "Lote 7";
+        o.XLblEdit = "µg";
+        o.YLblEdit = "";
+        o.XMinEdit = "1";
+        o.XMaxEdit = "99";
+        o.YMinEdit = "140,5";
+        o.ReferenceGroup = 2;
+        applyOptions(plot.model(), o, ',');
+        const ChartModel& m = plot.model();
+        QCOMPARE(m.Title, std::string("Lote 7"));
+        QCOMPARE(m.XLabel, std::string("µg"));
+        QCOMPARE(m.YLabel, std::string());
+        QCOMPARE(m.StoredLimits, (ChartLimits{1, 140.5, 99, 235}));
+        QCOMPARE(m.Grid, std::uint8_t{2});
+
+        // The next drawing starts from the typed limits and rounds them: 1..99 becomes 0..100.
+        plot.RedrawPlot(canvas, 629, 330, study, ',');
+        QCOMPARE(m.XMin, 0.0);
+        QCOMPARE(m.XMax, 100.0);
+        QCOMPARE(optionsFromChart(m, ',').XMaxEdit, std::string("100"));
+        QCOMPARE(m.StoredLimits.XMin, 1.0); // the stored ones stay as typed
+    }
+
+    void optionsBadLimitStopsMidway() {
+        ChartModel m;
+        llenaRegresion(m);
+        m.FindLimits();
+        m.Grid = 1;
+        PlotOptions o = optionsFromChart(m);
+        o.TitleEdit = "Nuevo";
+        o.XLblEdit = "X";
+        o.YLblEdit = "Y";
+        o.XMinEdit = "70";
+        o.YMinEdit = "1,5"; // the separator is '.'
+        o.XMaxEdit = "130";
+        o.ReferenceGroup = 3;
+        try {
+            applyOptions(m, o);
+            QFAIL("a limit that is not a number must stop the copy");
+        } catch (const ConversionError& e) {
+            QCOMPARE(std::string(e.what()),
+                     std::string("'1,5' is not a valid floating point value"));
+        }
+        QCOMPARE(m.Title, std::string("Nuevo"));
+        QCOMPARE(m.YLabel, std::string("Y"));
+        QCOMPARE(m.StoredLimits, (ChartLimits{70, 149, 120, 231}));
+        QCOMPARE(m.Grid, std::uint8_t{1});
+    }
+
+    // A chart opened, given a title, closed and opened again keeps the title; its grid is back
+    // to "Ninguno".
+    void titleOutlivesReopening() {
+        ChartModel m;
+        llenaRegresion(m);
+        m.FindLimits();
+        PlotOptions o = optionsFromChart(m);
+        o.TitleEdit = "Validación 2026";
+        o.ReferenceGroup = 3;
+        applyOptions(m, o);
+        m.ClearPlot();     // closing
+        llenaRegresion(m); // reopening
+        QCOMPARE(m.Title, std::string("Validación 2026"));
+        QCOMPARE(m.Grid, std::uint8_t{0});
+        QVERIFY(!m.LimitsKnown);
+    }
+
+    // Drawing, scaling and options on one chart leave the other as it was, both ways.
+    void chartsKeepSeparateState() {
+        Plot regresion(PlotKind::Regresion);
+        Plot residuales(PlotKind::Residuales);
+        const Study study = estudioCinco();
+        llenaRegresion(regresion.model());
+        ChartModel& r = residuales.model();
+        r.ClearPlot();
+        for (int v = 80; v <= 120; v += 10)
+            r.AddPoint(2, v, 0);
+        r.AddPoint(1, 80, -1.8);
+        r.AddPoint(1, 120, 2.1);
+        RecordingCanvas canvas;
+        residuales.RedrawPlot(canvas, 507, 330, study, '.');
+
+        const Plot residualesAntes = residuales;
+        regresion.RedrawPlot(canvas, 900, 600, study, '.');
+        PlotOptions o = optionsFromChart(regresion.model());
+        o.TitleEdit = "Solo la regresión";
+        o.XMinEdit = "0";
+        o.ReferenceGroup = 3;
+        applyOptions(regresion.model(), o);
+        regresion.RedrawPlot(canvas, 900, 600, study, '.');
+        canvas.clear();
+        regresion.PrintPlot(canvas, 3300, 2550, study, '.');
+        QVERIFY(mismoEstado(residuales, residualesAntes));
+
+        const Plot regresionAntes = regresion;
+        PlotOptions p = optionsFromChart(residuales.model());
+        p.YMaxEdit = "5";
+        p.ReferenceGroup = 1;
+        applyOptions(residuales.model(), p);
+        residuales.RedrawPlot(canvas, 300, 200, study, '.');
+        residuales.model().ClearPlot();
+        QVERIFY(mismoEstado(regresion, regresionAntes));
+        QCOMPARE(regresion.regresion().Pendiente, regresionAntes.regresion().Pendiente);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestChartModel)
+#include "tst_chartmodel.moc"
