@@ -2,6 +2,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <locale.h>
+
 namespace {
 
 struct Resultado {
@@ -10,10 +12,10 @@ struct Resultado {
     QString errores; // standard error
 };
 
-Resultado ejecuta(const QStringList& argumentos) {
+Resultado ejecuta(const QStringList& argumentos, const QString& locale = "C.UTF-8") {
     QProcess proceso;
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    entorno.insert("LC_ALL", "C.UTF-8");
+    entorno.insert("LC_ALL", locale);
     proceso.setProcessEnvironment(entorno);
     proceso.start(LINEALIDAD_CLI, argumentos);
     if (!proceso.waitForFinished(10000))
@@ -156,6 +158,22 @@ private slots:
         QCOMPARE(r.salida, lineas(esperado));
         QCOMPARE(ejecuta({"residuales", ruta, "--decimal=,"}).salida.split('\n').at(2),
                  QString("           1\t1,075\t-0,075\t-0,645746"));
+    }
+
+    // Without --decimal the separator is the locale's, and numbers are written with it in
+    // full even though the C library would format them with that locale too.
+    void separadorDelLocale() {
+        const char* nombre = "es_ES.UTF-8";
+        const locale_t espanol = newlocale(LC_ALL_MASK, nombre, locale_t{});
+        if (!espanol)
+            QSKIP("no Spanish locale on this machine");
+        freelocale(espanol);
+        const QString ruta =
+            escribeEstudio(dir_, "local.w02", kX, {"1,0", "1,2", "2,1", "1,9", "3,2", "2,9"});
+        const Resultado r = ejecuta({"residuales", ruta}, nombre);
+        QCOMPARE(r.estado, 0);
+        QCOMPARE(r.salida.split('\n').at(2), QString("           1\t1,075\t-0,075\t-0,645746"));
+        QCOMPARE(ejecuta({"residuales", ruta, "--decimal", "."}, nombre).estado, 1);
     }
 
     // Data written with a point do not read with a comma: a conversion fault, before any line.
