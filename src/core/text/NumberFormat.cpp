@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 namespace linealidad {
@@ -17,15 +17,15 @@ struct Decimal {
     int pointPosition = 0;
 };
 
-// Formats |value| in C notation with `after` digits after the point, in "%e" or "%f" style.
-// glibc prints the exact binary value correctly rounded whatever the precision.
+// Formats |value| in C notation with `after` digits after the point, in scientific ('e') or
+// fixed ('f') style: the exact binary value correctly rounded whatever the precision, with '.'
+// as the point whatever the process locale.
 std::string printExact(double magnitude, char style, int after) {
-    const char format[] = {'%', '.', '*', style, '\0'};
-    const int size = std::snprintf(nullptr, 0, format, after, magnitude);
-    std::string text(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format, after, magnitude);
-    text.resize(static_cast<std::size_t>(size));
-    return text;
+    const auto format = style == 'e' ? std::chars_format::scientific : std::chars_format::fixed;
+    std::array<char, 2048> buffer;
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, format, after);
+    return std::string(buffer.data(), result.ptr);
 }
 
 // Parses what printExact wrote into digits and the position of the point.

@@ -1,0 +1,205 @@
+#include "widgets/StringGridView.h"
+
+#include "widgets/StringGridModel.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QStyledItemDelegate>
+
+namespace linealidad {
+
+// The in-place editor: a frameless line edit that writes every change into the model, and
+// keys handled as the grid handles them (Tab by the grid, Enter and Esc kept in the cell).
+class StringGridDelegate : public QStyledItemDelegate {
+public:
+    explicit StringGridDelegate(StringGridView* view) : QStyledItemDelegate(view), view_(view) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override {
+        auto* editor = new QLineEdit(parent);
+        editor->setFrame(false);
+        QAbstractItemModel* model = view_->model();
+        const QPersistentModelIndex cell(index);
+        connect(editor, &QLineEdit::textEdited, editor, [model, cell](const QString& text) {
+            if (cell.isValid())
+                model->setData(cell, text, Qt::EditRole);
+        });
+        return editor;
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QStyledItemDelegate::eventFilter(object, event);
+        auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return false; // reaches the grid's focusNextPrevChild through the editor
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            emit view_->keyPressed(QLatin1Char('\r'));
+            return true;
+        case Qt::Key_Escape:
+            emit view_->keyPressed(QChar(0x1b));
+            return true;
+        default:
+            if (!key->text().isEmpty())
+                emit view_->keyPressed(key->text().at(0));
+            return QStyledItemDelegate::eventFilter(object, event);
+        }
+    }
+
+private:
+    StringGridView* view_;
+};
+
+StringGridView::StringGridView(QWidget* parent) : QTableView(parent) {
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(8);
+    verticalHeader()->setMinimumSectionSize(8);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                    QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    setItemDelegate(new StringGridDelegate(this));
+    setTabKeyNavigation(true);
+    setWordWrap(false);
+    setDefaultColumnWidth(90);
+    setDefaultRowHeight(24);
+}
+
+void StringGridView::setGridModel(StringGridModel* model) {
+    setModel(model);
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        if (!currentIndex().isValid())
+            setCurrentIndex(firstCell());
+    });
+    setCurrentIndex(firstCell());
+}
+
+StringGridModel* StringGridView::gridModel() const {
+    return static_cast<StringGridModel*>(model());
+}
+
+int StringGridView::col() const {
+    return currentIndex().column();
+}
+
+int StringGridView::row() const {
+    return currentIndex().row();
+}
+
+void StringGridView::setCurrentCell(int col, int row) {
+    setCurrentIndex(model()->index(row, col));
+}
+
+bool StringGridView::holds(const QWidget* widget) const {
+    return widget && (widget == this || isAncestorOf(widget));
+}
+
+void StringGridView::setDefaultColumnWidth(int width) {
+    horizontalHeader()->setDefaultSectionSize(width);
+}
+
+void StringGridView::setDefaultRowHeight(int height) {
+    verticalHeader()->setDefaultSectionSize(height);
+}
+
+QModelIndex StringGridView::firstCell() const {
+    const StringGridModel* m = gridModel();
+    return m ? m->index(m->fixedRows(), m->fixedCols()) : QModelIndex();
+}
+
+void StringGridView::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    openEditor();
+}
+
+// Back from another window (a message box, a dialog): the editor shows again.
+void StringGridView::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        holds(QApplication::focusWidget()))
+        openEditor();
+}
+
+void StringGridView::openEditor() {
+    if (!currentIndex().isValid())
+        setCurrentIndex(firstCell());
+    const QModelIndex cell = currentIndex();
+    if (cell.isValid() && (model()->flags(cell) & Qt::ItemIsEditable) && state() != EditingState)
+        edit(cell);
+}
+
+void StringGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    if (holds(QApplication::focusWidget()))
+        openEditor();
+}
+
+// Keys that reach the grid itself: on a cell that is not edited (an editor reports the keys it
+// gets), and the movement keys the editor passes on.
+void StringGridView::keyPressEvent(QKeyEvent* event) {
+    const bool navigation = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    const bool edited = model() && (model()->flags(currentIndex()) & Qt::ItemIsEditable);
+    if (!navigation && !edited && !event->text().isEmpty())
+        emit keyPressed(event->text().at(0));
+    QTableView::keyPressEvent(event);
+}
+
+bool StringGridView::focusNextPrevChild(bool next) {
+    if (!tabKeyNavigation()) {
+        leave(next);
+        return true;
+    }
+    moveToNextCell(next);
+    emit keyPressed(QLatin1Char('\t'));
+    return true;
+}
+
+// Tab moves along the row and on to the next one; from the last cell it wraps to the first
+// (and Shift+Tab the other way round), never onto a title.
+void StringGridView::moveToNextCell(bool forward) {
+    const StringGridModel* m = gridModel();
+    const int firstCol = m->fixedCols(), lastCol = m->columnCount() - 1;
+    const int firstRow = m->fixedRows(), lastRow = m->rowCount() - 1;
+    if (firstCol > lastCol || firstRow > lastRow)
+        return;
+    int c = std::max(col(), firstCol), r = std::max(row(), firstRow);
+    if (forward && ++c > lastCol) {
+        c = firstCol;
+        if (++r > lastRow)
+            r = firstRow;
+    } else if (!forward && --c < firstCol) {
+        c = lastCol;
+        if (--r < firstRow)
+            r = lastRow;
+    }
+    setCurrentCell(c, r);
+}
+
+// Moves the focus to the next (or previous) control of the window that takes it with Tab.
+void StringGridView::leave(bool forward) {
+    QWidget* scope = this;
+    while (scope->parentWidget() && !qobject_cast<QMdiSubWindow*>(scope) && !scope->isWindow())
+        scope = scope->parentWidget();
+    QWidget* candidate = this;
+    for (;;) {
+        candidate = forward ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
+        if (candidate == this)
+            return;
+        const bool takesTab = (candidate->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+        if (takesTab && !holds(candidate) && scope->isAncestorOf(candidate) &&
+            candidate->isVisible() && candidate->isEnabled() && !candidate->focusProxy()) {
+            candidate->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
+    }
+}
+
+} // namespace linealidad

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QTableView>
+
+namespace linealidad {
+
+class StringGridModel;
+
+// A grid of texts that behaves as the program's capture grids: titles in fixed rows and
+// columns, the editor always shown on the current cell while the grid has the focus, every
+// change written into the document at once, and Tab either moving between cells (wrapping
+// from the last cell to the first) or leaving the grid, as the window chooses.
+class StringGridView : public QTableView {
+    Q_OBJECT
+public:
+    explicit StringGridView(QWidget* parent = nullptr);
+
+    void setGridModel(StringGridModel* model);
+    StringGridModel* gridModel() const;
+
+    // The current cell (column, row), as the grid's titles count them.
+    int col() const;
+    int row() const;
+    void setCurrentCell(int col, int row);
+
+    // Tab moves between cells (the normal option set) or leaves the grid (the last-cell set).
+    bool tabMovesBetweenCells() const { return tabKeyNavigation(); }
+    void setTabMovesBetweenCells(bool moves) { setTabKeyNavigation(moves); }
+
+    // The grid or a widget inside it (its editor) holds `widget`.
+    bool holds(const QWidget* widget) const;
+
+    void setDefaultColumnWidth(int width);
+    void setDefaultRowHeight(int height);
+
+signals:
+    // A character typed in the grid: after Tab has moved the current cell, before any other
+    // character reaches the cell.
+    void keyPressed(QChar key);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    friend class StringGridDelegate;
+    void openEditor();
+    void moveToNextCell(bool forward);
+    void leave(bool forward);
+    QModelIndex firstCell() const;
+};
+
+} // namespace linealidad
