@@ -7,6 +7,11 @@
 #include "app/TAboutBox.h"
 #include "app/VisorAyuda.h"
 #include "app/helpcons.h"
+#include "results/TFinfo.h"
+#include "results/TfinfoA.h"
+#include "results/TfinfoR.h"
+#include "results/Tfrminforme.h"
+#include "results/Tfrmpredice.h"
 #include "study/StudyFile.h"
 #include "study/TFinforma.h"
 #include "study/ValidaEstudio.h"
@@ -58,6 +63,16 @@ TMainForm::TMainForm(QWidget* parent)
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &TMainForm::ayudaF1);
+
+    // The windows the program keeps from start-up to the end.
+    frmpredice = new Tfrmpredice([this]() -> Interaccion& { return interaccion(); }, this);
+    instalaAyudaF1(frmpredice);
+}
+
+void TMainForm::instalaAyudaF1(QWidget* ventana) {
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), ventana);
+    connect(f1, &QShortcut::activated, this,
+            [this, ventana] { muestraAyuda(ventana->property(kContexto).toInt()); });
 }
 
 TMainForm::~TMainForm() = default;
@@ -385,6 +400,7 @@ bool TMainForm::abreEstudio(const QString& ruta) {
     ventana->setWindowTitle(ruta);
     nombreArchivo_ = ruta;
     ventana->show();
+    activateWindow(); // back from the file dialog, the study window takes the focus
     aplica(EventoEstudio::AbrirHecho);
     return true;
 }
@@ -547,15 +563,25 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// --- commands still to come ------------------------------------------------------------------
+// --- calculations: each command's work lives with its window -------------------------------
 
-void TMainForm::mnuinferenciaClick() {}
-void TMainForm::mnuanovaClick() {}
-void TMainForm::mnuresidClick() {}
+void TMainForm::mnuinferenciaClick() {
+    TFinfo::mnuinferenciaClick(*this);
+}
+void TMainForm::mnuanovaClick() {
+    TfinfoA::mnuanovaClick(*this);
+}
+void TMainForm::mnuresidClick() {
+    TfinfoR::mnuresidClick(*this);
+}
+void TMainForm::mnuinformeClick() {
+    Tfrminforme::mnuinformeClick(*this);
+}
+void TMainForm::mnuprediceClick() {
+    Tfrmpredice::mnuprediceClick(*this);
+}
 void TMainForm::mnugraphRClick() {}
 void TMainForm::mnugraphClick() {}
-void TMainForm::mnuinformeClick() {}
-void TMainForm::mnuprediceClick() {}
 
 void TMainForm::PrintLasserClick() {
     interaccion_->mensaje(QStringLiteral("La impresión de informes estará disponible en una "

@@ -22,6 +22,11 @@ class QToolBar;
 namespace linealidad {
 
 class TFinforma;
+class TFinfo;
+class TfinfoA;
+class TfinfoR;
+class Tfrminforme;
+class Tfrmpredice;
 class VisorAyuda;
 
 // The frame of the program: menus, tool bar, status line and the child windows (the one study
@@ -35,6 +40,13 @@ public:
 
     // The one study window, while it exists.
     QPointer<TFinforma> Finforma;
+    // The newest result window of each kind.
+    QPointer<TFinfo> Finfo;
+    QPointer<TfinfoA> finfoA;
+    QPointer<TfinfoR> finfoR;
+    QPointer<Tfrminforme> frminforme;
+    // The dialogs created at start-up.
+    QPointer<Tfrmpredice> frmpredice;
 
     QMdiArea* ClientArea() const { return ClientArea_; }
     // Tests replace the message boxes and file dialogs.
@@ -62,6 +74,8 @@ public:
     bool validaEstudio();
     // Opens help at the topic of a context number.
     void muestraAyuda(int contexto);
+    // F1 in `ventana` (a dialog, a chart) opens the topic of its "contextoAyuda" property.
+    void instalaAyudaF1(QWidget* ventana);
 
     // The study window's requests.
     Interaccion& interaccion() override;

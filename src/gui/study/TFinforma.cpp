@@ -8,6 +8,7 @@
 #include "text/NumberParse.h"
 #include "widgets/StringGridModel.h"
 #include "widgets/StringGridView.h"
+#include "widgets/VigilanteFoco.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,10 +20,8 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace linealidad {
@@ -74,9 +73,26 @@ TFinforma::TFinforma(AnfitrionEstudio& anfitrion, QWidget* parent)
     setWindowTitle(QStringLiteral("Nuevo"));
     FormCreate();
     creaControles();
+    vigilaControles();
     resize(662, 440);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* ahora) { focoCambia(ahora); });
+}
+
+void TFinforma::vigilaControles() {
+    vigilante_ =
+        new VigilanteFoco(this, [this]() -> Interaccion& { return anfitrion_.interaccion(); });
+    for (QWidget* caja : {emetodo_, eanalista_, efecha_, eadicionada_, emedida_})
+        vigilante_->vigila(caja);
+    vigilante_->vigila(eniveles_, [this] { return enivelesExit(); });
+    vigilante_->vigila(btnsinumero_);
+    vigilante_->vigila(
+        stgniveles_, [this] { return stgnivelesExit(); }, [this] { stgnivelesEnter(); });
+    vigilante_->vigila(botonok_);
+    vigilante_->vigila(
+        stgdatos_, [this] { return stgdatosExit(); }, [this] { stgdatosEnter(); });
+    // The window receives the focus: it starts on its first page.
+    vigilante_->setAlEntrarEnVentana([this] { thojaEnter(); });
+    vigilante_->setMuestraControl(
+        [this](QWidget* control) { thoja_->setCurrentIndex(pestanaDe(control)); });
 }
 
 void TFinforma::FormCreate() {
@@ -262,8 +278,7 @@ void TFinforma::agregaEmergente(QAction* accion) {
 }
 
 void TFinforma::cargaEstudio(const Study& estudio) {
-    cargando_ = true;
-    auto fin = qScopeGuard([this] { cargando_ = false; });
+    VigilanteFoco::Pausa pausa(*vigilante_);
     estudio_ = estudio;
     QLineEdit* cajas[] = {emetodo_, eanalista_, efecha_, eadicionada_, emedida_};
     for (const CajaTexto& c : kCajas) {
@@ -416,7 +431,7 @@ void TFinforma::stgdatosKeyPress(QChar) {
 // --- buttons and pages ---------------------------------------------------------------------
 
 void TFinforma::btnsinumeroClick() {
-    if (!tomaFoco(btnsinumero_))
+    if (!vigilante_->tomaFoco(btnsinumero_))
         return;
     ejecutaComando(anfitrion_.interaccion(), [this] {
         const int n = niveles();
@@ -431,7 +446,7 @@ void TFinforma::btnsinumeroClick() {
 }
 
 void TFinforma::botonokClick() {
-    if (!tomaFoco(botonok_))
+    if (!vigilante_->tomaFoco(botonok_))
         return;
     ejecutaComando(anfitrion_.interaccion(), [this] {
         if (niveles() != estudio_.stgniveles.colCount() - 1) {
@@ -558,97 +573,12 @@ bool TFinforma::stgdatosExit() {
 
 // --- the focus -----------------------------------------------------------------------------
 
-QWidget* TFinforma::controlDe(QWidget* widget) const {
-    if (!widget || !isAncestorOf(widget))
-        return nullptr;
-    for (QWidget* c : {static_cast<QWidget*>(emetodo_), static_cast<QWidget*>(eanalista_),
-                       static_cast<QWidget*>(efecha_), static_cast<QWidget*>(eadicionada_),
-                       static_cast<QWidget*>(emedida_), static_cast<QWidget*>(eniveles_),
-                       static_cast<QWidget*>(btnsinumero_), static_cast<QWidget*>(stgniveles_),
-                       static_cast<QWidget*>(botonok_), static_cast<QWidget*>(stgdatos_)})
-        if (c == widget || c->isAncestorOf(widget))
-            return c;
-    return nullptr;
-}
-
-// The focus arrived at `ahora`. Moving between two controls of this window runs the exit
-// check of the one left and, when it passes, the enter handler of the one reached. Focus that
-// goes to another window (a message box among them) and comes back fires nothing.
-void TFinforma::focoCambia(QWidget* ahora) {
-    if (enManejador_ || cargando_ || !ahora || (ahora != this && !isAncestorOf(ahora)))
-        return;
-    QWidget* nuevo = controlDe(ahora);
-    if (activo_ && (!nuevo || nuevo == activo_))
-        return;
-    QWidget* anterior = activo_;
-    activo_ = nuevo;
-    enManejador_ = true;
-    auto fin = qScopeGuard([this] {
-        enManejador_ = false;
-        if (QWidget* actual = controlDe(QApplication::focusWidget()))
-            activo_ = actual;
-    });
-    if (!anterior)
-        thojaEnter(); // the focus enters the window: it starts on its first page
-    else if (sale(anterior))
-        entra(nuevo);
-}
-
-// Runs the exit check of `control`; false when it failed and sent the focus back.
-bool TFinforma::sale(QWidget* control) {
-    try {
-        if (control == eniveles_)
-            return enivelesExit();
-        if (control == stgniveles_)
-            return stgnivelesExit();
-        if (control == stgdatos_)
-            return stgdatosExit();
-        return true;
-    } catch (const std::exception& e) {
-        enfoca(control);
-        const QString mensaje = texto(genericReportText(e.what()));
-        QTimer::singleShot(0, this, [this, mensaje] { anfitrion_.interaccion().error(mensaje); });
-        return false;
-    }
-}
-
-void TFinforma::entra(QWidget* control) {
-    try {
-        if (control == stgniveles_)
-            stgnivelesEnter();
-        else if (control == stgdatos_)
-            stgdatosEnter();
-    } catch (const std::exception& e) {
-        const QString mensaje = texto(genericReportText(e.what()));
-        QTimer::singleShot(0, this, [this, mensaje] { anfitrion_.interaccion().error(mensaje); });
-    }
-}
-
-// Moves the focus to `control` as a click on it would; false when the check of the control
-// being left refused it.
-bool TFinforma::tomaFoco(QWidget* control) {
-    if (activo_ != control)
-        control->setFocus(Qt::MouseFocusReason);
-    return activo_ == control;
-}
-
-// Selects the page that holds `control` and gives it the focus.
 void TFinforma::enfoca(QWidget* control) {
-    const int pestana = pestanaDe(control);
-    if (thoja_->currentIndex() != pestana) {
-        const bool antes = enManejador_;
-        enManejador_ = true; // the page change moves the focus on its own: not a user's move
-        thoja_->setCurrentIndex(pestana);
-        enManejador_ = antes;
-    }
-    control->setFocus(Qt::OtherFocusReason);
+    vigilante_->enfoca(control);
 }
 
-// A failed check: the focus goes back to `control` at once; the message follows as soon as
-// the focus change that caused it has finished, so no box opens in the middle of a click.
 void TFinforma::rechaza(const QString& mensaje, QWidget* control) {
-    enfoca(control);
-    QTimer::singleShot(0, this, [this, mensaje] { anfitrion_.interaccion().mensaje(mensaje); });
+    vigilante_->rechaza(mensaje, control);
 }
 
 } // namespace linealidad

@@ -16,6 +16,7 @@ namespace linealidad {
 class AnfitrionEstudio;
 class StringGridModel;
 class StringGridView;
+class VigilanteFoco;
 
 // The study window: the child window in which a study is typed, or shown after it was read
 // from a file. Its controls edit the study document directly; each part is checked when the
@@ -68,13 +69,7 @@ private:
     void thojaClick(int pestana);
     void thojaEnter();
 
-    // The focus: exit and enter handlers run as it moves between the window's controls; a
-    // failed check sends it back (and the move that caused it does not happen).
-    void focoCambia(QWidget* ahora);
-    QWidget* controlDe(QWidget* widget) const;
-    bool sale(QWidget* control);
-    void entra(QWidget* control);
-    bool tomaFoco(QWidget* control);
+    void vigilaControles();
     void enfoca(QWidget* control);
     void rechaza(const QString& mensaje, QWidget* control);
     int pestanaDe(QWidget* control) const;
@@ -105,9 +100,7 @@ private:
     QAction* pmnugraph_ = nullptr;
     QAction* pmnugraphr_ = nullptr;
 
-    QWidget* activo_ = nullptr; // the control that holds the focus, as the handlers know it
-    bool enManejador_ = false;  // focus moves made by handlers fire no handlers
-    bool cargando_ = false;     // the controls are being filled from the document
+    VigilanteFoco* vigilante_ = nullptr; // runs the exit and enter checks as the focus moves
 };
 
 } // namespace linealidad

@@ -91,6 +91,7 @@ private slots:
         v.form->FileOpen();
         QVERIFY(v.form->Finforma);
         QCOMPARE(v.dialogos->dialogos[0].titulo, QStringLiteral("Abrir archivo"));
+        QCOMPARE(VentanaDePrueba::foco(), v.caja("emetodo")); // it starts on its first page
         QCOMPARE(v.form->Finforma->windowTitle(), ruta);
         QCOMPARE(estado(v), QString());
         QCOMPARE(v.caja("emetodo")->text(), QStringLiteral("Valoración por UV"));
