@@ -1,12 +1,9 @@
 #include "results/TFinfo.h"
 
-#include "app/EjecutaComando.h"
-#include "app/Interaccion.h"
-#include "app/Regional.h"
 #include "app/TMainForm.h"
 #include "app/helpcons.h"
+#include "results/ComandoResultado.h"
 #include "results/Inferencia.h"
-#include "results/PendienteCero.h"
 #include "stats/CalculaAnova.h"
 #include "stats/CalculaRegresion.h"
 #include "study/TFinforma.h"
@@ -32,16 +29,10 @@ QString TFinfo::texto() const {
 }
 
 void TFinfo::mnuinferenciaClick(TMainForm& m) {
-    if (!m.validaEstudio())
-        return;
-    const Study& estudio = m.Finforma->estudio();
-    const char decimal = separadorDecimal();
-    ejecutaComando(m.interaccion(), [&] {
+    ejecutaComandoResultado(m, [&m](const Study& estudio, char decimal) {
         CalculaRegresion(estudio, decimal, m.regresion, m.PendienteCero);
-        if (m.PendienteCero) {
-            m.interaccion().mensaje(QString::fromUtf8(kMensajePendienteCero));
+        if (avisaPendienteCero(m))
             return;
-        }
         auto* ventana = new TFinfo(m);
         m.Finfo = ventana;
         // The lines are shown before the analysis of variance runs: if it faults, the window

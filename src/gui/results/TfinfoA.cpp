@@ -1,11 +1,8 @@
 #include "results/TfinfoA.h"
 
-#include "app/EjecutaComando.h"
-#include "app/Interaccion.h"
-#include "app/Regional.h"
 #include "app/TMainForm.h"
 #include "app/helpcons.h"
-#include "results/PendienteCero.h"
+#include "results/ComandoResultado.h"
 #include "results/TablaAnova.h"
 #include "stats/CalculaAnova.h"
 #include "study/TFinforma.h"
@@ -92,16 +89,10 @@ void TfinfoA::stganovaExit() {
 }
 
 void TfinfoA::mnuanovaClick(TMainForm& m) {
-    if (!m.validaEstudio())
-        return;
-    const Study& estudio = m.Finforma->estudio();
-    const char decimal = separadorDecimal();
-    ejecutaComando(m.interaccion(), [&] {
+    ejecutaComandoResultado(m, [&m](const Study& estudio, char decimal) {
         CalculaAnova(estudio, decimal, m.anova, m.PendienteCero, m.residuales);
-        if (m.PendienteCero) {
-            m.interaccion().mensaje(QString::fromUtf8(kMensajePendienteCero));
+        if (avisaPendienteCero(m))
             return;
-        }
         auto* ventana = new TfinfoA(m);
         m.finfoA = ventana;
         ventana->stganova_->setColumnWidth(0, 170);

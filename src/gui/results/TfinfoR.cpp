@@ -1,12 +1,9 @@
 #include "results/TfinfoR.h"
 
-#include "app/EjecutaComando.h"
-#include "app/Interaccion.h"
-#include "app/Regional.h"
 #include "app/TMainForm.h"
 #include "app/helpcons.h"
 #include "results/ColumnasResiduales.h"
-#include "results/PendienteCero.h"
+#include "results/ComandoResultado.h"
 #include "stats/CalculaAnova.h"
 #include "study/TFinforma.h"
 
@@ -77,16 +74,10 @@ void TfinfoR::llena(const std::array<std::vector<std::string>, 4>& columnas) {
 }
 
 void TfinfoR::mnuresidClick(TMainForm& m) {
-    if (!m.validaEstudio())
-        return;
-    const Study& estudio = m.Finforma->estudio();
-    const char decimal = separadorDecimal();
-    ejecutaComando(m.interaccion(), [&] {
+    ejecutaComandoResultado(m, [&m](const Study& estudio, char decimal) {
         CalculaAnova(estudio, decimal, m.anova, m.PendienteCero, m.residuales);
-        if (m.PendienteCero) {
-            m.interaccion().mensaje(QString::fromUtf8(kMensajePendienteCero));
+        if (avisaPendienteCero(m))
             return;
-        }
         auto* ventana = new TfinfoR(m);
         m.finfoR = ventana;
         const ColumnasResiduales c = columnasResiduales(estudio, decimal, m.residuales);

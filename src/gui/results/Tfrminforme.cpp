@@ -1,12 +1,9 @@
 #include "results/Tfrminforme.h"
 
-#include "app/EjecutaComando.h"
-#include "app/Interaccion.h"
-#include "app/Regional.h"
 #include "app/TMainForm.h"
 #include "app/helpcons.h"
+#include "results/ComandoResultado.h"
 #include "results/Informe.h"
-#include "results/PendienteCero.h"
 #include "stats/CalculaAnova.h"
 #include "stats/CalculaRegresion.h"
 #include "study/TFinforma.h"
@@ -59,16 +56,10 @@ bool Tfrminforme::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Tfrminforme::mnuinformeClick(TMainForm& m) {
-    if (!m.validaEstudio())
-        return;
-    const Study& estudio = m.Finforma->estudio();
-    const char decimal = separadorDecimal();
-    ejecutaComando(m.interaccion(), [&] {
+    ejecutaComandoResultado(m, [&m](const Study& estudio, char decimal) {
         CalculaRegresion(estudio, decimal, m.regresion, m.PendienteCero);
-        if (m.PendienteCero) {
-            m.interaccion().mensaje(QString::fromUtf8(kMensajePendienteCero));
+        if (avisaPendienteCero(m))
             return;
-        }
         auto* ventana = new Tfrminforme(m);
         m.frminforme = ventana;
         // The first part is in the window before the analysis of variance runs: if that
