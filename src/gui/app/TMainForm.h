@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ReglasHabilitacion.h"
+#include "charts/AnfitrionGrafica.h"
 #include "stats/Resultados.h"
 #include "study/AnfitrionEstudio.h"
 #include "study/StudyFile.h"
@@ -22,12 +23,15 @@ class QToolBar;
 namespace linealidad {
 
 class TFinforma;
+class TOptionsDlg;
+class TPlotForm;
+class TPlotForm1;
 class VisorAyuda;
 
 // The frame of the program: menus, tool bar, status line and the child windows (the one study
 // window and any number of result windows). It runs the commands, keeps their enabled state
 // in step with the study's life through one table, and holds the references the commands use.
-class TMainForm : public QMainWindow, public AnfitrionEstudio {
+class TMainForm : public QMainWindow, public AnfitrionEstudio, public AnfitrionGrafica {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -35,6 +39,10 @@ public:
 
     // The one study window, while it exists.
     QPointer<TFinforma> Finforma;
+    // The chart options dialog and the two chart windows, created with the main window.
+    QPointer<TOptionsDlg> OptionsDlg;
+    QPointer<TPlotForm> PlotForm;
+    QPointer<TPlotForm1> PlotForm1;
 
     QMdiArea* ClientArea() const { return ClientArea_; }
     // Tests replace the message boxes and file dialogs.
@@ -60,8 +68,8 @@ public:
     void abreSoltado(const QMimeData& datos);
     // Runs the study validation; false (after showing the problem) when the study fails it.
     bool validaEstudio();
-    // Opens help at the topic of a context number.
-    void muestraAyuda(int contexto);
+    // Opens help at the topic of a context number; from a modal window, beside it.
+    void muestraAyuda(int contexto, QWidget* desde = nullptr) override;
 
     // The study window's requests.
     Interaccion& interaccion() override;
@@ -70,6 +78,9 @@ public:
     void limpiaModificado(const QString& texto) override;
     void aplica(EventoEstudio evento) override;
     bool guarda() override { return FileSave(); }
+
+    // The chart windows' requests.
+    const Study* estudioGrafica() const override;
 
     // The calculation commands; each one's work lives with its window.
     void mnuinferenciaClick();
@@ -103,6 +114,7 @@ private:
     void creaMenus();
     void creaBarra();
     void creaLineaEstado();
+    void creaVentanasGrafica();
     QAction* accion(QMenu* menu, const char* nombre, const QString& titulo, const QString& hint,
                     int contexto, GrupoComandos grupo, std::function<void()> comando);
     QAction* boton(const char* nombre, const QString& glifo, const QString& hint,
@@ -112,7 +124,7 @@ private:
     bool escribeEstudio(const QString& ruta);
     void muestraHint(const QString& hint);
     void ayudaF1();
-    VisorAyuda& visor();
+    VisorAyuda& visor(QWidget* desde);
 
     QMdiArea* ClientArea_ = nullptr;
     QToolBar* SpeedBar_ = nullptr;
