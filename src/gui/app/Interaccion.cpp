@@ -70,7 +70,8 @@ QString InteraccionQt::guardarArchivo(const DialogoArchivo& d) {
     return dialogoEstudio(ventana_, d, QFileDialog::AcceptSave);
 }
 
-// The chart image dialog: PNG or PDF, the extension following the chosen filter when none is typed.
+// The chart image dialog: PNG or PDF, the extension following the chosen filter when the name
+// has none.
 QString InteraccionQt::guardarImagen(const DialogoArchivo& d) {
     QFileDialog dialogo(padre(ventana_), d.titulo);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
