@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace linealidad {
 namespace {
 
 const QString kFiltroW02 = QStringLiteral("Tarvel v. w3.0 (*.w02)");
 const QString kFiltroTxt = QStringLiteral("Archivo de Texto (*.txt)");
+const QString kFiltroPng = QStringLiteral("Imagen PNG (*.png)");
+const QString kFiltroPdf = QStringLiteral("Documento PDF (*.pdf)");
 
 QWidget* padre(QWidget* ventana) {
     QWidget* activa = QApplication::activeModalWidget();
@@ -64,6 +68,35 @@ QString InteraccionQt::abrirArchivo(const DialogoArchivo& d) {
 
 QString InteraccionQt::guardarArchivo(const DialogoArchivo& d) {
     return dialogoEstudio(ventana_, d, QFileDialog::AcceptSave);
+}
+
+// The chart image dialog: PNG or PDF, the extension following the chosen filter when the name
+// has none.
+QString InteraccionQt::guardarImagen(const DialogoArchivo& d) {
+    QFileDialog dialogo(padre(ventana_), d.titulo);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setNameFilters({kFiltroPng, kFiltroPdf});
+    dialogo.setDefaultSuffix(QStringLiteral("png"));
+    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo,
+                     [&dialogo](const QString& f) {
+                         dialogo.setDefaultSuffix(f == kFiltroPdf ? QStringLiteral("pdf")
+                                                                  : QStringLiteral("png"));
+                     });
+    if (!d.nombreInicial.isEmpty())
+        dialogo.selectFile(d.nombreInicial);
+    if (dialogo.exec() != QDialog::Accepted)
+        return {};
+    return dialogo.selectedFiles().value(0);
+}
+
+bool InteraccionQt::dialogoImpresion(QPrinter& impresora) {
+    QPrintDialog dialogo(&impresora, padre(ventana_));
+    return dialogo.exec() == QDialog::Accepted;
+}
+
+int InteraccionQt::muestraModal(QDialog& ventana) {
+    return ventana.exec();
 }
 
 } // namespace linealidad

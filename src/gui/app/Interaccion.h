@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace linealidad {
@@ -31,6 +33,12 @@ public:
     // The open and save dialogs of study files; an empty name when cancelled.
     virtual QString abrirArchivo(const DialogoArchivo& dialogo) = 0;
     virtual QString guardarArchivo(const DialogoArchivo& dialogo) = 0;
+    // The save dialog of a chart image, PNG or PDF; an empty name when cancelled.
+    virtual QString guardarImagen(const DialogoArchivo& dialogo) = 0;
+    // The system print dialog for `impresora`; true when the analyst confirmed it.
+    virtual bool dialogoImpresion(QPrinter& impresora) = 0;
+    // Shows a window modally and returns its result once it is closed.
+    virtual int muestraModal(QDialog& ventana) = 0;
 };
 
 // The dialogs of the platform, parented to `ventana`.
@@ -43,6 +51,9 @@ public:
     void error(const QString& texto) override;
     QString abrirArchivo(const DialogoArchivo& dialogo) override;
     QString guardarArchivo(const DialogoArchivo& dialogo) override;
+    QString guardarImagen(const DialogoArchivo& dialogo) override;
+    bool dialogoImpresion(QPrinter& impresora) override;
+    int muestraModal(QDialog& ventana) override;
 
 private:
     QWidget* ventana_;

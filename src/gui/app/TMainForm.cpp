@@ -4,14 +4,20 @@
 #include "app/Glifos.h"
 #include "app/Hint.h"
 #include "app/Interaccion.h"
+#include "app/Regional.h"
 #include "app/TAboutBox.h"
 #include "app/VisorAyuda.h"
 #include "app/helpcons.h"
+#include "charts/TOptionsDlg.h"
+#include "charts/TPlotForm.h"
+#include "charts/TPlotForm1.h"
 #include "results/TFinfo.h"
 #include "results/TfinfoA.h"
 #include "results/TfinfoR.h"
 #include "results/Tfrminforme.h"
 #include "results/Tfrmpredice.h"
+#include "stats/CalculaAnova.h"
+#include "stats/CalculaRegresion.h"
 #include "study/StudyFile.h"
 #include "study/TFinforma.h"
 #include "study/ValidaEstudio.h"
@@ -60,6 +66,7 @@ TMainForm::TMainForm(QWidget* parent)
     creaBarra();
     creaLineaEstado();
     aplica(EventoEstudio::AlInicio);
+    creaVentanasGrafica();
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &TMainForm::ayudaF1);
@@ -75,7 +82,12 @@ void TMainForm::instalaAyudaF1(QWidget* ventana) {
             [this, ventana] { muestraAyuda(ventana->property(kContexto).toInt()); });
 }
 
-TMainForm::~TMainForm() = default;
+// The child windows still here (those closed and waiting for deletion too) are deleted after
+// this body, when the main window is no longer whole: they must not report to it any more.
+TMainForm::~TMainForm() {
+    for (QMdiSubWindow* ventana : ClientArea_->findChildren<QMdiSubWindow*>())
+        ventana->disconnect(this);
+}
 
 void TMainForm::setInteraccion(std::unique_ptr<Interaccion> interaccion) {
     interaccion_ = std::move(interaccion);
@@ -87,6 +99,23 @@ void TMainForm::setFuenteTitulos(std::function<TitulosGrafica()> fuente) {
 
 Interaccion& TMainForm::interaccion() {
     return *interaccion_;
+}
+
+// The chart options dialog and the two chart windows live as long as the main window. The
+// study file's chart title lines are those of the options dialog.
+void TMainForm::creaVentanasGrafica() {
+    OptionsDlg = new TOptionsDlg(this);
+    OptionsDlg->alPedirAyuda = [this](int contexto) { muestraAyuda(contexto, OptionsDlg); };
+    PlotForm = new TPlotForm(*this, *OptionsDlg, this);
+    PlotForm1 = new TPlotForm1(*this, *OptionsDlg, this);
+    setFuenteTitulos([this] {
+        return TitulosGrafica{OptionsDlg->titulo().toStdString(), OptionsDlg->ejeX().toStdString(),
+                              OptionsDlg->ejeY().toStdString()};
+    });
+}
+
+const Study* TMainForm::estudioGrafica() const {
+    return Finforma ? &Finforma->estudio() : nullptr;
 }
 
 // --- menus, tool bar and status line ---------------------------------------------------------
@@ -513,22 +542,28 @@ void TMainForm::abreSoltado(const QMimeData& datos) {
 
 // --- help ------------------------------------------------------------------------------------
 
-VisorAyuda& TMainForm::visor() {
+// Help opened from a modal window (a chart, the chart options, the predictions) becomes that
+// window's child: a modal window blocks every window but its own.
+VisorAyuda& TMainForm::visor(QWidget* desde) {
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* dueno = desde ? desde : (modal && modal != visor_ ? modal : this);
     if (!visor_)
-        visor_ = new VisorAyuda(this);
+        visor_ = new VisorAyuda(dueno);
+    else if (visor_->parentWidget() != dueno)
+        visor_->setParent(dueno, visor_->windowFlags());
     return *visor_;
 }
 
 void TMainForm::HelpContents() {
-    visor().muestraContenido();
+    visor(nullptr).muestraContenido();
 }
 
 void TMainForm::HelpSearch() {
-    visor().muestraIndice(QString());
+    visor(nullptr).muestraIndice(QString());
 }
 
-void TMainForm::muestraAyuda(int contexto) {
-    visor().muestraTema(contexto);
+void TMainForm::muestraAyuda(int contexto, QWidget* desde) {
+    visor(desde).muestraTema(contexto);
 }
 
 void TMainForm::HelpAbout() {
@@ -580,8 +615,36 @@ void TMainForm::mnuinformeClick() {
 void TMainForm::mnuprediceClick() {
     Tfrmpredice::mnuprediceClick(*this);
 }
-void TMainForm::mnugraphRClick() {}
-void TMainForm::mnugraphClick() {}
+
+// --- charts ----------------------------------------------------------------------------------
+
+// The regression chart: the study refitted into the shared results, then shown until closed.
+void TMainForm::mnugraphClick() {
+    if (!validaEstudio())
+        return;
+    const bool lleno = ejecutaComando(*interaccion_, [this] {
+        const Study& estudio = Finforma->estudio();
+        CalculaRegresion(estudio, separadorDecimal(), regresion, PendienteCero);
+        PlotForm->llena(estudio, regresion);
+    });
+    if (lleno)
+        PlotForm->muestraModal();
+}
+
+// The residuals chart: the fit and the residual analysis into the shared results, then shown
+// until closed.
+void TMainForm::mnugraphRClick() {
+    if (!validaEstudio())
+        return;
+    const bool lleno = ejecutaComando(*interaccion_, [this] {
+        const Study& estudio = Finforma->estudio();
+        CalculaRegresion(estudio, separadorDecimal(), regresion, PendienteCero);
+        CalculaAnova(estudio, separadorDecimal(), anova, PendienteCero, residuales);
+        PlotForm1->llena(estudio, residuales);
+    });
+    if (lleno)
+        PlotForm1->muestraModal();
+}
 
 void TMainForm::PrintLasserClick() {
     interaccion_->mensaje(QStringLiteral("La impresión de informes estará disponible en una "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ReglasHabilitacion.h"
+#include "charts/AnfitrionGrafica.h"
 #include "stats/Resultados.h"
 #include "study/AnfitrionEstudio.h"
 #include "study/StudyFile.h"
@@ -27,12 +28,15 @@ class TfinfoA;
 class TfinfoR;
 class Tfrminforme;
 class Tfrmpredice;
+class TOptionsDlg;
+class TPlotForm;
+class TPlotForm1;
 class VisorAyuda;
 
 // The frame of the program: menus, tool bar, status line and the child windows (the one study
 // window and any number of result windows). It runs the commands, keeps their enabled state
 // in step with the study's life through one table, and holds the references the commands use.
-class TMainForm : public QMainWindow, public AnfitrionEstudio {
+class TMainForm : public QMainWindow, public AnfitrionEstudio, public AnfitrionGrafica {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -47,6 +51,10 @@ public:
     QPointer<Tfrminforme> frminforme;
     // The dialogs created at start-up.
     QPointer<Tfrmpredice> frmpredice;
+    // The chart options dialog and the two chart windows, created with the main window.
+    QPointer<TOptionsDlg> OptionsDlg;
+    QPointer<TPlotForm> PlotForm;
+    QPointer<TPlotForm1> PlotForm1;
 
     QMdiArea* ClientArea() const { return ClientArea_; }
     // Tests replace the message boxes and file dialogs.
@@ -72,8 +80,9 @@ public:
     void abreSoltado(const QMimeData& datos);
     // Runs the study validation; false (after showing the problem) when the study fails it.
     bool validaEstudio();
-    // Opens help at the topic of a context number.
-    void muestraAyuda(int contexto);
+    // Opens help at the topic of a context number, beside the modal window `desde` (or the
+    // active modal window) when there is one.
+    void muestraAyuda(int contexto, QWidget* desde = nullptr) override;
     // F1 in `ventana` (a dialog, a chart) opens the topic of its "contextoAyuda" property.
     void instalaAyudaF1(QWidget* ventana);
 
@@ -84,6 +93,9 @@ public:
     void limpiaModificado(const QString& texto) override;
     void aplica(EventoEstudio evento) override;
     bool guarda() override { return FileSave(); }
+
+    // The chart windows' requests.
+    const Study* estudioGrafica() const override;
 
     // The calculation commands; each one's work lives with its window.
     void mnuinferenciaClick();
@@ -117,6 +129,7 @@ private:
     void creaMenus();
     void creaBarra();
     void creaLineaEstado();
+    void creaVentanasGrafica();
     QAction* accion(QMenu* menu, const char* nombre, const QString& titulo, const QString& hint,
                     int contexto, GrupoComandos grupo, std::function<void()> comando);
     QAction* boton(const char* nombre, const QString& glifo, const QString& hint,
@@ -126,7 +139,7 @@ private:
     bool escribeEstudio(const QString& ruta);
     void muestraHint(const QString& hint);
     void ayudaF1();
-    VisorAyuda& visor();
+    VisorAyuda& visor(QWidget* desde);
 
     QMdiArea* ClientArea_ = nullptr;
     QToolBar* SpeedBar_ = nullptr;

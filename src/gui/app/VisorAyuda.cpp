@@ -1,6 +1,5 @@
 #include "app/VisorAyuda.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -108,16 +107,7 @@ void VisorAyuda::cargaTemas() {
     filtraIndice(QString());
 }
 
-// Opened from a modal dialog, help is modal too (otherwise the dialog would block it); from
-// anywhere else it stays beside the program.
 void VisorAyuda::presenta() {
-    QWidget* modal = QApplication::activeModalWidget();
-    const Qt::WindowModality modalidad =
-        modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
-    if (windowModality() != modalidad) {
-        hide();
-        setWindowModality(modalidad);
-    }
     show();
     raise();
     activateWindow();

@@ -2,6 +2,8 @@
 
 #include "app/Interaccion.h"
 
+#include <QDialog>
+#include <QPrinter>
 #include <QStringList>
 
 #include <functional>
@@ -20,6 +22,12 @@ public:
     QString archivoAbrir;            // the file the open dialog returns; empty: cancelled
     QString archivoGuardar;          // the file the save dialog returns; empty: cancelled
     std::function<void()> alMostrar; // runs while a message box "is open"
+    QString archivoImagen;           // the file the image dialog returns; empty: cancelled
+    QString archivoImpresion;        // the PDF file "printed" to; empty: print dialog cancelled
+    QStringList modales;             // the windows shown modally, by object name
+    // Answers a modal window in place of its user; without it the window is shown non-modally
+    // (so the test can look at it and close it) and the call returns at once with Rejected.
+    std::function<int(QDialog&)> alMostrarModal;
 
     void mensaje(const QString& texto) override {
         mensajes << texto;
@@ -42,6 +50,24 @@ public:
     QString guardarArchivo(const DialogoArchivo& d) override {
         dialogos << d;
         return archivoGuardar;
+    }
+    QString guardarImagen(const DialogoArchivo& d) override {
+        dialogos << d;
+        return archivoImagen;
+    }
+    bool dialogoImpresion(QPrinter& impresora) override {
+        if (archivoImpresion.isEmpty())
+            return false;
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(archivoImpresion);
+        return true;
+    }
+    int muestraModal(QDialog& ventana) override {
+        modales << ventana.objectName();
+        if (alMostrarModal)
+            return alMostrarModal(ventana);
+        ventana.show();
+        return QDialog::Rejected;
     }
 };
 

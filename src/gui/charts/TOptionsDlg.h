@@ -1,0 +1,64 @@
+#pragma once
+
+#include "charts/PlotOptions.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QButtonGroup;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace linealidad {
+
+// The chart options: title and axis labels, axis limits and grid strength of one chart, shared
+// by both chart windows. It shows what a chart gives it and returns what the analyst left in
+// its controls; the chart copies them back on OK.
+class TOptionsDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TOptionsDlg(QWidget* parent = nullptr);
+
+    // Fills the controls; `muestra` and `opciones` exchange the texts of the edits and the
+    // selected grid strength.
+    void muestra(const PlotOptions& opciones);
+    PlotOptions opciones() const;
+
+    // The three title lines also saved with a study.
+    QString titulo() const;
+    QString ejeX() const;
+    QString ejeY() const;
+
+    // F1 asks for help at this window's context number.
+    std::function<void(int contexto)> alPedirAyuda;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* creaPaginaTitulos();
+    QWidget* creaPaginaEscala();
+    QWidget* creaPaginaGrid();
+    QLineEdit* edit(QWidget* pagina, const char* nombre, const QRect& geometria, int maximo);
+
+    // Enter in a filled title edit moves the focus on (the default button takes Enter first).
+    void TitleEditKeyPress(int tecla);
+    void XLblEditKeyPress(int tecla);
+    void YLblEditKeyPress(int tecla);
+
+    QTabWidget* TabbedNotebook1_ = nullptr;
+    QLineEdit* TitleEdit_ = nullptr;
+    QLineEdit* XLblEdit_ = nullptr;
+    QLineEdit* YLblEdit_ = nullptr;
+    QLineEdit* XMinEdit_ = nullptr;
+    QLineEdit* YMinEdit_ = nullptr;
+    QLineEdit* XMaxEdit_ = nullptr;
+    QLineEdit* YMaxEdit_ = nullptr;
+    QButtonGroup* ReferenceGroup_ = nullptr;
+    QPushButton* OKBtn_ = nullptr;
+    QPushButton* CancelBtn_ = nullptr;
+};
+
+} // namespace linealidad
