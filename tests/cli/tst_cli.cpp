@@ -1,3 +1,5 @@
+#include "support/TextosDelEjemplo.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -50,23 +52,12 @@ QString escribeEstudio(const QTemporaryDir& dir, const QString& nombre, const QS
 
 const QStringList kX{"1", "1", "2", "2", "3", "3"};
 
-const QStringList kInferencia{
-    "                INFERENCIA DE PENDIENTE Y ORDENADA AL ORIGEN",
-    " ",
-    "PENDIENTE =  0.975",
-    "LÍMITE SUPERIOR DEL INTERVALO DE CONFIANZA = 1.1861",
-    "LÍMITE INFERIOR DEL INTERVALO DE CONFIANZA = 0.763898",
-    "t cal = 12.8231",
-    "ORDENADA AL ORIGEN = 0.1",
-    "LÍMITE SUPERIOR DEL INTERVALO DE CONFIANZA = 0.556033",
-    "LÍMITE INFERIOR DEL INTERVALO DE CONFIANZA = -0.356033",
-    "t cal = 0.608816",
-    "DESVIACIÓN ESTÁNDAR DE REGRESIÓN = 0.152069",
-    "COEFICIENTE DE VARIACIÓN = 7.418",
-    "COEFICIENTE DE DETERMINACIÓN (r^2) = 0.9762516046",
-    "",
-    "LA ORDENADA DE LA RELACIÓN LINEAL mg - Absorbancia PASA POR EL ORIGEN.",
-};
+const QStringList kInferencia =
+    linealidad::prueba::lineasInferenciaDelEjemplo() +
+    QStringList{
+        "",
+        "LA ORDENADA DE LA RELACIÓN LINEAL mg - Absorbancia PASA POR EL ORIGEN.",
+    };
 
 const QString kPendienteCero = "La pendiente es cero, imposible realizar cálculos.\n";
 

@@ -2,51 +2,19 @@
 #include "charts/Plot.h"
 #include "charts/PlotOptions.h"
 #include "support/EstudiosDePrueba.h"
+#include "support/GraficasDePrueba.h"
 #include "support/RecordingCanvas.h"
 #include "text/Errors.h"
 
 #include <QtTest>
 
 using namespace linealidad;
+using prueba::estudioCinco;
+using prueba::llenaRegresion;
 using prueba::RecordingCanvas;
 using Shape = RecordingCanvas::ShapeKind;
 
 namespace {
-
-// Five levels of two replicates at X = 80..120, each pair one unit either side of Y = 2X - 10:
-// m = 2, b = -10, Sx/y = sqrt(1.25), CV = 0.588 %, r² = 8000/8010.
-Study estudioCinco() {
-    std::vector<std::string> x, y;
-    for (int v = 80; v <= 120; v += 10) {
-        x.insert(x.end(), {std::to_string(v), std::to_string(v)});
-        y.insert(y.end(), {std::to_string(2 * v - 11), std::to_string(2 * v - 9)});
-    }
-    Study s = prueba::estudio({2, 2, 2, 2, 2}, x, y);
-    s.emetodo = "Valoración";
-    s.eanalista = "Ana";
-    s.efecha = "08/12/2026";
-    s.eadicionada = "mg";
-    s.emedida = "Área";
-    return s;
-}
-
-// The regression chart as its command fills it from estudioCinco.
-void llenaRegresion(ChartModel& m) {
-    m.ClearPlot();
-    for (int v = 80; v <= 120; v += 10)
-        for (int k = 0; k < 2; ++k)
-            m.AddPoint(2, v, 2.0 * v - 10);
-    m.SetLineStyle(2, 3);
-    m.SetMarker(2, 1);
-    for (int v = 80; v <= 120; v += 10) {
-        m.AddPoint(1, v, 2.0 * v - 11);
-        m.AddPoint(1, v, 2.0 * v - 9);
-    }
-    m.SetLineStyle(1, 0);
-    m.SetMarker(1, 4);
-    m.SetXLabel("mg");
-    m.SetYLabel("Área");
-}
 
 // The residuals chart: a zero line at every X and residuals between -1.8 and 2.1.
 void llenaResiduales(ChartModel& m) {

@@ -3,6 +3,8 @@
 #include "stats/CalculaRegresion.h"
 #include "support/EstudiosDePrueba.h"
 
+#include "support/TextosDelEjemplo.h"
+
 #include <QtTest>
 
 using namespace linealidad;
@@ -33,94 +35,89 @@ QString linea(const QStringList& informe, int numero) {
     return informe.at(numero - 1);
 }
 
-const QStringList kInformeDelEjemplo{
-    "LINEALIDAD Y PRECISIÓN DEL SISTEMA DE MEDICIÓN",
-    " ",
-    "Nombre del Método: Valoración por UV",
-    "Nombre del Analista: Ana Pérez",
-    "Fecha: 08/12/2026",
-    "Unidades de la Cantidad Adicionada: mg",
-    "Nombre de la Propiedad Medida: Absorbancia",
-    " ",
-    "Número de Niveles:",
-    "3",
-    " ",
-    "Nivel       Replicación ",
-    "1                     2",
-    "2                     2",
-    "3                     2",
-    " ",
-    "Nivel        X              Y ",
-    "           1            1.0",
-    "           1            1.2",
-    "           2            2.1",
-    "           2            1.9",
-    "           3            3.2",
-    "           3            2.9",
-    " ",
-    "                INFERENCIA DE PENDIENTE Y ORDENADA AL ORIGEN",
-    " ",
-    "PENDIENTE =  0.975",
-    "LÍMITE SUPERIOR DEL INTERVALO DE CONFIANZA = 1.1861",
-    "LÍMITE INFERIOR DEL INTERVALO DE CONFIANZA = 0.763898",
-    "t cal = 12.8231",
-    "ORDENADA AL ORIGEN = 0.1",
-    "LÍMITE SUPERIOR DEL INTERVALO DE CONFIANZA = 0.556033",
-    "LÍMITE INFERIOR DEL INTERVALO DE CONFIANZA = -0.356033",
-    "t cal = 0.608816",
-    "DESVIACIÓN ESTÁNDAR DE REGRESIÓN = 0.152069",
-    "COEFICIENTE DE VARIACIÓN = 7.418",
-    "COEFICIENTE DE DETERMINACIÓN (r^2) = 0.9762516046",
-    " ",
-    "LA ORDENADA DE LA RELACIÓN LINEAL mg - Absorbancia PASA POR EL ORIGEN.",
-    " ",
-    "ANÁLISIS DE LA VARIANZA",
-    " ",
-    "FUENTE DE VARIACIÓN : REGRESIÓN",
-    "GRADOS DE LIBERTAD = 1",
-    "SUMA DE CUADRADOS = 3.8025",
-    "MEDIA DE CUADRADOS = 3.8025",
-    "fcal = 164.432",
-    "Pfcal = 0.000898959",
-    " ",
-    "FUENTE DE VARIACIÓN : ERROR DE REGRESIÓN",
-    "GRADOS DE LIBERTAD = 4",
-    "SUMA DE CUADRADOS = 0.0925",
-    "MEDIA DE CUADRADOS = 0.023125",
-    " ",
-    "FUENTE DE VARIACIÓN : FALTA DE AJUSTE",
-    "GRADOS DE LIBERTAD = 1",
-    "SUMA DE CUADRADOS = 0.0075",
-    "MEDIA DE CUADRADOS = 0.0075",
-    "fcal = 0.264706",
-    "Pfcal = 0.642406",
-    " ",
-    "FUENTE DE VARIACIÓN : ERROR PURO",
-    "GRADOS DE LIBERTAD = 3",
-    "SUMA DE CUADRADOS = 0.085",
-    "MEDIA DE CUADRADOS = 0.0283333",
-    " ",
-    "EXISTE RELACIÓN ALTAMENTE SIGNIFICATIVA DE mg Y Absorbancia",
-    "EL MODELO LINEAL REPRESENTA DE MANERA CORRECTA LA RELACIÓN mg Y Absorbancia",
-    " ",
-    " ",
-    "ANÁLISIS DE RESIDUALES",
-    " ",
-    "Observación        Pronóstico para Y               Residuales               Residuos "
-    "Estudentizados",
-    "          1                       1.075                        -0.075                   "
-    "     -0.645746",
-    "          2                       1.075                        0.125                        "
-    "1.07624",
-    "          3                       2.05                        0.05                        "
-    "0.36018",
-    "          4                       2.05                        -0.15                        "
-    "-1.08054",
-    "          5                       3.025                        0.175                        "
-    "1.50674",
-    "          6                       3.025                        -0.125                       "
-    " -1.07624",
-};
+const QStringList kInformeDelEjemplo =
+    QStringList{
+        "LINEALIDAD Y PRECISIÓN DEL SISTEMA DE MEDICIÓN",
+        " ",
+        "Nombre del Método: Valoración por UV",
+        "Nombre del Analista: Ana Pérez",
+        "Fecha: 08/12/2026",
+        "Unidades de la Cantidad Adicionada: mg",
+        "Nombre de la Propiedad Medida: Absorbancia",
+        " ",
+        "Número de Niveles:",
+        "3",
+        " ",
+        "Nivel       Replicación ",
+        "1                     2",
+        "2                     2",
+        "3                     2",
+        " ",
+        "Nivel        X              Y ",
+        "           1            1.0",
+        "           1            1.2",
+        "           2            2.1",
+        "           2            1.9",
+        "           3            3.2",
+        "           3            2.9",
+        " ",
+    } +
+    prueba::lineasInferenciaDelEjemplo() +
+    QStringList{
+        " ",
+        "LA ORDENADA DE LA RELACIÓN LINEAL mg - Absorbancia PASA POR EL ORIGEN.",
+        " ",
+        "ANÁLISIS DE LA VARIANZA",
+        " ",
+        "FUENTE DE VARIACIÓN : REGRESIÓN",
+        "GRADOS DE LIBERTAD = 1",
+        "SUMA DE CUADRADOS = 3.8025",
+        "MEDIA DE CUADRADOS = 3.8025",
+        "fcal = 164.432",
+        "Pfcal = 0.000898959",
+        " ",
+        "FUENTE DE VARIACIÓN : ERROR DE REGRESIÓN",
+        "GRADOS DE LIBERTAD = 4",
+        "SUMA DE CUADRADOS = 0.0925",
+        "MEDIA DE CUADRADOS = 0.023125",
+        " ",
+        "FUENTE DE VARIACIÓN : FALTA DE AJUSTE",
+        "GRADOS DE LIBERTAD = 1",
+        "SUMA DE CUADRADOS = 0.0075",
+        "MEDIA DE CUADRADOS = 0.0075",
+        "fcal = 0.264706",
+        "Pfcal = 0.642406",
+        " ",
+        "FUENTE DE VARIACIÓN : ERROR PURO",
+        "GRADOS DE LIBERTAD = 3",
+        "SUMA DE CUADRADOS = 0.085",
+        "MEDIA DE CUADRADOS = 0.0283333",
+        " ",
+        "EXISTE RELACIÓN ALTAMENTE SIGNIFICATIVA DE mg Y Absorbancia",
+        "EL MODELO LINEAL REPRESENTA DE MANERA CORRECTA LA RELACIÓN mg Y Absorbancia",
+        " ",
+        " ",
+        "ANÁLISIS DE RESIDUALES",
+        " ",
+        "Observación        Pronóstico para Y               Residuales               Residuos "
+        "Estudentizados",
+        "          1                       1.075                        -0.075                   "
+        "     -0.645746",
+        "          2                       1.075                        0.125                      "
+        "  "
+        "1.07624",
+        "          3                       2.05                        0.05                        "
+        "0.36018",
+        "          4                       2.05                        -0.15                       "
+        " "
+        "-1.08054",
+        "          5                       3.025                        0.175                      "
+        "  "
+        "1.50674",
+        "          6                       3.025                        -0.125                     "
+        "  "
+        " -1.07624",
+    };
 
 // Five levels of one replicate on a steep line: highly significant, no pure error.
 Study estudioDeUnaReplica() {

@@ -5,6 +5,8 @@
 #include "stats/CalculaRegresion.h"
 #include "support/EstudiosDePrueba.h"
 
+#include "support/TextosDelEjemplo.h"
+
 #include <QtTest>
 
 using namespace linealidad;
@@ -53,23 +55,10 @@ class TestTextosResultados : public QObject {
 private slots:
     void inferenciaDelEjemplo() {
         const Calculado c;
-        const QStringList esperado{
-            "                INFERENCIA DE PENDIENTE Y ORDENADA AL ORIGEN",
-            " ",
-            "PENDIENTE =  0.975",
-            "LÍMITE SUPERIOR DEL INTERVALO DE CONFIANZA = 1.1861",
-            "LÍMITE INFERIOR DEL INTERVALO DE CONFIANZA = 0.763898",
-            "t cal = 12.8231",
-            "ORDENADA AL ORIGEN = 0.1",
-            "LÍMITE SUPERIOR DEL INTERVALO DE CONFIANZA = 0.556033",
-            "LÍMITE INFERIOR DEL INTERVALO DE CONFIANZA = -0.356033",
-            "t cal = 0.608816",
-            "DESVIACIÓN ESTÁNDAR DE REGRESIÓN = 0.152069",
-            "COEFICIENTE DE VARIACIÓN = 7.418",
-            "COEFICIENTE DE DETERMINACIÓN (r^2) = 0.9762516046",
-            "",
-            kPasa,
-        };
+        const QStringList esperado = prueba::lineasInferenciaDelEjemplo() + QStringList{
+                                                                                "",
+                                                                                kPasa,
+                                                                            };
         QCOMPARE(texto(memoInferencia(c.estudio, '.', c.R, c.A)), esperado);
         QCOMPARE(texto(lineasInferencia('.', c.R)), esperado.mid(0, kLineasInferencia));
         // When the analysis of variance faults the memo keeps its lines and the empty line.
