@@ -21,13 +21,9 @@ using prueba::VentanaDePrueba;
 
 namespace {
 
-// A main window with a study in its study window.
-struct ConEstudio : VentanaDePrueba {
-    explicit ConEstudio(const Study& estudio = prueba::ejemploTrabajado()) {
-        form->FileNew();
-        foco();
-        form->Finforma->cargaEstudio(estudio);
-    }
+// A main window with a study in its study window, and its charts.
+struct ConGraficas : prueba::ConEstudio {
+    using ConEstudio::ConEstudio;
 
     TPlotForm& grafica() const { return *form->PlotForm; }
     TPlotForm1& residuales() const { return *form->PlotForm1; }
@@ -100,7 +96,7 @@ private slots:
     // The data as triangles without a line, the fitted value of every row as a solid line with
     // circles, the axes named after the study; closing hides the window and empties the chart.
     void graficaDeRegresion() {
-        ConEstudio v;
+        ConGraficas v;
         v.form->mnugraphClick();
         TPlotForm& g = v.grafica();
         QCOMPARE(v.dialogos->modales, QStringList{QStringLiteral("PlotForm")});
@@ -143,7 +139,7 @@ private slots:
     }
 
     void graficaDeResiduales() {
-        ConEstudio v;
+        ConGraficas v;
         v.form->mnugraphRClick();
         TPlotForm1& g = v.residuales();
         QCOMPARE(v.dialogos->modales, QStringList{QStringLiteral("PlotForm1")});
@@ -168,7 +164,7 @@ private slots:
     void estudioInvalidoNoAbreNada() {
         Study s = prueba::ejemploTrabajado();
         s.stgdatos.setCell(2, 4, "");
-        ConEstudio v(s);
+        ConGraficas v(s);
         v.form->mnugraphClick();
         v.form->mnugraphRClick();
         QCOMPARE(v.dialogos->mensajes,
@@ -181,8 +177,8 @@ private slots:
     // Every Y equal: the slope is zero and the residual analysis writes nothing, so there are
     // no residuals to draw; the zero line is drawn alone.
     void pendienteCeroSinResiduales() {
-        ConEstudio v(prueba::estudio({2, 2, 2}, {"1", "1", "2", "2", "3", "3"},
-                                     {"5", "5", "5", "5", "5", "5"}));
+        ConGraficas v(prueba::estudio({2, 2, 2}, {"1", "1", "2", "2", "3", "3"},
+                                      {"5", "5", "5", "5", "5", "5"}));
         v.form->mnugraphRClick();
         QVERIFY(v.form->PendienteCero);
         QCOMPARE(v.residuales().plot().model().curve(2).count, 6);
@@ -196,7 +192,7 @@ private slots:
     // OK copies title, labels, limits and grid back; Cancel changes nothing. Reopened, the chart
     // keeps its title and has its grid back at "Ninguno" and its limits from the data.
     void opcionesOkYCancelar() {
-        ConEstudio v;
+        ConGraficas v;
         v.form->mnugraphClick();
         TPlotForm& g = v.grafica();
         g.PlotterBox()->grab(); // the limits of the last drawing go into the dialog
@@ -248,7 +244,7 @@ private slots:
 
     // A limit that is not a number: the generic error report, and the copy stops there.
     void limiteQueNoEsNumero() {
-        ConEstudio v;
+        ConGraficas v;
         v.form->mnugraphClick();
         TPlotForm& g = v.grafica();
         g.PlotterBox()->grab();
@@ -275,7 +271,7 @@ private slots:
     // Limits that make an axis of no length: reported once, the box left blank until the
     // chart changes.
     void falloAlDibujar() {
-        ConEstudio v;
+        ConGraficas v;
         v.form->mnugraphClick();
         TPlotForm& g = v.grafica();
         g.PlotterBox()->grab();
@@ -304,7 +300,7 @@ private slots:
 
     // Each chart keeps its own grid, limits and geometry; only the dialog is shared.
     void graficasIndependientes() {
-        ConEstudio v;
+        ConGraficas v;
         v.form->mnugraphClick();
         v.form->mnugraphRClick();
         TPlotForm& g = v.grafica();
@@ -360,7 +356,7 @@ private slots:
     // The chart title lines saved with a study are the options dialog's.
     void titulosEnElArchivo() {
         QTemporaryDir dir;
-        ConEstudio v;
+        ConGraficas v;
         v.form->mnugraphClick();
         v.respondeOpciones([](TOptionsDlg& d) {
             edit(d, "TitleEdit")->setText("Linealidad del sistema");
@@ -385,7 +381,7 @@ private slots:
     // dialog is cancelled.
     void imprimeUnaPagina() {
         QTemporaryDir dir;
-        ConEstudio v;
+        ConGraficas v;
         v.form->mnugraphRClick();
         TPlotForm1& g = v.residuales();
         g.PlotterBox()->grab();
@@ -404,7 +400,7 @@ private slots:
     // The chart as the window shows it: a PNG of the paint box's size, or a one-page PDF.
     void guardaImagen() {
         QTemporaryDir dir;
-        ConEstudio v;
+        ConGraficas v;
         v.form->mnugraphClick();
         TPlotForm& g = v.grafica();
         g.resize(640, 400);
@@ -432,7 +428,7 @@ private slots:
 
     // F1 opens the chart's help topic, or the options dialog's, beside the modal window.
     void ayuda() {
-        ConEstudio v;
+        ConGraficas v;
         v.form->mnugraphClick();
         TPlotForm& g = v.grafica();
         QVERIFY(QTest::qWaitForWindowExposed(&g));

@@ -14,19 +14,10 @@
 #include <QtTest>
 
 using namespace linealidad;
+using prueba::ConEstudio;
 using prueba::VentanaDePrueba;
 
 namespace {
-
-// A main window with `estudio` in its study window.
-struct ConEstudio : VentanaDePrueba {
-    explicit ConEstudio(const Study& estudio = prueba::ejemploTrabajado()) {
-        form->FileNew();
-        foco();
-        form->Finforma->cargaEstudio(estudio);
-    }
-    int ventanas() const { return static_cast<int>(form->ClientArea()->subWindowList().size()); }
-};
 
 // Every level's replicates identical: the pure-error mean square is zero.
 Study replicasIdenticas() {

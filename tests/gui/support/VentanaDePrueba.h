@@ -4,10 +4,12 @@
 #include "app/TMainForm.h"
 #include "gui/support/InteraccionFalsa.h"
 #include "study/TFinforma.h"
+#include "support/EstudiosDePrueba.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QTest>
 
 #include <memory>
@@ -48,6 +50,16 @@ struct VentanaDePrueba {
         QCoreApplication::processEvents();
         return QApplication::focusWidget();
     }
+};
+
+// A main window with `estudio` in its study window.
+struct ConEstudio : VentanaDePrueba {
+    explicit ConEstudio(const Study& estudio = ejemploTrabajado()) {
+        form->FileNew();
+        foco();
+        form->Finforma->cargaEstudio(estudio);
+    }
+    int ventanas() const { return static_cast<int>(form->ClientArea()->subWindowList().size()); }
 };
 
 // No window of a test is left behind: every visible top-level window was closed.
