@@ -10,8 +10,8 @@ char separadorDelEntorno() {
     const char* punto = std::localeconv()->decimal_point;
     const char separador =
         std::strlen(punto) == 1 && static_cast<unsigned char>(punto[0]) < 0x80 ? punto[0] : '.';
-    // The core writes and reads numbers through the C library in C notation and places the
-    // separator itself, so the C library must keep the C locale's numbers.
+    // Only the separator is taken from the locale: the numeric conventions of the C library stay
+    // those of the C locale for anything else in the process.
     std::setlocale(LC_NUMERIC, "C");
     return separador;
 }
