@@ -76,6 +76,7 @@ private slots:
         QVERIFY(v.dialogos->dialogos.isEmpty());
         QVERIFY(!QFile::exists(dir.filePath("no.w02")));
         QVERIFY(v.control<StringGridView>("stgdatos")->holds(VentanaDePrueba::foco()));
+        QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget())); // the cell's editor shows
     }
 
     void abrirLoGuardado() {
