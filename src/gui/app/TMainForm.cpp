@@ -66,14 +66,10 @@ TMainForm::TMainForm(QWidget* parent)
     creaBarra();
     creaLineaEstado();
     aplica(EventoEstudio::AlInicio);
-    creaVentanasGrafica();
+    creaVentanasDeInicio();
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &TMainForm::ayudaF1);
-
-    // The windows the program keeps from start-up to the end.
-    frmpredice = new Tfrmpredice([this]() -> Interaccion& { return interaccion(); }, this);
-    instalaAyudaF1(frmpredice);
 }
 
 void TMainForm::instalaAyudaF1(QWidget* ventana) {
@@ -101,11 +97,14 @@ Interaccion& TMainForm::interaccion() {
     return *interaccion_;
 }
 
-// The chart options dialog and the two chart windows live as long as the main window. The
-// study file's chart title lines are those of the options dialog.
-void TMainForm::creaVentanasGrafica() {
+// The windows the program keeps from start-up to the end: the chart options dialog, the
+// predictions dialog and the two chart windows. The study file's chart title lines are those
+// of the options dialog.
+void TMainForm::creaVentanasDeInicio() {
     OptionsDlg = new TOptionsDlg(this);
     OptionsDlg->alPedirAyuda = [this](int contexto) { muestraAyuda(contexto, OptionsDlg); };
+    frmpredice = new Tfrmpredice([this]() -> Interaccion& { return interaccion(); }, this);
+    instalaAyudaF1(frmpredice);
     PlotForm = new TPlotForm(*this, *OptionsDlg, this);
     PlotForm1 = new TPlotForm1(*this, *OptionsDlg, this);
     setFuenteTitulos([this] {

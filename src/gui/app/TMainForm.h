@@ -129,7 +129,7 @@ private:
     void creaMenus();
     void creaBarra();
     void creaLineaEstado();
-    void creaVentanasGrafica();
+    void creaVentanasDeInicio();
     QAction* accion(QMenu* menu, const char* nombre, const QString& titulo, const QString& hint,
                     int contexto, GrupoComandos grupo, std::function<void()> comando);
     QAction* boton(const char* nombre, const QString& glifo, const QString& hint,
