@@ -1,7 +1,7 @@
-#include "app/Glifos.h"
-#include "app/Interaccion.h"
-#include "app/TFshow.h"
-#include "app/TMainForm.h"
+#include "gui/app/TFshow.h"
+#include "gui/app/TMainForm.h"
+#include "gui/common/Dialogs.h"
+#include "gui/common/Glyphs.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -13,22 +13,22 @@ using namespace linealidad;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(kTituloAplicacion);
-    QApplication::setWindowIcon(QIcon(emblemaPrograma(QSize(64, 64))));
+    QApplication::setApplicationName(kApplicationTitle);
+    QApplication::setWindowIcon(QIcon(programEmblem(QSize(64, 64))));
 
     // The standard buttons and dialogs speak Spanish, as the rest of the program.
-    QTranslator traductor;
-    if (traductor.load(QStringLiteral("qtbase_es"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traductor);
+    QTranslator translator;
+    if (translator.load(QStringLiteral("qtbase_es"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&translator);
 
     TMainForm MainForm;
     TFshow Fshow;
-    QObject::connect(&MainForm, &TMainForm::activada, &Fshow, &TFshow::activaTemporizador);
+    QObject::connect(&MainForm, &TMainForm::activated, &Fshow, &TFshow::startTimer);
     Fshow.show();
     // Maximized; the geometry is set as well for desktops without a window manager.
-    if (const QScreen* pantalla = QGuiApplication::primaryScreen())
-        MainForm.setGeometry(pantalla->availableGeometry());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        MainForm.setGeometry(screen->availableGeometry());
     MainForm.showMaximized();
     MainForm.activateWindow();
     Fshow.raise();

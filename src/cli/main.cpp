@@ -1,11 +1,11 @@
 // linealidad-cli VISTA ARCHIVO [--decimal C]: the text of a result window of a study file,
 // on standard output.
 
-#include "Argumentos.h"
-#include "Ayuda.h"
-#include "Ejecucion.h"
-#include "Salida.h"
-#include "SeparadorDecimal.h"
+#include "cli/Arguments.h"
+#include "cli/EnvironmentSeparator.h"
+#include "cli/HelpText.h"
+#include "cli/Output.h"
+#include "cli/Run.h"
 
 #include <iostream>
 
@@ -13,16 +13,16 @@ using namespace linealidad::cli;
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    const Argumentos argumentos =
-        leeArgumentos(std::vector<std::string>(argv + 1, argv + argc), separadorDelEntorno());
-    if (argumentos.ayuda) {
-        std::cout << textoAyuda();
-        return kCorrecto;
+    const Arguments arguments =
+        readArguments(std::vector<std::string>(argv + 1, argv + argc), environmentSeparator());
+    if (arguments.help) {
+        std::cout << helpText();
+        return kSuccess;
     }
-    if (!argumentos.orden) {
-        std::cerr << textoErrorDeUso(argumentos.error);
+    if (!arguments.command) {
+        std::cerr << usageErrorText(arguments.error);
         return kErrorDeUso;
     }
-    Salida salida(std::cout, std::cerr);
-    return ejecuta(*argumentos.orden, salida);
+    Output output(std::cout, std::cerr);
+    return run(*arguments.command, output);
 }

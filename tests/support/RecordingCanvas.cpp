@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-namespace linealidad::prueba {
+namespace linealidad::test {
 namespace {
 
 std::string xy(int x, int y) {
@@ -126,4 +126,4 @@ void RecordingCanvas::setFont(const Font& font) {
     log.push_back("font " + font.name + " " + std::to_string(font.height));
 }
 
-} // namespace linealidad::prueba
+} // namespace linealidad::test

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "canvas.h"
+#include "core/canvas.h"
 
 #include <string>
 #include <vector>
 
-namespace linealidad::prueba {
+namespace linealidad::test {
 
 // A canvas that draws nothing and keeps every call, so a test can check what a chart or a page
 // drew and where. Metrics are deterministic: a text is |font height| pixels high and each
@@ -86,4 +86,4 @@ private:
     Font font_;
 };
 
-} // namespace linealidad::prueba
+} // namespace linealidad::test

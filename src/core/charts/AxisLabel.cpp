@@ -1,6 +1,6 @@
-#include "charts/AxisLabel.h"
+#include "core/charts/AxisLabel.h"
 
-#include "text/NumberFormat.h"
+#include "core/text/NumberFormat.h"
 
 #include <algorithm>
 #include <cmath>

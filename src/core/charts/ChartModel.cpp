@@ -1,4 +1,4 @@
-#include "charts/ChartModel.h"
+#include "core/charts/ChartModel.h"
 
 #include <stdexcept>
 
@@ -6,7 +6,7 @@ namespace linealidad {
 namespace {
 
 bool validCurve(int number) {
-    return number >= 1 && number <= kCurvas;
+    return number >= 1 && number <= kCurves;
 }
 
 std::size_t slot(int number) {
@@ -34,7 +34,7 @@ void ChartModel::AddPoint(int curve, double x, double y) {
         return;
     }
     Curve& c = Curves[slot(curve)];
-    if (c.count >= kPuntosPorCurva) {
+    if (c.count >= kPointsPerCurve) {
         PlotMessage("Limite de datos excedido");
         return;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charts/Curve.h"
+#include "core/charts/Curve.h"
 
 #include <cstdint>
 #include <functional>

@@ -6,8 +6,8 @@
 namespace linealidad {
 
 // A chart holds four curves of at most 55 points each; the program numbers them from 1.
-constexpr int kCurvas = 4;
-constexpr int kPuntosPorCurva = 55;
+constexpr int kCurves = 4;
+constexpr int kPointsPerCurve = 55;
 
 struct PlotPoint {
     double x = 0;
@@ -22,11 +22,11 @@ struct Curve {
     int count = 0;
     std::uint8_t marker = 0;
     std::uint8_t lineStyle = 0;
-    std::array<PlotPoint, kPuntosPorCurva> points{};
+    std::array<PlotPoint, kPointsPerCurve> points{};
     friend bool operator==(const Curve&, const Curve&) = default;
 };
 
 // Element i holds curve number i + 1.
-using CurveSet = std::array<Curve, kCurvas>;
+using CurveSet = std::array<Curve, kCurves>;
 
 } // namespace linealidad

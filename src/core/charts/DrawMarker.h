@@ -1,12 +1,12 @@
 #pragma once
 
-#include "canvas.h"
+#include "core/canvas.h"
 
 namespace linealidad {
 
 // Marker styles of a curve.
-constexpr int kMarcaCirculo = 1;
-constexpr int kMarcaTriangulo = 4;
+constexpr int kCircleMarker = 1;
+constexpr int kTriangleMarker = 4;
 
 // Draws the outline of the marker `style` centred on pixel (x, y) with half-size `markSize`:
 // an open circle, or an open triangle pointing up after which the pen position is back at the

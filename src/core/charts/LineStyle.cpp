@@ -1,4 +1,4 @@
-#include "charts/LineStyle.h"
+#include "core/charts/LineStyle.h"
 
 namespace linealidad {
 

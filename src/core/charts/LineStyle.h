@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas.h"
+#include "core/canvas.h"
 
 #include <array>
 #include <string>

@@ -1,12 +1,12 @@
-#include "charts/NiceScale.h"
+#include "core/charts/NiceScale.h"
 
-#include "stats/Aritmetica.h"
+#include "core/stats/CheckedArithmetic.h"
 
 #include <cmath>
 
 namespace linealidad {
 
-using aritmetica::comprobado;
+using arithmetic::checked;
 
 double nearest(double value) {
     return std::nearbyint(value); // the default rounding mode rounds halves to even
@@ -26,7 +26,7 @@ namespace {
 // A tenth of the range, truncated to its decimal exponent: 1, 2 or 5 units of that power, or
 // half a unit when the range is below a tenth of it.
 double stepFor(double min, double max) {
-    const double d = comprobado(comprobado(max - min) / 10);
+    const double d = checked(checked(max - min) / 10);
     const int e = d > 0 ? static_cast<int>(std::trunc(std::log10(d))) : 0;
     double s = nearest(d * powerOfTen(-e));
     if (s == 0)
@@ -41,10 +41,10 @@ double stepFor(double min, double max) {
 // The multiple of the step at or below `min`; a minimum that is an odd multiple of the step
 // gets one step more below it.
 double lowerFor(double min, double step) {
-    const double quotient = comprobado(min / step);
-    double lower = comprobado(nearest(quotient + 0.5) * step);
+    const double quotient = checked(min / step);
+    double lower = checked(nearest(quotient + 0.5) * step);
     if (lower > min)
-        lower = comprobado(nearest(quotient - 0.5) * step);
+        lower = checked(nearest(quotient - 0.5) * step);
     return lower;
 }
 

@@ -1,17 +1,17 @@
-#include "charts/Plot.h"
+#include "core/charts/Plot.h"
 
-#include "charts/AxisLabel.h"
-#include "charts/DrawMarker.h"
-#include "charts/LineStyle.h"
-#include "stats/Aritmetica.h"
-#include "stats/CalculaRegresion.h"
+#include "core/charts/AxisLabel.h"
+#include "core/charts/DrawMarker.h"
+#include "core/charts/LineStyle.h"
+#include "core/stats/CalculaRegresion.h"
+#include "core/stats/CheckedArithmetic.h"
 
 #include <algorithm>
 
 namespace linealidad {
 
-using aritmetica::comprobado;
-using aritmetica::dividir;
+using arithmetic::checked;
+using arithmetic::divide;
 
 namespace {
 
@@ -20,7 +20,7 @@ namespace {
 // in the same direction).
 int pixels(double units) {
     constexpr double limit = 1 << 24;
-    return static_cast<int>(std::clamp(nearest(comprobado(units)), -limit, limit));
+    return static_cast<int>(std::clamp(nearest(checked(units)), -limit, limit));
 }
 
 // The UTF-8 text split into its characters.
@@ -76,16 +76,16 @@ void Plot::PlotLayout(Canvas& canvas, const PlotRect& R) {
 }
 
 void Plot::DrawFrame(Canvas& canvas, const PlotRect& R, const Study& study, char decimal) {
-    if (kind_ == PlotKind::Regresion) {
-        bool pendienteCero = false;
-        CalculaRegresion(study, decimal, regresion_, pendienteCero);
+    if (kind_ == PlotKind::Regression) {
+        bool zeroSlope = false;
+        CalculaRegresion(study, decimal, regression_, zeroSlope);
     }
     canvas.setPen(PenStyle::Solid, colors::black);
     setFontHeight(canvas, geometry_.HeadSize);
     drawHeader(canvas, R);
     setFontHeight(canvas, geometry_.TextSize);
     drawStudyBlock(canvas, R, study);
-    if (kind_ == PlotKind::Regresion) {
+    if (kind_ == PlotKind::Regression) {
         setFontHeight(canvas, geometry_.HeadSize);
         drawStatistics(canvas, R, decimal);
     }
@@ -125,7 +125,7 @@ void Plot::drawStudyBlock(Canvas& canvas, const PlotRect& R, const Study& study)
 }
 
 void Plot::drawStatistics(Canvas& canvas, const PlotRect& R, char decimal) {
-    const std::vector<std::string> lines = statisticsLines(regresion_, decimal);
+    const std::vector<std::string> lines = statisticsLines(regression_, decimal);
     for (std::size_t k = 0; k < lines.size(); ++k) {
         const std::string& text = lines[k];
         const int th = canvas.textHeight(text);
@@ -164,11 +164,11 @@ void Plot::drawAxes(Canvas& canvas) {
 }
 
 double Plot::scaleX() const {
-    return dividir(geometry_.PlotWidth, comprobado(model_.XMax - model_.XMin));
+    return divide(geometry_.PlotWidth, checked(model_.XMax - model_.XMin));
 }
 
 double Plot::scaleY() const {
-    return dividir(geometry_.PlotHeight, comprobado(model_.YMax - model_.YMin));
+    return divide(geometry_.PlotHeight, checked(model_.YMax - model_.YMin));
 }
 
 // Each tick: a 5-pixel mark below the axis, a grid line up the plot area in the grid's pen,
@@ -217,7 +217,7 @@ void Plot::DrawCurves(Canvas& canvas, const PlotRect&) {
     canvas.setBrush(BrushStyle::Solid, colors::black);
     setFontHeight(canvas, g.TextSize);
     for (const Curve& curve : model_.Curves) {
-        const int count = std::min(curve.count, kPuntosPorCurva);
+        const int count = std::min(curve.count, kPointsPerCurve);
         if (count < 1)
             continue;
         const double sx = scaleX();

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "canvas.h"
-#include "charts/ChartModel.h"
-#include "charts/NiceScale.h"
-#include "charts/PlotLayout.h"
-#include "charts/PlotTexts.h"
-#include "stats/Resultados.h"
-#include "study/Study.h"
+#include "core/canvas.h"
+#include "core/charts/ChartModel.h"
+#include "core/charts/NiceScale.h"
+#include "core/charts/PlotLayout.h"
+#include "core/charts/PlotTexts.h"
+#include "core/stats/Results.h"
+#include "core/study/Study.h"
 
 namespace linealidad {
 
@@ -26,7 +26,7 @@ public:
     const ChartModel& model() const { return model_; }
     const PlotGeometry& geometry() const { return geometry_; }
     // The chart's own results; after a zero slope only slope and intercept are refreshed.
-    const ResultadosRegresion& regresion() const { return regresion_; }
+    const ResultadosRegresion& regression() const { return regression_; }
 
     // The screen drawing of a paint box of the given size: limits from the data the first time
     // after ClearPlot, then from the stored limits; a white field with a black outline, the
@@ -57,7 +57,7 @@ private:
     PlotKind kind_;
     ChartModel model_;
     PlotGeometry geometry_;
-    ResultadosRegresion regresion_;
+    ResultadosRegresion regression_;
 };
 
 } // namespace linealidad

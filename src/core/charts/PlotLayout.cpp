@@ -1,4 +1,4 @@
-#include "charts/PlotLayout.h"
+#include "core/charts/PlotLayout.h"
 
 namespace linealidad {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "canvas.h"
-#include "charts/ChartModel.h"
+#include "core/canvas.h"
+#include "core/charts/ChartModel.h"
 
 namespace linealidad {
 

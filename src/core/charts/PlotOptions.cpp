@@ -1,7 +1,7 @@
-#include "charts/PlotOptions.h"
+#include "core/charts/PlotOptions.h"
 
-#include "text/NumberFormat.h"
-#include "text/NumberParse.h"
+#include "core/text/NumberFormat.h"
+#include "core/text/NumberParse.h"
 
 namespace linealidad {
 

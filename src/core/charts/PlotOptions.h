@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charts/ChartModel.h"
+#include "core/charts/ChartModel.h"
 
 #include <string>
 

@@ -1,13 +1,13 @@
-#include "charts/PlotTexts.h"
+#include "core/charts/PlotTexts.h"
 
-#include "text/NumberFormat.h"
+#include "core/text/NumberFormat.h"
 
 namespace linealidad {
 
 std::vector<std::string> headerLines(PlotKind kind, const std::string& title) {
     std::vector<std::string> lines{"Orvella, S.A.P.I. de C.V.", "Control de Calidad",
                                    "Linealidad y Precisión del Sistema de Medición"};
-    if (kind == PlotKind::Residuales)
+    if (kind == PlotKind::Residuals)
         lines.emplace_back("Análisis de Residuales");
     if (!title.empty())
         lines.push_back(title);
@@ -16,9 +16,9 @@ std::vector<std::string> headerLines(PlotKind kind, const std::string& title) {
 
 std::vector<std::string> studyBlockLines(PlotKind kind, const Study& study) {
     // The signature lines are two underscores shorter on the residuals chart.
-    const std::string firma(kind == PlotKind::Regresion ? 22 : 20, '_');
+    const std::string signature(kind == PlotKind::Regression ? 22 : 20, '_');
     return {"Nombre del Método = " + study.emetodo, "Analista = " + study.eanalista,
-            "Fecha = " + study.efecha, "Realizó " + firma + " ", "Revisó " + firma + " "};
+            "Fecha = " + study.efecha, "Realizó " + signature + " ", "Revisó " + signature + " "};
 }
 
 std::vector<std::string> statisticsLines(const ResultadosRegresion& R, char decimal) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "stats/Resultados.h"
-#include "study/Study.h"
+#include "core/stats/Results.h"
+#include "core/study/Study.h"
 
 #include <string>
 #include <vector>
@@ -10,8 +10,8 @@ namespace linealidad {
 
 // The two charts draw the same frame with different texts.
 enum class PlotKind {
-    Regresion,  // data points and the fitted line, with the fit statistics
-    Residuales, // studentized residuals around a zero line
+    Regression, // data points and the fitted line, with the fit statistics
+    Residuals,  // studentized residuals around a zero line
 };
 
 // The centred header lines, top to bottom; the title only when there is one.

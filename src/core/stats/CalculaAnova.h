@@ -1,7 +1,7 @@
 #pragma once
 
-#include "stats/Resultados.h"
-#include "study/Study.h"
+#include "core/stats/Results.h"
+#include "core/study/Study.h"
 
 namespace linealidad {
 
@@ -12,6 +12,6 @@ namespace linealidad {
 // arithmetic faults throw where they occur (all X equal, a perfect fit, a level without
 // replicates, a zero pure-error mean square).
 void CalculaAnova(const Study& study, char decimal, ResultadosAnova& A, bool& PendienteCero,
-                  Residuales& residuales);
+                  Residuals& residuals);
 
 } // namespace linealidad

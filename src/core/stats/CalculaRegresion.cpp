@@ -1,59 +1,59 @@
-#include "stats/CalculaRegresion.h"
+#include "core/stats/CalculaRegresion.h"
 
-#include "stats/Aritmetica.h"
-#include "stats/Observaciones.h"
-#include "stats/TablaT.h"
+#include "core/stats/CheckedArithmetic.h"
+#include "core/stats/Observations.h"
+#include "core/stats/TablaT.h"
 
 namespace linealidad {
 
-using aritmetica::comprobado;
-using aritmetica::dividir;
-using aritmetica::raiz;
+using arithmetic::checked;
+using arithmetic::divide;
+using arithmetic::squareRoot;
 
 void CalculaRegresion(const Study& study, char decimal, ResultadosRegresion& R,
                       bool& PendienteCero) {
     PendienteCero = false;
-    const int n = numeroObservaciones(study);
-    const Sumas s = sumaObservaciones(study, n, decimal);
+    const int n = observationCount(study);
+    const Sums s = sumObservations(study, n, decimal);
 
-    const double m = pendiente(s, n);
+    const double m = slope(s, n);
     R.Pendiente = m;
-    const double b = ordenada(s, m, n);
+    const double b = intercept(s, m, n);
     R.Ordenada = b;
     if (m == 0) {
         PendienteCero = true;
         return;
     }
 
-    const double cuadradoSumaY = comprobado(s.y * s.y);
-    const double SCE = comprobado(comprobado(s.y2 - comprobado(m * s.xy)) - comprobado(b * s.y));
-    const double SCT = comprobado(s.y2 - dividir(cuadradoSumaY, n));
-    const double SCR = comprobado(comprobado(comprobado(m * s.xy) + comprobado(b * s.y)) -
-                                  dividir(cuadradoSumaY, n));
+    const double squaredSumY = checked(s.y * s.y);
+    const double SCE = checked(checked(s.y2 - checked(m * s.xy)) - checked(b * s.y));
+    const double SCT = checked(s.y2 - divide(squaredSumY, n));
+    const double SCR =
+        checked(checked(checked(m * s.xy) + checked(b * s.y)) - divide(squaredSumY, n));
     const double gl = n - 2;
-    const double CME = dividir(SCE, gl);
-    const double desviacion = raiz(CME);
+    const double CME = divide(SCE, gl);
+    const double deviation = squareRoot(CME);
 
-    const double Sxx = comprobado(s.x2 - dividir(comprobado(s.x * s.x), n));
-    const double errorPendiente = dividir(desviacion, raiz(Sxx));
+    const double Sxx = checked(s.x2 - divide(checked(s.x * s.x), n));
+    const double slopeError = divide(deviation, squareRoot(Sxx));
     const double t = TablaT(n - 2);
 
-    R.LimSupPendiente = comprobado(m + comprobado(t * errorPendiente));
-    R.LimInfPendiente = comprobado(m - comprobado(t * errorPendiente));
-    R.TcalPendiente = dividir(m, errorPendiente);
+    R.LimSupPendiente = checked(m + checked(t * slopeError));
+    R.LimInfPendiente = checked(m - checked(t * slopeError));
+    R.TcalPendiente = divide(m, slopeError);
 
     // 1/n + x̄²/Sxx, in the order the program has always evaluated it.
     const double q =
-        comprobado(dividir(dividir(dividir(comprobado(s.x * s.x), n), n), Sxx) + dividir(1.0, n));
-    const double errorOrdenada = comprobado(raiz(q) * desviacion);
-    R.LimSupOrdenada = comprobado(b + comprobado(t * errorOrdenada));
-    R.LimInfOrdenada = comprobado(b - comprobado(t * errorOrdenada));
-    R.TcalOrdenada = dividir(b, errorOrdenada);
+        checked(divide(divide(divide(checked(s.x * s.x), n), n), Sxx) + divide(1.0, n));
+    const double interceptError = checked(squareRoot(q) * deviation);
+    R.LimSupOrdenada = checked(b + checked(t * interceptError));
+    R.LimInfOrdenada = checked(b - checked(t * interceptError));
+    R.TcalOrdenada = divide(b, interceptError);
 
-    R.DesvRegresion = raiz(CME);
-    R.CoefVariacion = dividir(comprobado(comprobado(desviacion * 100) * n), s.y);
+    R.DesvRegresion = squareRoot(CME);
+    R.CoefVariacion = divide(checked(checked(deviation * 100) * n), s.y);
     R.TTabla = t;
-    R.R2 = dividir(SCR, SCT);
+    R.R2 = divide(SCR, SCT);
 }
 
 } // namespace linealidad

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "stats/Resultados.h"
-#include "study/Study.h"
+#include "core/stats/Results.h"
+#include "core/study/Study.h"
 
 namespace linealidad {
 

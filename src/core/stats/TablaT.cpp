@@ -1,20 +1,20 @@
-#include "stats/TablaT.h"
+#include "core/stats/TablaT.h"
 
-#include "text/Errors.h"
+#include "core/text/Errors.h"
 
 #include <array>
 
 namespace linealidad {
 namespace {
 
-struct Tramo {
-    int desde;
+struct Segment {
+    int from;
     double t;
 };
 
 // Each entry holds from its first degree of freedom up to the next entry's. The values are
 // the table's own, not computed: some differ in the last digit from a computed table.
-constexpr std::array<Tramo, 44> kTramos{{
+constexpr std::array<Segment, 44> kSegments{{
     {1, 12.706},   {2, 4.3027},   {3, 3.1825},  {4, 2.7764},   {5, 2.5706},   {6, 2.4469},
     {7, 2.3646},   {8, 2.306},    {9, 2.2622},  {10, 2.2281},  {11, 2.201},   {12, 2.1788},
     {13, 2.1604},  {14, 2.1448},  {15, 2.1315}, {16, 2.1199},  {17, 2.1098},  {18, 2.1009},
@@ -25,17 +25,17 @@ constexpr std::array<Tramo, 44> kTramos{{
     {180, 1.9733}, {200, 1.9719},
 }};
 
-constexpr int kUltimo = 324;
+constexpr int kLast = 324;
 
 } // namespace
 
-double TablaT(int gradosLibertad) {
-    if (gradosLibertad < 1 || gradosLibertad > kUltimo)
+double TablaT(int degreesOfFreedom) {
+    if (degreesOfFreedom < 1 || degreesOfFreedom > kLast)
         throw ArithmeticError::invalidOperation();
-    double t = kTramos.front().t;
-    for (const Tramo& tramo : kTramos)
-        if (tramo.desde <= gradosLibertad)
-            t = tramo.t;
+    double t = kSegments.front().t;
+    for (const Segment& segment : kSegments)
+        if (segment.from <= degreesOfFreedom)
+            t = segment.t;
     return t;
 }
 

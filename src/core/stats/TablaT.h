@@ -2,9 +2,9 @@
 
 namespace linealidad {
 
-// The two-sided 5 % critical value of Student's t for `gradosLibertad` degrees of freedom, as
+// The two-sided 5 % critical value of Student's t for `degreesOfFreedom` degrees of freedom, as
 // the program's own table lists it (1 to 324; constant between its listed points). Outside the
 // table: ArithmeticError (invalid operation).
-double TablaT(int gradosLibertad);
+double TablaT(int degreesOfFreedom);
 
 } // namespace linealidad

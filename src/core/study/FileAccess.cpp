@@ -1,4 +1,4 @@
-#include "study/FileAccess.h"
+#include "core/study/FileAccess.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text/Errors.h"
+#include "core/text/Errors.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "study/StringGrid.h"
+#include "core/study/StringGrid.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,12 +1,12 @@
-#include "study/Study.h"
+#include "core/study/Study.h"
 
-#include "text/NumberParse.h"
+#include "core/text/NumberParse.h"
 
 #include <string>
 
 namespace linealidad {
 
-Study Study::nuevo() {
+Study Study::fresh() {
     Study study;
     study.stgniveles.setCell(0, 0, "     Nivel  ");
     study.stgniveles.setCell(0, 1, " # Replicas ");
@@ -18,19 +18,19 @@ Study Study::nuevo() {
     return study;
 }
 
-void Study::writeFileTitles(int niveles) {
+void Study::writeFileTitles(int levels) {
     stgniveles.setCell(0, 0, "     Nivel");
     stgniveles.setCell(0, 1, " # Replicas");
-    for (int i = 1; i <= niveles; ++i)
+    for (int i = 1; i <= levels; ++i)
         stgniveles.setCell(i, 0, std::string(11, ' ') + std::to_string(i));
     stgdatos.setCell(0, 0, " Nivel");
     stgdatos.setCell(1, 0, " X");
     stgdatos.setCell(2, 0, " Y");
     // Each observation row is labelled with its level: ten blanks and the level number.
     int row = 1;
-    for (int i = 1; i <= niveles; ++i) {
-        const int replicas = parseInteger(stgniveles.cell(i, 1));
-        for (int k = 0; k < replicas; ++k)
+    for (int i = 1; i <= levels; ++i) {
+        const int replicates = parseInteger(stgniveles.cell(i, 1));
+        for (int k = 0; k < replicates; ++k)
             stgdatos.setCell(0, row++, std::string(10, ' ') + std::to_string(i));
     }
 }

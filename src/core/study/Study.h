@@ -1,6 +1,6 @@
 #pragma once
 
-#include "study/StringGrid.h"
+#include "core/study/StringGrid.h"
 
 #include <string>
 
@@ -29,16 +29,16 @@ struct Study {
 
     // A study as "Nuevo" creates it: three levels and nine observation rows, with the titles
     // of a new study.
-    static Study nuevo();
+    static Study fresh();
 
-    // The titles of a study read from a file, for `niveles` levels and the replicate counts
+    // The titles of a study read from a file, for `levels` levels and the replicate counts
     // already in the levels grid (the file reader writes them after the counts).
-    void writeFileTitles(int niveles);
+    void writeFileTitles(int levels);
 };
 
 // The maximum lengths of the capture window's edit boxes.
-constexpr int kLongitudTexto = 60;
-constexpr int kLongitudFecha = 20;
-constexpr int kLongitudNiveles = 2;
+constexpr int kTextLength = 60;
+constexpr int kDateLength = 20;
+constexpr int kLevelsLength = 2;
 
 } // namespace linealidad

@@ -1,9 +1,9 @@
-#include "study/StudyFile.h"
+#include "core/study/StudyFile.h"
 
-#include "study/FileAccess.h"
-#include "text/Encoding.h"
-#include "text/Errors.h"
-#include "text/NumberParse.h"
+#include "core/study/FileAccess.h"
+#include "core/text/Encoding.h"
+#include "core/text/Errors.h"
+#include "core/text/NumberParse.h"
 
 #include <string_view>
 #include <vector>
@@ -11,173 +11,173 @@
 namespace linealidad {
 namespace {
 
-constexpr std::string_view kMarcaUtf8 = "\xEF\xBB\xBF";
-constexpr int kLineaNiveles = 6; // after the five general-information texts
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr int kLevelsLine = 6; // after the five general-information texts
 
 // The file's text in UTF-8: valid UTF-8 is taken as it is (without a byte-order mark),
 // anything else is Windows-1252.
-std::string textoDelArchivo(const std::string& bytes) {
+std::string fileText(const std::string& bytes) {
     if (!isValidUtf8(bytes))
         return windows1252ToUtf8(bytes);
-    if (std::string_view(bytes).starts_with(kMarcaUtf8))
-        return bytes.substr(kMarcaUtf8.size());
+    if (std::string_view(bytes).starts_with(kUtf8Mark))
+        return bytes.substr(kUtf8Mark.size());
     return bytes;
 }
 
 // Splits at CR LF, LF or a lone CR. A final line end does not start another line.
-std::vector<std::string> lineas(const std::string& texto) {
+std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;
-    std::size_t inicio = 0;
-    for (std::size_t i = 0; i < texto.size(); ++i) {
-        if (texto[i] != '\r' && texto[i] != '\n')
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
             continue;
-        result.push_back(texto.substr(inicio, i - inicio));
-        if (texto[i] == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n')
+        result.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
             ++i;
-        inicio = i + 1;
+        start = i + 1;
     }
-    if (inicio < texto.size())
-        result.push_back(texto.substr(inicio));
+    if (start < text.size())
+        result.push_back(text.substr(start));
     return result;
 }
 
 // A line's text as a message quotes it: long lines (a file that is not text at all) are cut
 // at a character boundary.
-std::string cita(const std::string& texto) {
-    constexpr std::size_t kLargo = 40;
-    if (texto.size() <= kLargo)
-        return '"' + texto + '"';
-    std::size_t corte = kLargo;
-    while (corte > 0 && (static_cast<unsigned char>(texto[corte]) & 0xC0) == 0x80)
-        --corte;
-    return '"' + texto.substr(0, corte) + "…\"";
+std::string quote(const std::string& text) {
+    constexpr std::size_t kLong = 40;
+    if (text.size() <= kLong)
+        return '"' + text + '"';
+    std::size_t cut = kLong;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return '"' + text.substr(0, cut) + "…\"";
 }
 
 // The lines of the file, numbered from 1 as an editor shows them; lines past the end read as
 // empty.
-class LectorDeLineas {
+class LineReader {
 public:
-    LectorDeLineas(std::string ruta, std::vector<std::string> lineas)
-        : ruta_(std::move(ruta)), lineas_(std::move(lineas)) {}
+    LineReader(std::string path, std::vector<std::string> lines)
+        : path_(std::move(path)), lines_(std::move(lines)) {}
 
-    const std::string& linea(int numero) const {
-        static const std::string vacia;
-        return numero <= static_cast<int>(lineas_.size())
-                   ? lineas_[static_cast<std::size_t>(numero - 1)]
-                   : vacia;
+    const std::string& line(int number) const {
+        static const std::string empty;
+        return number <= static_cast<int>(lines_.size())
+                   ? lines_[static_cast<std::size_t>(number - 1)]
+                   : empty;
     }
 
     // The whole number on a line that must hold a count (0 or more).
-    int cuenta(int numero, const std::string& queDebeTener) const {
-        if (numero > static_cast<int>(lineas_.size()))
-            throw noEsEstudio(numero, queDebeTener, "el archivo termina antes");
-        const std::string& texto = linea(numero);
-        if (!isInteger(texto) || parseInteger(texto) < 0)
-            throw noEsEstudio(numero, queDebeTener, "tiene " + cita(texto));
-        return parseInteger(texto);
+    int count(int number, const std::string& shouldHave) const {
+        if (number > static_cast<int>(lines_.size()))
+            throw isNoStudy(number, shouldHave, "el archivo termina antes");
+        const std::string& text = line(number);
+        if (!isInteger(text) || parseInteger(text) < 0)
+            throw isNoStudy(number, shouldHave, "tiene " + quote(text));
+        return parseInteger(text);
     }
 
-    StudyFormatError noSePuedeAbrir(const std::string& motivo) const {
-        return StudyFormatError("El archivo \"" + ruta_ + "\" no se puede abrir: " + motivo + ".");
+    StudyFormatError cannotOpen(const std::string& reason) const {
+        return StudyFormatError("El archivo \"" + path_ + "\" no se puede abrir: " + reason + ".");
     }
 
 private:
-    StudyFormatError noEsEstudio(int numero, const std::string& queDebeTener,
-                                 const std::string& queTiene) const {
-        return StudyFormatError("El archivo \"" + ruta_ + "\" no es un estudio: la línea " +
-                                std::to_string(numero) + " debe tener " + queDebeTener +
-                                " (un número entero, cero o mayor) y " + queTiene + ".");
+    StudyFormatError isNoStudy(int number, const std::string& shouldHave,
+                               const std::string& has) const {
+        return StudyFormatError("El archivo \"" + path_ + "\" no es un estudio: la línea " +
+                                std::to_string(number) + " debe tener " + shouldHave +
+                                " (un número entero, cero o mayor) y " + has + ".");
     }
 
-    std::string ruta_;
-    std::vector<std::string> lineas_;
+    std::string path_;
+    std::vector<std::string> lines_;
 };
 
-int leeNiveles(const LectorDeLineas& lector) {
-    const int niveles = lector.cuenta(kLineaNiveles, "el número de niveles");
-    if (niveles > kMaximoNiveles)
-        throw lector.noSePuedeAbrir(
-            "la línea " + std::to_string(kLineaNiveles) + " indica " + std::to_string(niveles) +
-            " niveles y el programa admite como máximo " + std::to_string(kMaximoNiveles));
-    return niveles;
+int readLevels(const LineReader& reader) {
+    const int levels = reader.count(kLevelsLine, "el número de niveles");
+    if (levels > kMaximumLevels)
+        throw reader.cannotOpen(
+            "la línea " + std::to_string(kLevelsLine) + " indica " + std::to_string(levels) +
+            " niveles y el programa admite como máximo " + std::to_string(kMaximumLevels));
+    return levels;
 }
 
 // Puts the replicate counts into the levels grid and returns their sum, T.
-int leeReplicas(const LectorDeLineas& lector, int niveles, Study& study) {
-    long long observaciones = 0; // wide enough for 30 counts of any size
-    for (int i = 1; i <= niveles; ++i) {
-        const int numero = kLineaNiveles + i;
-        observaciones +=
-            lector.cuenta(numero, "el número de réplicas del nivel " + std::to_string(i));
-        if (observaciones > kMaximoObservaciones)
-            throw lector.noSePuedeAbrir("las réplicas hasta la línea " + std::to_string(numero) +
-                                        " suman " + std::to_string(observaciones) +
-                                        " observaciones y el programa admite como máximo " +
-                                        std::to_string(kMaximoObservaciones));
-        study.stgniveles.setCell(i, 1, lector.linea(numero));
+int readReplicates(const LineReader& reader, int levels, Study& study) {
+    long long observations = 0; // wide enough for 30 counts of any size
+    for (int i = 1; i <= levels; ++i) {
+        const int number = kLevelsLine + i;
+        observations +=
+            reader.count(number, "el número de réplicas del nivel " + std::to_string(i));
+        if (observations > kMaximumObservations)
+            throw reader.cannotOpen("las réplicas hasta la línea " + std::to_string(number) +
+                                    " suman " + std::to_string(observations) +
+                                    " observaciones y el programa admite como máximo " +
+                                    std::to_string(kMaximumObservations));
+        study.stgniveles.setCell(i, 1, reader.line(number));
     }
-    return static_cast<int>(observaciones);
+    return static_cast<int>(observations);
 }
 
 // The lines of the file layout, in order, without their line ends.
-std::vector<std::string> lineasDelEstudio(const Study& study, const TitulosGrafica& titulos) {
+std::vector<std::string> studyLines(const Study& study, const ChartTitles& titles) {
     std::vector<std::string> result = {study.emetodo,     study.eanalista, study.efecha,
                                        study.eadicionada, study.emedida,   study.eniveles};
-    const int niveles = parseInteger(study.eniveles);
-    for (int i = 1; i <= niveles; ++i)
+    const int levels = parseInteger(study.eniveles);
+    for (int i = 1; i <= levels; ++i)
         result.push_back(study.stgniveles.cell(i, 1));
-    for (int columna = 1; columna <= 2; ++columna)
-        for (int fila = 1; fila < study.stgdatos.rowCount(); ++fila)
-            result.push_back(study.stgdatos.cell(columna, fila));
-    result.insert(result.end(), titulos.begin(), titulos.end());
+    for (int column = 1; column <= 2; ++column)
+        for (int row = 1; row < study.stgdatos.rowCount(); ++row)
+            result.push_back(study.stgdatos.cell(column, row));
+    result.insert(result.end(), titles.begin(), titles.end());
     return result;
 }
 
 // The bytes to store: Windows-1252, as earlier versions wrote, when every character has a
 // byte there and those bytes cannot be mistaken for UTF-8 on reading ("Ã³" in Windows-1252 is
 // the UTF-8 of "ó"); UTF-8 otherwise, so nothing typed is lost.
-std::string bytesDelArchivo(const std::string& texto) {
-    if (const auto ansi = utf8ToWindows1252(texto); ansi && (*ansi == texto || !isValidUtf8(*ansi)))
+std::string fileBytes(const std::string& text) {
+    if (const auto ansi = utf8ToWindows1252(text); ansi && (*ansi == text || !isValidUtf8(*ansi)))
         return *ansi;
     // A text that itself begins with a byte-order mark keeps it: the reader drops only one.
-    if (std::string_view(texto).starts_with(kMarcaUtf8))
-        return std::string(kMarcaUtf8) + texto;
-    return texto;
+    if (std::string_view(text).starts_with(kUtf8Mark))
+        return std::string(kUtf8Mark) + text;
+    return text;
 }
 
 } // namespace
 
-Study leeEstudio(const std::string& path) {
-    const LectorDeLineas lector(path, lineas(textoDelArchivo(readFileBytes(path))));
-    Study study = Study::nuevo();
-    const int niveles = leeNiveles(lector);
-    const int observaciones = leeReplicas(lector, niveles, study);
+Study readStudy(const std::string& path) {
+    const LineReader reader(path, lines(fileText(readFileBytes(path))));
+    Study study = Study::fresh();
+    const int levels = readLevels(reader);
+    const int observations = readReplicates(reader, levels, study);
 
-    study.emetodo = lector.linea(1);
-    study.eanalista = lector.linea(2);
-    study.efecha = lector.linea(3);
-    study.eadicionada = lector.linea(4);
-    study.emedida = lector.linea(5);
-    study.eniveles = lector.linea(kLineaNiveles);
-    const int primeraX = kLineaNiveles + niveles + 1;
-    const int primeraY = primeraX + observaciones;
-    for (int j = 1; j <= observaciones; ++j) {
-        study.stgdatos.setCell(1, j, lector.linea(primeraX + j - 1));
-        study.stgdatos.setCell(2, j, lector.linea(primeraY + j - 1));
+    study.emetodo = reader.line(1);
+    study.eanalista = reader.line(2);
+    study.efecha = reader.line(3);
+    study.eadicionada = reader.line(4);
+    study.emedida = reader.line(5);
+    study.eniveles = reader.line(kLevelsLine);
+    const int firstX = kLevelsLine + levels + 1;
+    const int firstY = firstX + observations;
+    for (int j = 1; j <= observations; ++j) {
+        study.stgdatos.setCell(1, j, reader.line(firstX + j - 1));
+        study.stgdatos.setCell(2, j, reader.line(firstY + j - 1));
     }
     // The three chart title lines that follow are not part of the study.
 
-    study.stgniveles.setColCount(niveles + 1);
-    study.stgdatos.setRowCount(observaciones + 1);
-    study.writeFileTitles(niveles);
+    study.stgniveles.setColCount(levels + 1);
+    study.stgdatos.setRowCount(observations + 1);
+    study.writeFileTitles(levels);
     return study;
 }
 
-void escribeEstudio(const std::string& path, const Study& study, const TitulosGrafica& titulos) {
-    std::string texto;
-    for (const std::string& linea : lineasDelEstudio(study, titulos))
-        texto += linea + "\r\n";
-    replaceFileBytes(path, bytesDelArchivo(texto));
+void writeStudy(const std::string& path, const Study& study, const ChartTitles& titles) {
+    std::string text;
+    for (const std::string& line : studyLines(study, titles))
+        text += line + "\r\n";
+    replaceFileBytes(path, fileBytes(text));
 }
 
 } // namespace linealidad

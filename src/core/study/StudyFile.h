@@ -1,6 +1,6 @@
 #pragma once
 
-#include "study/Study.h"
+#include "core/study/Study.h"
 
 #include <array>
 #include <string>
@@ -9,11 +9,11 @@ namespace linealidad {
 
 // The three chart title lines that close a study file: the title, the X-axis label and the
 // Y-axis label of the chart options dialog when the study was saved.
-using TitulosGrafica = std::array<std::string, 3>;
+using ChartTitles = std::array<std::string, 3>;
 
 // The reader's limits: larger files are refused rather than cut.
-constexpr int kMaximoNiveles = 30;
-constexpr int kMaximoObservaciones = 150;
+constexpr int kMaximumLevels = 30;
+constexpr int kMaximumObservations = 150;
 
 // Reads a study file exactly as the open command fills the study window: the texts, the levels
 // and replicates, the X and Y columns, the titles of a study read from a file and the level
@@ -21,12 +21,12 @@ constexpr int kMaximoObservaciones = 150;
 // CR LF or LF; text that is valid UTF-8 is read as UTF-8, anything else as Windows-1252.
 // Missing trailing lines read as empty. Throws FileError when the file cannot be read, and
 // StudyFormatError (naming the file and the line) when it cannot be a study.
-Study leeEstudio(const std::string& path);
+Study readStudy(const std::string& path);
 
 // Writes the study in the file layout, one text per line with CR LF, in Windows-1252 when every
 // character fits and in UTF-8 otherwise. The X and Y columns are written for the data grid's
 // rows 1 to (row count - 1). Writes a temporary file beside `path` and renames it over `path`,
 // so a failed save never destroys the previous file. Throws FileError.
-void escribeEstudio(const std::string& path, const Study& study, const TitulosGrafica& titulos);
+void writeStudy(const std::string& path, const Study& study, const ChartTitles& titles);
 
 } // namespace linealidad

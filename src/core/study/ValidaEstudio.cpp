@@ -1,46 +1,46 @@
-#include "study/ValidaEstudio.h"
+#include "core/study/ValidaEstudio.h"
 
-#include "text/NumberParse.h"
+#include "core/text/NumberParse.h"
 
 namespace linealidad {
 
-std::optional<ProblemaEstudio> ValidaEstudio(const Study& study) {
-    using C = ControlEstudio;
+std::optional<StudyProblem> ValidaEstudio(const Study& study) {
+    using C = StudyControl;
     if (study.eniveles.empty())
-        return ProblemaEstudio{"Falta capturar el número de niveles", 1, C::eniveles};
+        return StudyProblem{"Falta capturar el número de niveles", 1, C::eniveles};
 
-    const int niveles = parseInteger(study.eniveles);
-    if (niveles < 3 || niveles > 10)
-        return ProblemaEstudio{"Datos fuera de rango, 3-10 Niveles", 1, C::eniveles};
+    const int levels = parseInteger(study.eniveles);
+    if (levels < 3 || levels > 10)
+        return StudyProblem{"Datos fuera de rango, 3-10 Niveles", 1, C::eniveles};
 
     // The replicate cells are checked over the grid's width, not over N; the next check then
     // catches a grid whose width does not match N.
-    const int columnas = study.stgniveles.colCount() - 1;
-    for (int i = 1; i <= columnas; ++i)
+    const int columns = study.stgniveles.colCount() - 1;
+    for (int i = 1; i <= columns; ++i)
         if (study.stgniveles.cell(i, 1).empty())
-            return ProblemaEstudio{"Falta la replicación en el nivel " + std::to_string(i), 1,
-                                   C::stgniveles};
+            return StudyProblem{"Falta la replicación en el nivel " + std::to_string(i), 1,
+                                C::stgniveles};
 
-    if (niveles != columnas)
-        return ProblemaEstudio{"El número de celdas de captura para las replicaciones, no "
-                               "coincide con el número de niveles.",
-                               1, C::eniveles};
+    if (levels != columns)
+        return StudyProblem{"El número de celdas de captura para las replicaciones, no "
+                            "coincide con el número de niveles.",
+                            1, C::eniveles};
 
     long long total = 0;
-    for (int i = 1; i <= niveles; ++i)
+    for (int i = 1; i <= levels; ++i)
         total += parseInteger(study.stgniveles.cell(i, 1));
     if (total != study.stgdatos.rowCount() - 1)
-        return ProblemaEstudio{"El número de celdas de captura para los datos, no coincide con "
-                               "el número de replicas por nivel.",
-                               1, C::stgniveles};
+        return StudyProblem{"El número de celdas de captura para los datos, no coincide con "
+                            "el número de replicas por nivel.",
+                            1, C::stgniveles};
 
-    static const char* const nombres[] = {"", " de la cantidad adicionada",
-                                          " de la propiedad medida"};
-    for (int columna = 1; columna <= 2; ++columna)
-        for (int fila = 1; fila <= total; ++fila)
-            if (study.stgdatos.cell(columna, fila).empty())
-                return ProblemaEstudio{"Falta el dato " + std::to_string(fila) + nombres[columna],
-                                       2, C::stgdatos};
+    static const char* const names[] = {"", " de la cantidad adicionada",
+                                        " de la propiedad medida"};
+    for (int column = 1; column <= 2; ++column)
+        for (int row = 1; row <= total; ++row)
+            if (study.stgdatos.cell(column, row).empty())
+                return StudyProblem{"Falta el dato " + std::to_string(row) + names[column], 2,
+                                    C::stgdatos};
     return std::nullopt;
 }
 

@@ -1,4 +1,4 @@
-#include "text/Encoding.h"
+#include "core/text/Encoding.h"
 
 #include <array>
 
@@ -6,7 +6,7 @@ namespace linealidad {
 namespace {
 
 // The characters of bytes 0x80 to 0x9F in Windows-1252; the undefined ones keep their number.
-constexpr std::array<char32_t, 32> kWindows1252Alto = {
+constexpr std::array<char32_t, 32> kWindows1252High = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
@@ -68,8 +68,8 @@ void appendUtf8(std::string& out, char32_t cp) {
 std::optional<char> windows1252Byte(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<char>(cp);
-    for (std::size_t k = 0; k < kWindows1252Alto.size(); ++k)
-        if (kWindows1252Alto[k] == cp)
+    for (std::size_t k = 0; k < kWindows1252High.size(); ++k)
+        if (kWindows1252High[k] == cp)
             return static_cast<char>(0x80 + k);
     return std::nullopt;
 }
@@ -88,7 +88,7 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     out.reserve(bytes.size() + bytes.size() / 8);
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        appendUtf8(out, byte >= 0x80 && byte <= 0x9F ? kWindows1252Alto[byte - 0x80] : byte);
+        appendUtf8(out, byte >= 0x80 && byte <= 0x9F ? kWindows1252High[byte - 0x80] : byte);
     }
     return out;
 }

@@ -1,4 +1,4 @@
-#include "text/Errors.h"
+#include "core/text/Errors.h"
 
 namespace linealidad {
 

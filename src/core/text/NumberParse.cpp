@@ -1,6 +1,6 @@
-#include "text/NumberParse.h"
+#include "core/text/NumberParse.h"
 
-#include "text/Errors.h"
+#include "core/text/Errors.h"
 
 #include <clocale>
 #include <cmath>

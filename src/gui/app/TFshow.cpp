@@ -1,6 +1,6 @@
-#include "app/TFshow.h"
+#include "gui/app/TFshow.h"
 
-#include "app/Glifos.h"
+#include "gui/common/Glyphs.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -20,50 +20,50 @@ TFshow::TFshow(QWidget* parent)
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(2);
-    auto* marco = new QVBoxLayout(this);
-    marco->setContentsMargins(0, 0, 0, 0);
-    marco->addWidget(panel);
-    auto* columna = new QVBoxLayout(panel);
-    columna->setContentsMargins(12, 8, 12, 12);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(panel);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(12, 8, 12, 12);
 
-    auto* producto = new QLabel(QStringLiteral("TARVEL v. w 3.1"), panel);
-    QFont titulo;
-    titulo.setFamilies({QStringLiteral("Matura MT Script Capitals"),
-                        QStringLiteral("URW Chancery L"), QStringLiteral("Z003"),
-                        QStringLiteral("Liberation Serif")});
-    titulo.setPixelSize(27);
-    titulo.setBold(true);
-    titulo.setItalic(true);
-    producto->setFont(titulo);
-    producto->setStyleSheet(QStringLiteral("color: navy;"));
-    producto->setAlignment(Qt::AlignCenter);
-    columna->addWidget(producto);
+    auto* product = new QLabel(QStringLiteral("TARVEL v. w 3.1"), panel);
+    QFont title;
+    title.setFamilies({QStringLiteral("Matura MT Script Capitals"),
+                       QStringLiteral("URW Chancery L"), QStringLiteral("Z003"),
+                       QStringLiteral("Liberation Serif")});
+    title.setPixelSize(27);
+    title.setBold(true);
+    title.setItalic(true);
+    product->setFont(title);
+    product->setStyleSheet(QStringLiteral("color: navy;"));
+    product->setAlignment(Qt::AlignCenter);
+    column->addWidget(product);
 
-    auto* imagen = new QLabel(panel);
-    imagen->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    imagen->setPixmap(imagenPresentacion(QSize(373, 285)));
-    imagen->setFixedSize(373 + 4, 285 + 4);
-    imagen->setAlignment(Qt::AlignCenter);
-    columna->addWidget(imagen, 0, Qt::AlignHCenter);
+    auto* image = new QLabel(panel);
+    image->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    image->setPixmap(splashPicture(QSize(373, 285)));
+    image->setFixedSize(373 + 4, 285 + 4);
+    image->setAlignment(Qt::AlignCenter);
+    column->addWidget(image, 0, Qt::AlignHCenter);
 
-    auto* calidad = new QLabel(QStringLiteral("Control de Calidad"), panel);
+    auto* quality = new QLabel(QStringLiteral("Control de Calidad"), panel);
     QFont times(QStringLiteral("Times New Roman"));
     times.setPixelSize(22);
     times.setBold(true);
     times.setItalic(true);
-    calidad->setFont(times);
-    calidad->setAlignment(Qt::AlignCenter);
-    columna->addWidget(calidad);
+    quality->setFont(times);
+    quality->setAlignment(Qt::AlignCenter);
+    column->addWidget(quality);
 
-    if (const QScreen* pantalla = QGuiApplication::primaryScreen())
-        move(pantalla->availableGeometry().center() - rect().center());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     Timer1_->setSingleShot(true);
     Timer1_->setInterval(3000);
     connect(Timer1_, &QTimer::timeout, this, &TFshow::Timer1Timer);
 }
 
-void TFshow::activaTemporizador() {
+void TFshow::startTimer() {
     Timer1_->start();
 }
 

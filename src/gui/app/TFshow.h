@@ -14,7 +14,7 @@ public:
     explicit TFshow(QWidget* parent = nullptr);
 
     // The main window was activated: (re)start the timer.
-    void activaTemporizador();
+    void startTimer();
     QTimer* Timer1() const { return Timer1_; }
 
 private:

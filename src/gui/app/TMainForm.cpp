@@ -1,26 +1,26 @@
-#include "app/TMainForm.h"
+#include "gui/app/TMainForm.h"
 
-#include "app/EjecutaComando.h"
-#include "app/Glifos.h"
-#include "app/Hint.h"
-#include "app/Interaccion.h"
-#include "app/Regional.h"
-#include "app/TAboutBox.h"
-#include "app/VisorAyuda.h"
-#include "app/helpcons.h"
-#include "charts/TOptionsDlg.h"
-#include "charts/TPlotForm.h"
-#include "charts/TPlotForm1.h"
-#include "results/TFinfo.h"
-#include "results/TfinfoA.h"
-#include "results/TfinfoR.h"
-#include "results/Tfrminforme.h"
-#include "results/Tfrmpredice.h"
-#include "stats/CalculaAnova.h"
-#include "stats/CalculaRegresion.h"
-#include "study/StudyFile.h"
-#include "study/TFinforma.h"
-#include "study/ValidaEstudio.h"
+#include "core/stats/CalculaAnova.h"
+#include "core/stats/CalculaRegresion.h"
+#include "core/study/StudyFile.h"
+#include "core/study/ValidaEstudio.h"
+#include "gui/app/HelpViewer.h"
+#include "gui/app/TAboutBox.h"
+#include "gui/charts/TOptionsDlg.h"
+#include "gui/charts/TPlotForm.h"
+#include "gui/charts/TPlotForm1.h"
+#include "gui/common/DecimalSeparator.h"
+#include "gui/common/Dialogs.h"
+#include "gui/common/Glyphs.h"
+#include "gui/common/Hint.h"
+#include "gui/common/RunCommand.h"
+#include "gui/common/helpcons.h"
+#include "gui/results/TFinfo.h"
+#include "gui/results/TfinfoA.h"
+#include "gui/results/TfinfoR.h"
+#include "gui/results/Tfrminforme.h"
+#include "gui/results/Tfrmpredice.h"
+#include "gui/study/TFinforma.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -40,21 +40,21 @@
 namespace linealidad {
 namespace {
 
-const char* const kContexto = "contextoAyuda";
+const char* const kContextProperty = "helpContext";
 
-std::string rutaLocal(const QString& ruta) {
-    return QFile::encodeName(ruta).toStdString();
+std::string localPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
 } // namespace
 
 TMainForm::TMainForm(QWidget* parent)
-    : QMainWindow(parent), interaccion_(std::make_unique<InteraccionQt>(this)),
-      fuenteTitulos_([] { return TitulosGrafica{}; }) {
+    : QMainWindow(parent), dialogs_(std::make_unique<QtDialogs>(this)),
+      titleSource_([] { return ChartTitles{}; }) {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(kTituloAplicacion);
+    setWindowTitle(kApplicationTitle);
     resize(588, 370);
-    setWindowIcon(QIcon(emblemaPrograma(QSize(64, 64))));
+    setWindowIcon(QIcon(programEmblem(QSize(64, 64))));
     setAcceptDrops(true);
 
     ClientArea_ = new QMdiArea(this);
@@ -62,201 +62,196 @@ TMainForm::TMainForm(QWidget* parent)
     ClientArea_->setBackground(palette().dark());
     setCentralWidget(ClientArea_);
 
-    creaMenus();
-    creaBarra();
-    creaLineaEstado();
-    aplica(EventoEstudio::AlInicio);
-    creaVentanasDeInicio();
+    createMenus();
+    createToolBar();
+    createStatusLine();
+    apply(StudyEvent::AtStart);
+    createStartupWindows();
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, &TMainForm::ayudaF1);
+    connect(f1, &QShortcut::activated, this, &TMainForm::helpF1);
 }
 
-void TMainForm::instalaAyudaF1(QWidget* ventana) {
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), ventana);
+void TMainForm::installHelpF1(QWidget* window) {
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
     connect(f1, &QShortcut::activated, this,
-            [this, ventana] { muestraAyuda(ventana->property(kContexto).toInt()); });
+            [this, window] { showHelp(window->property(kContextProperty).toInt()); });
 }
 
 // The child windows still here (those closed and waiting for deletion too) are deleted after
 // this body, when the main window is no longer whole: they must not report to it any more.
 TMainForm::~TMainForm() {
-    for (QMdiSubWindow* ventana : ClientArea_->findChildren<QMdiSubWindow*>())
-        ventana->disconnect(this);
+    for (QMdiSubWindow* window : ClientArea_->findChildren<QMdiSubWindow*>())
+        window->disconnect(this);
 }
 
-void TMainForm::setInteraccion(std::unique_ptr<Interaccion> interaccion) {
-    interaccion_ = std::move(interaccion);
+void TMainForm::setDialogs(std::unique_ptr<Dialogs> dialogs) {
+    dialogs_ = std::move(dialogs);
 }
 
-void TMainForm::setFuenteTitulos(std::function<TitulosGrafica()> fuente) {
-    fuenteTitulos_ = std::move(fuente);
+void TMainForm::setTitleSource(std::function<ChartTitles()> source) {
+    titleSource_ = std::move(source);
 }
 
-Interaccion& TMainForm::interaccion() {
-    return *interaccion_;
+Dialogs& TMainForm::dialogs() {
+    return *dialogs_;
 }
 
 // The windows the program keeps from start-up to the end: the chart options dialog, the
 // predictions dialog and the two chart windows. The study file's chart title lines are those
 // of the options dialog.
-void TMainForm::creaVentanasDeInicio() {
+void TMainForm::createStartupWindows() {
     OptionsDlg = new TOptionsDlg(this);
-    OptionsDlg->alPedirAyuda = [this](int contexto) { muestraAyuda(contexto, OptionsDlg); };
-    frmpredice = new Tfrmpredice([this]() -> Interaccion& { return interaccion(); }, this);
-    instalaAyudaF1(frmpredice);
+    OptionsDlg->onHelpRequested = [this](int context) { showHelp(context, OptionsDlg); };
+    frmpredice = new Tfrmpredice([this]() -> Dialogs& { return dialogs(); }, this);
+    installHelpF1(frmpredice);
     PlotForm = new TPlotForm(*this, *OptionsDlg, this);
     PlotForm1 = new TPlotForm1(*this, *OptionsDlg, this);
-    setFuenteTitulos([this] {
-        return TitulosGrafica{OptionsDlg->titulo().toStdString(), OptionsDlg->ejeX().toStdString(),
-                              OptionsDlg->ejeY().toStdString()};
+    setTitleSource([this] {
+        return ChartTitles{OptionsDlg->title().toStdString(), OptionsDlg->xAxis().toStdString(),
+                           OptionsDlg->yAxis().toStdString()};
     });
 }
 
-const Study* TMainForm::estudioGrafica() const {
-    return Finforma ? &Finforma->estudio() : nullptr;
+const Study* TMainForm::chartStudy() const {
+    return Finforma ? &Finforma->study() : nullptr;
 }
 
 // --- menus, tool bar and status line ---------------------------------------------------------
 
-QAction* TMainForm::accion(QMenu* menu, const char* nombre, const QString& titulo,
-                           const QString& hint, int contexto, GrupoComandos grupo,
-                           std::function<void()> comando) {
-    QAction* a = menu->addAction(titulo);
-    a->setObjectName(QString::fromLatin1(nombre));
-    a->setStatusTip(hintLargo(hint));
-    a->setProperty(kContexto, contexto);
-    grupos_[grupo] << a;
-    connect(a, &QAction::triggered, this, [comando = std::move(comando)] { comando(); });
+QAction* TMainForm::action(QMenu* menu, const char* name, const QString& title, const QString& hint,
+                           int context, CommandGroup group, std::function<void()> command) {
+    QAction* a = menu->addAction(title);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setStatusTip(longHint(hint));
+    a->setProperty(kContextProperty, context);
+    groups_[group] << a;
+    connect(a, &QAction::triggered, this, [command = std::move(command)] { command(); });
     return a;
 }
 
-void TMainForm::creaMenus() {
-    using G = GrupoComandos;
-    QMenuBar* barra = menuBar();
-    connect(barra, &QMenuBar::hovered, this, [this](QAction* a) { muestraHint(a->statusTip()); });
-    auto menu = [this, barra](const char* nombre, const QString& titulo, const QString& hint,
-                              int contexto) {
-        QMenu* m = barra->addMenu(titulo);
-        m->setObjectName(QString::fromLatin1(nombre));
-        m->menuAction()->setStatusTip(hintLargo(hint));
-        m->menuAction()->setProperty(kContexto, contexto);
+void TMainForm::createMenus() {
+    using G = CommandGroup;
+    QMenuBar* bar = menuBar();
+    connect(bar, &QMenuBar::hovered, this, [this](QAction* a) { showHint(a->statusTip()); });
+    auto menu = [this, bar](const char* name, const QString& title, const QString& hint,
+                            int context) {
+        QMenu* m = bar->addMenu(title);
+        m->setObjectName(QString::fromLatin1(name));
+        m->menuAction()->setStatusTip(longHint(hint));
+        m->menuAction()->setProperty(kContextProperty, context);
         m->installEventFilter(this);
-        connect(m, &QMenu::hovered, this, [this](QAction* a) { muestraHint(a->statusTip()); });
+        connect(m, &QMenu::hovered, this, [this](QAction* a) { showHint(a->statusTip()); });
         return m;
     };
-    const QString archivo = QStringLiteral("Archivo|");
-    const QString calculos = QStringLiteral("Cálculos|");
+    const QString file = QStringLiteral("Archivo|");
+    const QString calculations = QStringLiteral("Cálculos|");
 
-    QMenu* FileMenu =
-        menu("FileMenu", QStringLiteral("&Archivo"),
-             QStringLiteral("Crea,abre,guarda e imrpime un archivo"), ayuda::kArchivo);
-    accion(FileMenu, "FileNewItem", QStringLiteral("&Nuevo"), archivo + "Crea un nuevo archivo",
-           ayuda::kNuevo, G::Nuevo, [this] { FileNew(); })
+    QMenu* FileMenu = menu("FileMenu", QStringLiteral("&Archivo"),
+                           QStringLiteral("Crea,abre,guarda e imrpime un archivo"), help::kFile);
+    action(FileMenu, "FileNewItem", QStringLiteral("&Nuevo"), file + "Crea un nuevo archivo",
+           help::kNew, G::New, [this] { FileNew(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    accion(FileMenu, "FileOpenItem", QStringLiteral("&Abrir..."),
-           archivo + "Abre un archivo ya existente", ayuda::kAbrir, G::Abrir,
-           [this] { FileOpen(); })
+    action(FileMenu, "FileOpenItem", QStringLiteral("&Abrir..."),
+           file + "Abre un archivo ya existente", help::kOpen, G::Open, [this] { FileOpen(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    accion(FileMenu, "mnuclose", QStringLiteral("C&errar"), archivo + "Cierra la ventana activa",
-           ayuda::kCerrar, G::Cerrar, [this] { mnucloseClick(); });
+    action(FileMenu, "mnuclose", QStringLiteral("C&errar"), file + "Cierra la ventana activa",
+           help::kClose, G::Close, [this] { mnucloseClick(); });
     FileMenu->addSeparator();
-    accion(FileMenu, "FileSaveItem", QStringLiteral("&Guardar"), archivo + "Guarda el archivo",
-           ayuda::kGuardar, G::Guardar, [this] { FileSave(); })
+    action(FileMenu, "FileSaveItem", QStringLiteral("&Guardar"), file + "Guarda el archivo",
+           help::kSave, G::Save, [this] { FileSave(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    accion(FileMenu, "FileSaveAsItem", QStringLiteral("Guardar &como..."),
-           archivo + "Guarda el archivo con un nuevo nombre y/o trayectoria", ayuda::kGuardarComo,
-           G::Guardar, [this] { FileSaveAs(); });
+    action(FileMenu, "FileSaveAsItem", QStringLiteral("Guardar &como..."),
+           file + "Guarda el archivo con un nuevo nombre y/o trayectoria", help::kSaveAs, G::Save,
+           [this] { FileSaveAs(); });
     FileMenu->addSeparator();
     QMenu* FilePrintItem = FileMenu->addMenu(QStringLiteral("&Imprimir..."));
     FilePrintItem->setObjectName(QStringLiteral("FilePrintItem"));
-    FilePrintItem->menuAction()->setProperty(kContexto, ayuda::kImprimir);
+    FilePrintItem->menuAction()->setProperty(kContextProperty, help::kPrint);
     FilePrintItem->installEventFilter(this);
-    connect(FilePrintItem, &QMenu::hovered, this,
-            [this](QAction* a) { muestraHint(a->statusTip()); });
-    grupos_[G::Imprimir] << FilePrintItem->menuAction();
-    accion(FilePrintItem, "PrintLasser", QStringLiteral("Lasser"),
-           QStringLiteral("Imprimir Lasser|Imprime el Archivo Actual"), ayuda::kImprimir,
-           G::Imprimir, [this] { PrintLasserClick(); });
-    accion(FilePrintItem, "PrintDeskjet", QStringLiteral("Deskjet"),
-           QStringLiteral("Imprimir|Imprime el Archivo Actual"), ayuda::kImprimir, G::Imprimir,
-           [] {})
+    connect(FilePrintItem, &QMenu::hovered, this, [this](QAction* a) { showHint(a->statusTip()); });
+    groups_[G::Print] << FilePrintItem->menuAction();
+    action(FilePrintItem, "PrintLasser", QStringLiteral("Lasser"),
+           QStringLiteral("Imprimir Lasser|Imprime el Archivo Actual"), help::kPrint, G::Print,
+           [this] { PrintLasserClick(); });
+    action(FilePrintItem, "PrintDeskjet", QStringLiteral("Deskjet"),
+           QStringLiteral("Imprimir|Imprime el Archivo Actual"), help::kPrint, G::Print, [] {})
         ->setVisible(false);
     FileMenu->addSeparator();
-    accion(FileMenu, "FileExitItem", QStringLiteral("&Salir"),
-           QStringLiteral("Salir del módulo KTRZ"), ayuda::kSalir, G::Siempre,
-           [this] { FileExit(); });
+    action(FileMenu, "FileExitItem", QStringLiteral("&Salir"),
+           QStringLiteral("Salir del módulo KTRZ"), help::kExit, G::Always, [this] { FileExit(); });
 
     mnucalculos_ = menu("mnucalculos", QStringLiteral("&Cálculos"),
-                        QStringLiteral("Cálculos de Precisión del sistema"), ayuda::kCalculos);
-    grupos_[G::MenuCalculos] << mnucalculos_->menuAction();
-    accion(mnucalculos_, "mnuinferencia", QStringLiteral("&Inferencia"),
-           calculos + "Inferencia de pendiente y ordenada al origen", ayuda::kInferencia,
-           G::Inferencia, [this] { mnuinferenciaClick(); });
+                        QStringLiteral("Cálculos de Precisión del sistema"), help::kCalculations);
+    groups_[G::CalculationsMenu] << mnucalculos_->menuAction();
+    action(mnucalculos_, "mnuinferencia", QStringLiteral("&Inferencia"),
+           calculations + "Inferencia de pendiente y ordenada al origen", help::kInference,
+           G::Inference, [this] { mnuinferenciaClick(); });
     mnucalculos_->addSeparator();
-    accion(mnucalculos_, "mnuanova", QStringLiteral("&Análisis de la varianza"),
-           calculos + "Presenta el análisis de la varianza", ayuda::kAnova, G::OtrosCalculos,
+    action(mnucalculos_, "mnuanova", QStringLiteral("&Análisis de la varianza"),
+           calculations + "Presenta el análisis de la varianza", help::kAnova, G::OtherCalculations,
            [this] { mnuanovaClick(); });
-    accion(mnucalculos_, "mnuresid", QStringLiteral("Análisis de Residuales"),
-           QStringLiteral("hint|presenta el Análisis de Residuales"), 0, G::OtrosCalculos,
+    action(mnucalculos_, "mnuresid", QStringLiteral("Análisis de Residuales"),
+           QStringLiteral("hint|presenta el Análisis de Residuales"), 0, G::OtherCalculations,
            [this] { mnuresidClick(); });
-    accion(mnucalculos_, "mnugraphR", QStringLiteral("Residuales (Gráfica)"),
-           calculos + "presenta la Gráfica de Residuales", 0, G::OtrosCalculos,
+    action(mnucalculos_, "mnugraphR", QStringLiteral("Residuales (Gráfica)"),
+           calculations + "presenta la Gráfica de Residuales", 0, G::OtherCalculations,
            [this] { mnugraphRClick(); });
-    accion(mnucalculos_, "mnugraph", QStringLiteral("&Gráfica"), calculos + "Presenta la Gráfica",
-           ayuda::kGrafica, G::OtrosCalculos, [this] { mnugraphClick(); });
-    accion(mnucalculos_, "mnupredice", QStringLiteral("&Predicciones..."),
-           calculos + "Predice Y para valores de X", ayuda::kPredicciones, G::OtrosCalculos,
+    action(mnucalculos_, "mnugraph", QStringLiteral("&Gráfica"),
+           calculations + "Presenta la Gráfica", help::kChart, G::OtherCalculations,
+           [this] { mnugraphClick(); });
+    action(mnucalculos_, "mnupredice", QStringLiteral("&Predicciones..."),
+           calculations + "Predice Y para valores de X", help::kPredictions, G::OtherCalculations,
            [this] { mnuprediceClick(); });
     mnucalculos_->addSeparator();
-    accion(mnucalculos_, "mnuinforme", QStringLiteral("I&nforme"),
-           calculos + "Presenta datos y resultados", ayuda::kInforme, G::OtrosCalculos,
+    action(mnucalculos_, "mnuinforme", QStringLiteral("I&nforme"),
+           calculations + "Presenta datos y resultados", help::kReport, G::OtherCalculations,
            [this] { mnuinformeClick(); });
 
-    const QString ventana = QStringLiteral("Ventana|");
+    const QString window = QStringLiteral("Ventana|");
     QMenu* WindowMenu = menu("WindowMenu", QStringLiteral("&Ventana"),
-                             QStringLiteral("Arregla las ventanas presentes"), ayuda::kVentana);
-    accion(WindowMenu, "WindowTileItem", QStringLiteral("&Mosaico"),
-           ventana + "Arregla las ventanas en mosaico", ayuda::kVentana, G::Ventanas,
+                             QStringLiteral("Arregla las ventanas presentes"), help::kWindow);
+    action(WindowMenu, "WindowTileItem", QStringLiteral("&Mosaico"),
+           window + "Arregla las ventanas en mosaico", help::kWindow, G::Windows,
            [this] { WindowTile(); });
-    accion(WindowMenu, "WindowCascadeItem", QStringLiteral("&Cascada"),
-           ventana + "Arregla las ventanas en cascada", ayuda::kVentana, G::Ventanas,
+    action(WindowMenu, "WindowCascadeItem", QStringLiteral("&Cascada"),
+           window + "Arregla las ventanas en cascada", help::kWindow, G::Windows,
            [this] { WindowCascade(); });
 
-    const QString ayudaHint = QStringLiteral("Ayuda|");
+    const QString helpHint = QStringLiteral("Ayuda|");
     QMenu* HelpMenu = menu("HelpMenu", QStringLiteral("A&yuda"),
-                           QStringLiteral("Ayuda del módulo KTRZ"), ayuda::kAyuda);
+                           QStringLiteral("Ayuda del módulo KTRZ"), help::kHelp);
     // F1 is shown here; the key itself opens the topic of what is active (ayudaF1).
-    accion(HelpMenu, "HelpContentsItem", QStringLiteral("&Contenido\tF1"),
-           ayudaHint + "Presenta el contenido de la ayuda", ayuda::kContenido, G::Siempre,
+    action(HelpMenu, "HelpContentsItem", QStringLiteral("&Contenido\tF1"),
+           helpHint + "Presenta el contenido de la ayuda", help::kContents, G::Always,
            [this] { HelpContents(); });
-    accion(HelpMenu, "HelpSearchItem", QStringLiteral("&Buscar ayuda sobre..."),
-           ayudaHint + "Busca ayuda sobre", ayuda::kBuscar, G::Siempre, [this] { HelpSearch(); })
+    action(HelpMenu, "HelpSearchItem", QStringLiteral("&Buscar ayuda sobre..."),
+           helpHint + "Busca ayuda sobre", help::kSearch, G::Always, [this] { HelpSearch(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
-    accion(HelpMenu, "HelpHowToUseItem", QStringLiteral("Como &usar  la ayuda"),
-           ayudaHint + "Como usar la ayuda", 0, G::Siempre, [this] { muestraAyuda(0); })
+    action(HelpMenu, "HelpHowToUseItem", QStringLiteral("Como &usar  la ayuda"),
+           helpHint + "Como usar la ayuda", 0, G::Always, [this] { showHelp(0); })
         ->setVisible(false);
     HelpMenu->addSeparator();
-    accion(HelpMenu, "HelpAboutItem", QStringLiteral("&Acerca..."),
-           ayudaHint + "Presenta información del programa", ayuda::kAcerca, G::Siempre,
+    action(HelpMenu, "HelpAboutItem", QStringLiteral("&Acerca..."),
+           helpHint + "Presenta información del programa", help::kAbout, G::Always,
            [this] { HelpAbout(); });
 }
 
-QAction* TMainForm::boton(const char* nombre, const QString& glifo, const QString& hint,
-                          GrupoComandos grupo, QAction* comando) {
-    auto* a = new QAction(iconoGlifo(glifo), hintCorto(hint), this);
-    a->setObjectName(QString::fromLatin1(nombre));
-    a->setToolTip(hintCorto(hint));
-    a->setStatusTip(hintLargo(hint));
-    connect(a, &QAction::triggered, comando, &QAction::trigger);
+QAction* TMainForm::button(const char* name, const QString& glyph, const QString& hint,
+                           CommandGroup group, QAction* command) {
+    auto* a = new QAction(glyphIcon(glyph), shortHint(hint), this);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setToolTip(shortHint(hint));
+    a->setStatusTip(longHint(hint));
+    connect(a, &QAction::triggered, command, &QAction::trigger);
     SpeedBar_->addAction(a);
-    SpeedBar_->widgetForAction(a)->setObjectName(QString::fromLatin1(nombre));
-    grupos_[grupo] << a;
+    SpeedBar_->widgetForAction(a)->setObjectName(QString::fromLatin1(name));
+    groups_[group] << a;
     return a;
 }
 
-void TMainForm::creaBarra() {
-    using G = GrupoComandos;
+void TMainForm::createToolBar() {
+    using G = CommandGroup;
     SpeedBar_ = addToolBar(QStringLiteral("SpeedBar"));
     SpeedBar_->setObjectName(QStringLiteral("SpeedBar"));
     SpeedBar_->setMovable(false);
@@ -265,46 +260,46 @@ void TMainForm::creaBarra() {
     SpeedBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     SpeedBar_->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
-    auto menuItem = [this](const char* nombre) {
-        return findChild<QAction*>(QString::fromLatin1(nombre));
+    auto menuItem = [this](const char* name) {
+        return findChild<QAction*>(QString::fromLatin1(name));
     };
-    boton("spdnuevo", QStringLiteral("nuevo"), QStringLiteral("Nuevo|Crea un nuevo archivo"),
-          G::Nuevo, menuItem("FileNewItem"));
-    boton("spdabrir", QStringLiteral("abrir"), QStringLiteral("Abrir|Abre un archivo ya existente"),
-          G::Abrir, menuItem("FileOpenItem"));
-    boton("spdguardar", QStringLiteral("guardar"), QStringLiteral("Guardar|Guarda el archivo"),
-          G::Guardar, menuItem("FileSaveItem"));
+    button("spdnuevo", QStringLiteral("nuevo"), QStringLiteral("Nuevo|Crea un nuevo archivo"),
+           G::New, menuItem("FileNewItem"));
+    button("spdabrir", QStringLiteral("abrir"),
+           QStringLiteral("Abrir|Abre un archivo ya existente"), G::Open, menuItem("FileOpenItem"));
+    button("spdguardar", QStringLiteral("guardar"), QStringLiteral("Guardar|Guarda el archivo"),
+           G::Save, menuItem("FileSaveItem"));
     SpeedBar_->addSeparator();
-    boton("spdprint", QStringLiteral("imprimir"),
-          QStringLiteral("Imprimir en Lasser|Imprime el archivo actual"), G::Imprimir,
-          menuItem("PrintLasser"));
-    boton("spdprint1", QStringLiteral("imprimir"),
-          QStringLiteral("Imprimir en Deskjet|Imprime el archivo Actual"), G::Imprimir,
-          menuItem("PrintDeskjet"))
+    button("spdprint", QStringLiteral("imprimir"),
+           QStringLiteral("Imprimir en Lasser|Imprime el archivo actual"), G::Print,
+           menuItem("PrintLasser"));
+    button("spdprint1", QStringLiteral("imprimir"),
+           QStringLiteral("Imprimir en Deskjet|Imprime el archivo Actual"), G::Print,
+           menuItem("PrintDeskjet"))
         ->setVisible(false);
     SpeedBar_->addSeparator();
-    boton("spdclose", QStringLiteral("cerrar"), QStringLiteral("Cerrar|Cierra la ventana activa"),
-          G::Cerrar, menuItem("mnuclose"));
-    boton("spdexit", QStringLiteral("salir"),
-          QStringLiteral("Salir|Salir del módulo Linealidad y Precisión del Sistema de Medición"),
-          G::Siempre, menuItem("FileExitItem"));
+    button("spdclose", QStringLiteral("cerrar"), QStringLiteral("Cerrar|Cierra la ventana activa"),
+           G::Close, menuItem("mnuclose"));
+    button("spdexit", QStringLiteral("salir"),
+           QStringLiteral("Salir|Salir del módulo Linealidad y Precisión del Sistema de Medición"),
+           G::Always, menuItem("FileExitItem"));
     SpeedBar_->addSeparator();
-    boton("spdmosaico", QStringLiteral("mosaico"),
-          QStringLiteral("Mosaico|Arregla las ventanas en mosaico"), G::Ventanas,
-          menuItem("WindowTileItem"));
-    boton("spdcascada", QStringLiteral("cascada"),
-          QStringLiteral("Cascada|Arregla las ventanas en cascada"), G::Ventanas,
-          menuItem("WindowCascadeItem"));
+    button("spdmosaico", QStringLiteral("mosaico"),
+           QStringLiteral("Mosaico|Arregla las ventanas en mosaico"), G::Windows,
+           menuItem("WindowTileItem"));
+    button("spdcascada", QStringLiteral("cascada"),
+           QStringLiteral("Cascada|Arregla las ventanas en cascada"), G::Windows,
+           menuItem("WindowCascadeItem"));
     SpeedBar_->addSeparator();
-    boton("spdcontenido", QStringLiteral("contenido"),
-          QStringLiteral("Contenido|Presenta el contenido de la ayuda"), G::Siempre,
-          menuItem("HelpContentsItem"));
+    button("spdcontenido", QStringLiteral("contenido"),
+           QStringLiteral("Contenido|Presenta el contenido de la ayuda"), G::Always,
+           menuItem("HelpContentsItem"));
 }
 
-void TMainForm::creaLineaEstado() {
-    auto panel = [this](const char* nombre, const QString& texto) {
-        auto* l = new QLabel(texto, this);
-        l->setObjectName(QString::fromLatin1(nombre));
+void TMainForm::createStatusLine() {
+    auto panel = [this](const char* name, const QString& text) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(QString::fromLatin1(name));
         l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         l->setMinimumHeight(22);
         return l;
@@ -316,9 +311,9 @@ void TMainForm::creaLineaEstado() {
     estado_ = panel("estado", QString());
     estado_->setFixedWidth(132);
     for (QLabel* l : {StatusLine_, Paneld_, estado_}) {
-        QFont negrita = l->font();
-        negrita.setBold(true);
-        l->setFont(negrita);
+        QFont bold = l->font();
+        bold.setBold(true);
+        l->setFont(bold);
     }
     statusBar()->addWidget(StatusLine_, 1);
     statusBar()->addWidget(Paneld_);
@@ -326,13 +321,13 @@ void TMainForm::creaLineaEstado() {
     statusBar()->setSizeGripEnabled(false);
 }
 
-void TMainForm::muestraHint(const QString& hint) {
+void TMainForm::showHint(const QString& hint) {
     StatusLine_->setText(hint);
 }
 
 bool TMainForm::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
-        muestraHint(static_cast<QStatusTipEvent*>(event)->tip());
+        showHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     return QMainWindow::event(event);
@@ -340,157 +335,156 @@ bool TMainForm::event(QEvent* event) {
 
 void TMainForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        emit activada();
+        emit activated();
     QMainWindow::changeEvent(event);
 }
 
 // --- enabling rules --------------------------------------------------------------------------
 
-void TMainForm::aplica(EventoEstudio evento) {
-    for (auto grupo = grupos_.cbegin(); grupo != grupos_.cend(); ++grupo) {
-        const Cambio cambio = cambioDe(grupo.key(), evento);
-        if (cambio == Cambio::Igual)
+void TMainForm::apply(StudyEvent event) {
+    for (auto group = groups_.cbegin(); group != groups_.cend(); ++group) {
+        const Change change = changeFor(group.key(), event);
+        if (change == Change::Unchanged)
             continue;
-        for (QAction* a : grupo.value())
-            a->setEnabled(cambio == Cambio::Habilita);
+        for (QAction* a : group.value())
+            a->setEnabled(change == Change::Enable);
     }
     // The pop-up items belong to the study window and go with it.
-    const Cambio emergentes = cambioDe(GrupoComandos::Emergentes, evento);
-    if (Finforma && emergentes != Cambio::Igual)
-        for (QAction* a : Finforma->accionesEmergentes())
-            a->setEnabled(emergentes == Cambio::Habilita);
+    const Change popupItems = changeFor(CommandGroup::PopupItems, event);
+    if (Finforma && popupItems != Change::Unchanged)
+        for (QAction* a : Finforma->popupActions())
+            a->setEnabled(popupItems == Change::Enable);
 }
 
-void TMainForm::marcaModificado() {
+void TMainForm::markModified() {
     estado_->setText(QStringLiteral("Modificado"));
 }
 
-bool TMainForm::modificado() const {
+bool TMainForm::modified() const {
     return estado_->text() == QStringLiteral("Modificado");
 }
 
-void TMainForm::limpiaModificado(const QString& texto) {
-    estado_->setText(texto);
+void TMainForm::clearModified(const QString& text) {
+    estado_->setText(text);
 }
 
 // --- file commands ---------------------------------------------------------------------------
 
-TFinforma* TMainForm::creaVentanaEstudio() {
-    auto* ventana = new TFinforma(*this);
-    Finforma = ventana;
-    conectaEmergentes(ventana);
-    ClientArea_->addSubWindow(ventana);
-    return ventana;
+TFinforma* TMainForm::createStudyWindow() {
+    auto* window = new TFinforma(*this);
+    Finforma = window;
+    connectPopupItems(window);
+    ClientArea_->addSubWindow(window);
+    return window;
 }
 
-void TMainForm::conectaEmergentes(TFinforma* ventana) {
-    connect(ventana->pmnuinfiere(), &QAction::triggered, this, &TMainForm::mnuinferenciaClick);
-    connect(ventana->pmnuanova(), &QAction::triggered, this, &TMainForm::mnuanovaClick);
-    connect(ventana->pmnuresid(), &QAction::triggered, this, &TMainForm::mnuresidClick);
-    connect(ventana->pmnugraph(), &QAction::triggered, this, &TMainForm::mnugraphClick);
-    connect(ventana->pmnugraphr(), &QAction::triggered, this, &TMainForm::mnugraphRClick);
-    auto* predice = new QAction(QStringLiteral("&Predicciones..."), ventana);
-    predice->setObjectName(QStringLiteral("pmnupredice"));
-    predice->setStatusTip(QStringLiteral("Predice Y para valores de X"));
-    predice->setEnabled(false);
-    connect(predice, &QAction::triggered, this, &TMainForm::mnuprediceClick);
-    ventana->agregaEmergente(predice);
+void TMainForm::connectPopupItems(TFinforma* window) {
+    connect(window->pmnuinfiere(), &QAction::triggered, this, &TMainForm::mnuinferenciaClick);
+    connect(window->pmnuanova(), &QAction::triggered, this, &TMainForm::mnuanovaClick);
+    connect(window->pmnuresid(), &QAction::triggered, this, &TMainForm::mnuresidClick);
+    connect(window->pmnugraph(), &QAction::triggered, this, &TMainForm::mnugraphClick);
+    connect(window->pmnugraphr(), &QAction::triggered, this, &TMainForm::mnugraphRClick);
+    auto* predict = new QAction(QStringLiteral("&Predicciones..."), window);
+    predict->setObjectName(QStringLiteral("pmnupredice"));
+    predict->setStatusTip(QStringLiteral("Predice Y para valores de X"));
+    predict->setEnabled(false);
+    connect(predict, &QAction::triggered, this, &TMainForm::mnuprediceClick);
+    window->addPopupAction(predict);
 }
 
 void TMainForm::FileNew() {
     if (Finforma)
         return; // one study window at a time
-    creaVentanaEstudio()->show();
-    aplica(EventoEstudio::Nuevo);
+    createStudyWindow()->show();
+    apply(StudyEvent::New);
 }
 
 void TMainForm::FileOpen() {
     if (Finforma)
         return;
-    const QString ruta = interaccion_->abrirArchivo({QStringLiteral("Abrir archivo"), QString()});
-    if (!ruta.isEmpty())
-        abreEstudio(ruta);
+    const QString path = dialogs_->openFileName({QStringLiteral("Abrir archivo"), QString()});
+    if (!path.isEmpty())
+        openStudy(path);
 }
 
 // The file is read whole before any window exists: a file that cannot be read or cannot be a
 // study leaves no window behind and the commands as they were.
-bool TMainForm::abreEstudio(const QString& ruta) {
-    Study estudio;
-    bool leido = false;
+bool TMainForm::openStudy(const QString& path) {
+    Study study;
+    bool read = false;
     {
-        CursorEspera espera;
-        leido = ejecutaComando(*interaccion_, [&] { estudio = leeEstudio(rutaLocal(ruta)); });
+        WaitCursor wait;
+        read = runCommand(*dialogs_, [&] { study = readStudy(localPath(path)); });
     }
-    if (!leido)
+    if (!read)
         return false;
-    TFinforma* ventana = creaVentanaEstudio();
-    ventana->cargaEstudio(estudio);
-    ventana->setWindowTitle(ruta);
-    nombreArchivo_ = ruta;
-    ventana->show();
+    TFinforma* window = createStudyWindow();
+    window->loadStudy(study);
+    window->setWindowTitle(path);
+    fileName_ = path;
+    window->show();
     activateWindow(); // back from the file dialog, the study window takes the focus
-    aplica(EventoEstudio::AbrirHecho);
+    apply(StudyEvent::OpenDone);
     return true;
 }
 
-bool TMainForm::validaEstudio() {
+bool TMainForm::validateStudy() {
     if (!Finforma)
         return false;
-    std::optional<ProblemaEstudio> problema;
-    if (!ejecutaComando(*interaccion_, [&] { problema = ValidaEstudio(Finforma->estudio()); }))
+    std::optional<StudyProblem> problem;
+    if (!runCommand(*dialogs_, [&] { problem = ValidaEstudio(Finforma->study()); }))
         return false;
-    if (problema) {
-        Finforma->muestraProblema(*problema);
+    if (problem) {
+        Finforma->showProblem(*problem);
         return false;
     }
     return true;
 }
 
-bool TMainForm::escribeEstudio(const QString& ruta) {
-    CursorEspera espera;
-    return ejecutaComando(*interaccion_, [&] {
-        linealidad::escribeEstudio(rutaLocal(ruta), Finforma->estudio(), fuenteTitulos_());
+bool TMainForm::writeStudy(const QString& path) {
+    WaitCursor wait;
+    return runCommand(*dialogs_, [&] {
+        linealidad::writeStudy(localPath(path), Finforma->study(), titleSource_());
     });
 }
 
 bool TMainForm::FileSave() {
-    if (!validaEstudio())
+    if (!validateStudy())
         return false;
     if (Finforma->windowTitle() == QStringLiteral("Nuevo")) { // never saved
-        nombreArchivo_ = QStringLiteral("Nuevo");
+        fileName_ = QStringLiteral("Nuevo");
         return FileSaveAs();
     }
-    if (!escribeEstudio(nombreArchivo_))
+    if (!writeStudy(fileName_))
         return false;
-    limpiaModificado(QString());
+    clearModified(QString());
     return true;
 }
 
 bool TMainForm::FileSaveAs() {
-    if (!validaEstudio())
+    if (!validateStudy())
         return false;
-    const QString ruta =
-        interaccion_->guardarArchivo({QStringLiteral("Guardar como"), nombreArchivo_});
-    if (ruta.isEmpty() || !Finforma || !escribeEstudio(ruta))
+    const QString path = dialogs_->saveFileName({QStringLiteral("Guardar como"), fileName_});
+    if (path.isEmpty() || !Finforma || !writeStudy(path))
         return false;
-    limpiaModificado(QStringLiteral(" "));
-    Finforma->setWindowTitle(ruta);
-    nombreArchivo_ = ruta;
+    clearModified(QStringLiteral(" "));
+    Finforma->setWindowTitle(path);
+    fileName_ = path;
     return true;
 }
 
 // --- windows ---------------------------------------------------------------------------------
 
 void TMainForm::mnucloseClick() {
-    QMdiSubWindow* activa = ClientArea_->currentSubWindow();
-    if (!activa)
+    QMdiSubWindow* active = ClientArea_->currentSubWindow();
+    if (!active)
         return;
-    if (activa != Finforma) {
-        activa->close();
+    if (active != Finforma) {
+        active->close();
         return;
     }
     if (Finforma->close())
-        aplica(EventoEstudio::CerradoPorCerrar);
+        apply(StudyEvent::ClosedByCerrar);
 }
 
 void TMainForm::FileExit() {
@@ -524,58 +518,58 @@ void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
 
 void TMainForm::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
-    abreSoltado(*event->mimeData());
+    openDropped(*event->mimeData());
 }
 
-void TMainForm::abreSoltado(const QMimeData& datos) {
-    const QList<QUrl> urls = datos.urls();
+void TMainForm::openDropped(const QMimeData& data) {
+    const QList<QUrl> urls = data.urls();
     if (urls.isEmpty() || !urls.first().isLocalFile())
         return;
     if (Finforma) {
-        interaccion_->mensaje(QStringLiteral("Ya hay un estudio abierto. Ciérrelo antes de "
-                                             "abrir otro."));
+        dialogs_->message(QStringLiteral("Ya hay un estudio abierto. Ciérrelo antes de "
+                                         "abrir otro."));
         return;
     }
-    abreEstudio(urls.first().toLocalFile());
+    openStudy(urls.first().toLocalFile());
 }
 
 // --- help ------------------------------------------------------------------------------------
 
 // Help opened from a modal window (a chart, the chart options, the predictions) becomes that
 // window's child: a modal window blocks every window but its own.
-VisorAyuda& TMainForm::visor(QWidget* desde) {
+HelpViewer& TMainForm::viewer(QWidget* from) {
     QWidget* modal = QApplication::activeModalWidget();
-    QWidget* dueno = desde ? desde : (modal && modal != visor_ ? modal : this);
-    if (!visor_)
-        visor_ = new VisorAyuda(dueno);
-    else if (visor_->parentWidget() != dueno)
-        visor_->setParent(dueno, visor_->windowFlags());
-    return *visor_;
+    QWidget* owner = from ? from : (modal && modal != viewer_ ? modal : this);
+    if (!viewer_)
+        viewer_ = new HelpViewer(owner);
+    else if (viewer_->parentWidget() != owner)
+        viewer_->setParent(owner, viewer_->windowFlags());
+    return *viewer_;
 }
 
 void TMainForm::HelpContents() {
-    visor(nullptr).muestraContenido();
+    viewer(nullptr).showContents();
 }
 
 void TMainForm::HelpSearch() {
-    visor(nullptr).muestraIndice(QString());
+    viewer(nullptr).showIndex(QString());
 }
 
-void TMainForm::muestraAyuda(int contexto, QWidget* desde) {
-    visor(desde).muestraTema(contexto);
+void TMainForm::showHelp(int context, QWidget* from) {
+    viewer(from).showTopic(context);
 }
 
 void TMainForm::HelpAbout() {
-    auto* acerca = new TAboutBox(this);
-    acerca->show();
+    auto* about = new TAboutBox(this);
+    about->show();
 }
 
 // F1: the topic of the active child window when it has one, otherwise the contents.
-void TMainForm::ayudaF1() {
-    if (QMdiSubWindow* activa = ClientArea_->activeSubWindow()) {
-        const int contexto = activa->property(kContexto).toInt();
-        if (contexto > 0) {
-            muestraAyuda(contexto);
+void TMainForm::helpF1() {
+    if (QMdiSubWindow* active = ClientArea_->activeSubWindow()) {
+        const int context = active->property(kContextProperty).toInt();
+        if (context > 0) {
+            showHelp(context);
             return;
         }
     }
@@ -588,10 +582,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (menu && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         QAction* item = menu->activeAction();
-        const int contexto = item ? item->property(kContexto).toInt() : 0;
-        const int delMenu = menu->menuAction()->property(kContexto).toInt();
+        const int context = item ? item->property(kContextProperty).toInt() : 0;
+        const int delMenu = menu->menuAction()->property(kContextProperty).toInt();
         menu->close();
-        muestraAyuda(contexto > 0 ? contexto : delMenu);
+        showHelp(context > 0 ? context : delMenu);
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -619,35 +613,35 @@ void TMainForm::mnuprediceClick() {
 
 // The regression chart: the study refitted into the shared results, then shown until closed.
 void TMainForm::mnugraphClick() {
-    if (!validaEstudio())
+    if (!validateStudy())
         return;
-    const bool lleno = ejecutaComando(*interaccion_, [this] {
-        const Study& estudio = Finforma->estudio();
-        CalculaRegresion(estudio, separadorDecimal(), regresion, PendienteCero);
-        PlotForm->llena(estudio, regresion);
+    const bool filled = runCommand(*dialogs_, [this] {
+        const Study& study = Finforma->study();
+        CalculaRegresion(study, decimalSeparator(), regression, PendienteCero);
+        PlotForm->fill(study, regression);
     });
-    if (lleno)
-        PlotForm->muestraModal();
+    if (filled)
+        PlotForm->showModal();
 }
 
 // The residuals chart: the fit and the residual analysis into the shared results, then shown
 // until closed.
 void TMainForm::mnugraphRClick() {
-    if (!validaEstudio())
+    if (!validateStudy())
         return;
-    const bool lleno = ejecutaComando(*interaccion_, [this] {
-        const Study& estudio = Finforma->estudio();
-        CalculaRegresion(estudio, separadorDecimal(), regresion, PendienteCero);
-        CalculaAnova(estudio, separadorDecimal(), anova, PendienteCero, residuales);
-        PlotForm1->llena(estudio, residuales);
+    const bool filled = runCommand(*dialogs_, [this] {
+        const Study& study = Finforma->study();
+        CalculaRegresion(study, decimalSeparator(), regression, PendienteCero);
+        CalculaAnova(study, decimalSeparator(), anova, PendienteCero, residuals);
+        PlotForm1->fill(study, residuals);
     });
-    if (lleno)
-        PlotForm1->muestraModal();
+    if (filled)
+        PlotForm1->showModal();
 }
 
 void TMainForm::PrintLasserClick() {
-    interaccion_->mensaje(QStringLiteral("La impresión de informes estará disponible en una "
-                                         "próxima versión."));
+    dialogs_->message(QStringLiteral("La impresión de informes estará disponible en una "
+                                     "próxima versión."));
 }
 
 } // namespace linealidad

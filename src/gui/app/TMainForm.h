@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/ReglasHabilitacion.h"
-#include "charts/AnfitrionGrafica.h"
-#include "stats/Resultados.h"
-#include "study/AnfitrionEstudio.h"
-#include "study/StudyFile.h"
+#include "core/app/EnablingRules.h"
+#include "core/stats/Results.h"
+#include "core/study/StudyFile.h"
+#include "gui/common/ChartHost.h"
+#include "gui/common/StudyHost.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -31,12 +31,12 @@ class Tfrmpredice;
 class TOptionsDlg;
 class TPlotForm;
 class TPlotForm1;
-class VisorAyuda;
+class HelpViewer;
 
 // The frame of the program: menus, tool bar, status line and the child windows (the one study
 // window and any number of result windows). It runs the commands, keeps their enabled state
 // in step with the study's life through one table, and holds the references the commands use.
-class TMainForm : public QMainWindow, public AnfitrionEstudio, public AnfitrionGrafica {
+class TMainForm : public QMainWindow, public StudyHost, public ChartHost {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -58,9 +58,9 @@ public:
 
     QMdiArea* ClientArea() const { return ClientArea_; }
     // Tests replace the message boxes and file dialogs.
-    void setInteraccion(std::unique_ptr<Interaccion> interaccion);
+    void setDialogs(std::unique_ptr<Dialogs> dialogs);
     // Where the three chart titles saved with a study come from (the chart options dialog).
-    void setFuenteTitulos(std::function<TitulosGrafica()> fuente);
+    void setTitleSource(std::function<ChartTitles()> source);
 
     // Commands.
     void FileNew();
@@ -75,27 +75,27 @@ public:
     void HelpSearch();
     void HelpAbout();
     // Opens a study file as "&Abrir..." does after its dialog; false when it was not read.
-    bool abreEstudio(const QString& ruta);
+    bool openStudy(const QString& path);
     // A file dropped on the window: opened as "&Abrir..." would, while that is available.
-    void abreSoltado(const QMimeData& datos);
+    void openDropped(const QMimeData& data);
     // Runs the study validation; false (after showing the problem) when the study fails it.
-    bool validaEstudio();
-    // Opens help at the topic of a context number, beside the modal window `desde` (or the
+    bool validateStudy();
+    // Opens help at the topic of a context number, beside the modal window `from` (or the
     // active modal window) when there is one.
-    void muestraAyuda(int contexto, QWidget* desde = nullptr) override;
-    // F1 in `ventana` (a dialog, a chart) opens the topic of its "contextoAyuda" property.
-    void instalaAyudaF1(QWidget* ventana);
+    void showHelp(int context, QWidget* from = nullptr) override;
+    // F1 in `window` (a dialog, a chart) opens the topic of its "helpContext" property.
+    void installHelpF1(QWidget* window);
 
     // The study window's requests.
-    Interaccion& interaccion() override;
-    void marcaModificado() override;
-    bool modificado() const override;
-    void limpiaModificado(const QString& texto) override;
-    void aplica(EventoEstudio evento) override;
-    bool guarda() override { return FileSave(); }
+    Dialogs& dialogs() override;
+    void markModified() override;
+    bool modified() const override;
+    void clearModified(const QString& text) override;
+    void apply(StudyEvent event) override;
+    bool save() override { return FileSave(); }
 
     // The chart windows' requests.
-    const Study* estudioGrafica() const override;
+    const Study* chartStudy() const override;
 
     // The calculation commands; each one's work lives with its window.
     void mnuinferenciaClick();
@@ -108,14 +108,14 @@ public:
     void PrintLasserClick();
 
     // The result set the calculation commands share: each command recomputes it.
-    ResultadosRegresion regresion;
+    ResultadosRegresion regression;
     ResultadosAnova anova;
     bool PendienteCero = false;
-    Residuales residuales;
+    Residuals residuals;
 
 signals:
     // The main window was activated (each time).
-    void activada();
+    void activated();
 
 protected:
     bool event(QEvent* event) override;
@@ -126,20 +126,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void creaMenus();
-    void creaBarra();
-    void creaLineaEstado();
-    void creaVentanasDeInicio();
-    QAction* accion(QMenu* menu, const char* nombre, const QString& titulo, const QString& hint,
-                    int contexto, GrupoComandos grupo, std::function<void()> comando);
-    QAction* boton(const char* nombre, const QString& glifo, const QString& hint,
-                   GrupoComandos grupo, QAction* comando);
-    TFinforma* creaVentanaEstudio();
-    void conectaEmergentes(TFinforma* ventana);
-    bool escribeEstudio(const QString& ruta);
-    void muestraHint(const QString& hint);
-    void ayudaF1();
-    VisorAyuda& visor(QWidget* desde);
+    void createMenus();
+    void createToolBar();
+    void createStatusLine();
+    void createStartupWindows();
+    QAction* action(QMenu* menu, const char* name, const QString& title, const QString& hint,
+                    int context, CommandGroup group, std::function<void()> command);
+    QAction* button(const char* name, const QString& glyph, const QString& hint, CommandGroup group,
+                    QAction* command);
+    TFinforma* createStudyWindow();
+    void connectPopupItems(TFinforma* window);
+    bool writeStudy(const QString& path);
+    void showHint(const QString& hint);
+    void helpF1();
+    HelpViewer& viewer(QWidget* from);
 
     QMdiArea* ClientArea_ = nullptr;
     QToolBar* SpeedBar_ = nullptr;
@@ -147,12 +147,12 @@ private:
     QLabel* Paneld_ = nullptr;
     QLabel* estado_ = nullptr;
     QMenu* mnucalculos_ = nullptr;
-    QMap<GrupoComandos, QList<QAction*>> grupos_;
+    QMap<CommandGroup, QList<QAction*>> groups_;
 
-    std::unique_ptr<Interaccion> interaccion_;
-    std::function<TitulosGrafica()> fuenteTitulos_;
-    QString nombreArchivo_ = QStringLiteral("Nuevo"); // the save dialog's file name
-    QPointer<VisorAyuda> visor_;
+    std::unique_ptr<Dialogs> dialogs_;
+    std::function<ChartTitles()> titleSource_;
+    QString fileName_ = QStringLiteral("Nuevo"); // the save dialog's file name
+    QPointer<HelpViewer> viewer_;
 };
 
 } // namespace linealidad

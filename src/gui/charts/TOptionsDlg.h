@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charts/PlotOptions.h"
+#include "core/charts/PlotOptions.h"
 
 #include <QDialog>
 
@@ -21,32 +21,32 @@ class TOptionsDlg : public QDialog {
 public:
     explicit TOptionsDlg(QWidget* parent = nullptr);
 
-    // Fills the controls; `muestra` and `opciones` exchange the texts of the edits and the
+    // Fills the controls; `display` and `options` exchange the texts of the edits and the
     // selected grid strength.
-    void muestra(const PlotOptions& opciones);
-    PlotOptions opciones() const;
+    void display(const PlotOptions& options);
+    PlotOptions options() const;
 
     // The three title lines also saved with a study.
-    QString titulo() const;
-    QString ejeX() const;
-    QString ejeY() const;
+    QString title() const;
+    QString xAxis() const;
+    QString yAxis() const;
 
     // F1 asks for help at this window's context number.
-    std::function<void(int contexto)> alPedirAyuda;
+    std::function<void(int context)> onHelpRequested;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* creaPaginaTitulos();
-    QWidget* creaPaginaEscala();
-    QWidget* creaPaginaGrid();
-    QLineEdit* edit(QWidget* pagina, const char* nombre, const QRect& geometria, int maximo);
+    QWidget* createTitlesPage();
+    QWidget* createScalePage();
+    QWidget* createGridPage();
+    QLineEdit* edit(QWidget* page, const char* name, const QRect& geometry, int maximum);
 
     // Enter in a filled title edit moves the focus on (the default button takes Enter first).
-    void TitleEditKeyPress(int tecla);
-    void XLblEditKeyPress(int tecla);
-    void YLblEditKeyPress(int tecla);
+    void TitleEditKeyPress(int key);
+    void XLblEditKeyPress(int key);
+    void YLblEditKeyPress(int key);
 
     QTabWidget* TabbedNotebook1_ = nullptr;
     QLineEdit* TitleEdit_ = nullptr;

@@ -1,43 +1,42 @@
-#include "charts/TPlotForm.h"
+#include "gui/charts/TPlotForm.h"
 
-#include "app/Regional.h"
-#include "charts/DrawMarker.h"
-#include "stats/Observaciones.h"
+#include "core/charts/DrawMarker.h"
+#include "core/stats/Observations.h"
+#include "gui/common/DecimalSeparator.h"
 
 namespace linealidad {
 namespace {
 
-const NombresGrafica kNombres{
-    "PlotForm", "Gráfica", QSize(599, 353), "PlotterBox", "PlotterPopupMenu",
-    "Opc",      "Imprime", "GuardaImagen",  "N1",         "Crr"};
+const ChartNames kNames{"PlotForm", "Gráfica", QSize(599, 353), "PlotterBox", "PlotterPopupMenu",
+                        "Opc",      "Imprime", "GuardaImagen",  "N1",         "Crr"};
 
-constexpr std::uint8_t kSinLinea = 0;
-constexpr std::uint8_t kLineaContinua = 3;
+constexpr std::uint8_t kNoLine = 0;
+constexpr std::uint8_t kSolidLine = 3;
 
 } // namespace
 
-TPlotForm::TPlotForm(AnfitrionGrafica& anfitrion, TOptionsDlg& opciones, QWidget* parent)
-    : VentanaGrafica(PlotKind::Regresion, kNombres, anfitrion, opciones, parent) {}
+TPlotForm::TPlotForm(ChartHost& host, TOptionsDlg& options, QWidget* parent)
+    : ChartWindow(PlotKind::Regression, kNames, host, options, parent) {}
 
-void TPlotForm::llena(const Study& estudio, const ResultadosRegresion& regresion) {
+void TPlotForm::fill(const Study& study, const ResultadosRegresion& regression) {
     ClearPlot();
-    ChartModel& modelo = plot().model();
-    const char decimal = separadorDecimal();
-    const int filas = estudio.stgdatos.rowCount() - 1;
-    const double m = regresion.Pendiente;
-    const double b = regresion.Ordenada;
-    for (int r = 1; r <= filas; ++r) {
-        const double x = leeX(estudio, r, decimal);
-        modelo.AddPoint(2, x, m * x + b);
+    ChartModel& model = plot().model();
+    const char decimal = decimalSeparator();
+    const int rows = study.stgdatos.rowCount() - 1;
+    const double m = regression.Pendiente;
+    const double b = regression.Ordenada;
+    for (int r = 1; r <= rows; ++r) {
+        const double x = readX(study, r, decimal);
+        model.AddPoint(2, x, m * x + b);
     }
-    modelo.SetLineStyle(2, kLineaContinua);
-    modelo.SetMarker(2, kMarcaCirculo);
-    for (int r = 1; r <= filas; ++r)
-        modelo.AddPoint(1, leeX(estudio, r, decimal), leeY(estudio, r, decimal));
-    modelo.SetLineStyle(1, kSinLinea);
-    modelo.SetMarker(1, kMarcaTriangulo);
-    modelo.SetXLabel(estudio.eadicionada);
-    modelo.SetYLabel(estudio.emedida);
+    model.SetLineStyle(2, kSolidLine);
+    model.SetMarker(2, kCircleMarker);
+    for (int r = 1; r <= rows; ++r)
+        model.AddPoint(1, readX(study, r, decimal), readY(study, r, decimal));
+    model.SetLineStyle(1, kNoLine);
+    model.SetMarker(1, kTriangleMarker);
+    model.SetXLabel(study.eadicionada);
+    model.SetYLabel(study.emedida);
 }
 
 } // namespace linealidad

@@ -1,26 +1,26 @@
 #pragma once
 
-#include "charts/VentanaGrafica.h"
+#include "gui/charts/ChartWindow.h"
 
 namespace linealidad {
 
 // The regression chart: the study's observations as open triangles and the fitted line, solid
 // with an open circle on each fitted value, with the equation and the fit statistics.
-class TPlotForm : public VentanaGrafica {
+class TPlotForm : public ChartWindow {
     Q_OBJECT
 public:
-    TPlotForm(AnfitrionGrafica& anfitrion, TOptionsDlg& opciones, QWidget* parent = nullptr);
+    TPlotForm(ChartHost& host, TOptionsDlg& options, QWidget* parent = nullptr);
 
     // Empties the chart and fills it from the study and its fitted line: curve 2 the fitted
     // value of every data row, curve 1 the observations, the axes named after the study's
     // units of X and name of Y.
-    void llena(const Study& estudio, const ResultadosRegresion& regresion);
+    void fill(const Study& study, const ResultadosRegresion& regression);
 
     // The pop-up menu's commands.
-    void OpcClick() { opcionesClick(); }
-    void ImprimeClick() { imprimeClick(); }
-    void GuardaImagenClick() { guardaImagenClick(); }
-    void CrrClick() { cierraClick(); }
+    void OpcClick() { optionsClick(); }
+    void ImprimeClick() { printClick(); }
+    void GuardaImagenClick() { saveImageClick(); }
+    void CrrClick() { closeClick(); }
 };
 
 } // namespace linealidad

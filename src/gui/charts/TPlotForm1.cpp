@@ -1,44 +1,44 @@
-#include "charts/TPlotForm1.h"
+#include "gui/charts/TPlotForm1.h"
 
-#include "app/Regional.h"
-#include "charts/DrawMarker.h"
-#include "stats/Observaciones.h"
+#include "core/charts/DrawMarker.h"
+#include "core/stats/Observations.h"
+#include "gui/common/DecimalSeparator.h"
 
 #include <algorithm>
 
 namespace linealidad {
 namespace {
 
-const NombresGrafica kNombres{"PlotForm1",   "Gráfica (Residuales)", QSize(507, 353),
-                              "PlotterBox1", "PlotterPopupMenu1",    "Opc1",
-                              "Imprime1",    "GuardaImagen1",        "N11",
-                              "Crr1"};
+const ChartNames kNames{"PlotForm1",   "Gráfica (Residuales)", QSize(507, 353),
+                        "PlotterBox1", "PlotterPopupMenu1",    "Opc1",
+                        "Imprime1",    "GuardaImagen1",        "N11",
+                        "Crr1"};
 
-constexpr std::uint8_t kSinLinea = 0;
-constexpr std::uint8_t kLineaContinua = 3;
+constexpr std::uint8_t kNoLine = 0;
+constexpr std::uint8_t kSolidLine = 3;
 
 } // namespace
 
-TPlotForm1::TPlotForm1(AnfitrionGrafica& anfitrion, TOptionsDlg& opciones, QWidget* parent)
-    : VentanaGrafica(PlotKind::Residuales, kNombres, anfitrion, opciones, parent) {}
+TPlotForm1::TPlotForm1(ChartHost& host, TOptionsDlg& options, QWidget* parent)
+    : ChartWindow(PlotKind::Residuals, kNames, host, options, parent) {}
 
-void TPlotForm1::llena(const Study& estudio, const Residuales& residuales) {
+void TPlotForm1::fill(const Study& study, const Residuals& residuals) {
     ClearPlot();
-    ChartModel& modelo = plot().model();
-    const char decimal = separadorDecimal();
-    const int filas = estudio.stgdatos.rowCount() - 1;
-    for (int r = 1; r <= filas; ++r)
-        modelo.AddPoint(2, leeX(estudio, r, decimal), 0);
-    modelo.SetLineStyle(2, kLineaContinua);
-    modelo.SetMarker(2, kMarcaCirculo);
-    const int calculados = std::min(filas, static_cast<int>(residuales.Estudentizado.size()));
-    for (int r = 1; r <= calculados; ++r)
-        modelo.AddPoint(1, leeX(estudio, r, decimal),
-                        residuales.Estudentizado[static_cast<std::size_t>(r - 1)]);
-    modelo.SetLineStyle(1, kSinLinea);
-    modelo.SetMarker(1, kMarcaTriangulo);
-    modelo.SetXLabel(estudio.eadicionada);
-    modelo.SetYLabel(estudio.emedida);
+    ChartModel& model = plot().model();
+    const char decimal = decimalSeparator();
+    const int rows = study.stgdatos.rowCount() - 1;
+    for (int r = 1; r <= rows; ++r)
+        model.AddPoint(2, readX(study, r, decimal), 0);
+    model.SetLineStyle(2, kSolidLine);
+    model.SetMarker(2, kCircleMarker);
+    const int computed = std::min(rows, static_cast<int>(residuals.Estudentizado.size()));
+    for (int r = 1; r <= computed; ++r)
+        model.AddPoint(1, readX(study, r, decimal),
+                       residuals.Estudentizado[static_cast<std::size_t>(r - 1)]);
+    model.SetLineStyle(1, kNoLine);
+    model.SetMarker(1, kTriangleMarker);
+    model.SetXLabel(study.eadicionada);
+    model.SetYLabel(study.emedida);
 }
 
 } // namespace linealidad

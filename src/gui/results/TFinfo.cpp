@@ -1,46 +1,46 @@
-#include "results/TFinfo.h"
+#include "gui/results/TFinfo.h"
 
-#include "app/TMainForm.h"
-#include "app/helpcons.h"
-#include "results/ComandoResultado.h"
-#include "results/Inferencia.h"
-#include "stats/CalculaAnova.h"
-#include "stats/CalculaRegresion.h"
-#include "study/TFinforma.h"
+#include "core/results/InferenceText.h"
+#include "core/stats/CalculaAnova.h"
+#include "core/stats/CalculaRegresion.h"
+#include "gui/app/TMainForm.h"
+#include "gui/common/helpcons.h"
+#include "gui/results/ResultCommand.h"
+#include "gui/study/TFinforma.h"
 
 #include <QPlainTextEdit>
 
 namespace linealidad {
 
-TFinfo::TFinfo(AnfitrionEstudio& anfitrion)
-    : VentanaResultado(anfitrion, QStringLiteral("Linealidad y Precisión del Sistema"),
-                       QSize(595, 342), ayuda::kInferencia),
-      memresult_(memoFijo(this, "memresult")) {
+TFinfo::TFinfo(StudyHost& host)
+    : ResultWindow(host, QStringLiteral("Linealidad y Precisión del Sistema"), QSize(595, 342),
+                   help::kInference),
+      memresult_(fixedMemo(this, "memresult")) {
     setObjectName(QStringLiteral("Finfo"));
     setWidget(memresult_);
 }
 
-void TFinfo::escribe(const std::vector<std::string>& lineas) {
-    memresult_->setPlainText(unaPorLinea(lineas));
+void TFinfo::write(const std::vector<std::string>& lines) {
+    memresult_->setPlainText(onePerLine(lines));
 }
 
-QString TFinfo::texto() const {
+QString TFinfo::text() const {
     return memresult_->toPlainText();
 }
 
 void TFinfo::mnuinferenciaClick(TMainForm& m) {
-    ejecutaComandoResultado(m, [&m](const Study& estudio, char decimal) {
-        CalculaRegresion(estudio, decimal, m.regresion, m.PendienteCero);
-        if (avisaPendienteCero(m))
+    runResultCommand(m, [&m](const Study& study, char decimal) {
+        CalculaRegresion(study, decimal, m.regression, m.PendienteCero);
+        if (reportZeroSlope(m))
             return;
-        auto* ventana = new TFinfo(m);
-        m.Finfo = ventana;
+        auto* window = new TFinfo(m);
+        m.Finfo = window;
         // The lines are shown before the analysis of variance runs: if it faults, the window
         // keeps them, without the origin sentence.
-        ventana->escribe(memoInferenciaSinAnova(decimal, m.regresion));
-        ventana->muestraEn(m.ClientArea());
-        CalculaAnova(estudio, decimal, m.anova, m.PendienteCero, m.residuales);
-        ventana->escribe(memoInferencia(estudio, decimal, m.regresion, m.anova));
+        window->write(inferenceMemoWithoutAnova(decimal, m.regression));
+        window->showIn(m.ClientArea());
+        CalculaAnova(study, decimal, m.anova, m.PendienteCero, m.residuals);
+        window->write(inferenceMemo(study, decimal, m.regression, m.anova));
     });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/VentanaResultado.h"
+#include "gui/results/ResultWindow.h"
 
 #include <string>
 #include <vector>
@@ -13,16 +13,16 @@ class TMainForm;
 
 // The inference window: slope and intercept with their confidence limits and t statistics,
 // Sy/x, CV and r², and whether the line passes through the origin.
-class TFinfo : public VentanaResultado {
+class TFinfo : public ResultWindow {
     Q_OBJECT
 public:
-    explicit TFinfo(AnfitrionEstudio& anfitrion);
+    explicit TFinfo(StudyHost& host);
 
-    void escribe(const std::vector<std::string>& lineas);
-    QString texto() const;
+    void write(const std::vector<std::string>& lines);
+    QString text() const;
 
     // The "&Inferencia" command.
-    static void mnuinferenciaClick(TMainForm& principal);
+    static void mnuinferenciaClick(TMainForm& mainWindow);
 
 private:
     QPlainTextEdit* memresult_;

@@ -1,13 +1,13 @@
-#include "results/TfinfoA.h"
+#include "gui/results/TfinfoA.h"
 
-#include "app/TMainForm.h"
-#include "app/helpcons.h"
-#include "results/ComandoResultado.h"
-#include "results/TablaAnova.h"
-#include "stats/CalculaAnova.h"
-#include "study/TFinforma.h"
-#include "widgets/StringGridModel.h"
-#include "widgets/StringGridView.h"
+#include "core/results/AnovaTable.h"
+#include "core/stats/CalculaAnova.h"
+#include "gui/app/TMainForm.h"
+#include "gui/common/helpcons.h"
+#include "gui/results/ResultCommand.h"
+#include "gui/study/TFinforma.h"
+#include "gui/widgets/StringGridModel.h"
+#include "gui/widgets/StringGridView.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -17,70 +17,69 @@
 namespace linealidad {
 namespace {
 
-// Runs `alSalir` when the focus leaves the grid for another control of its window.
-class SalidaDeRejilla : public QObject {
+// Runs `onExit` when the focus leaves the grid for another control of its window.
+class GridExitWatcher : public QObject {
 public:
-    SalidaDeRejilla(QWidget* rejilla, std::function<void()> alSalir)
-        : QObject(rejilla), alSalir_(std::move(alSalir)) {
-        rejilla->installEventFilter(this);
+    GridExitWatcher(QWidget* grid, std::function<void()> onExit)
+        : QObject(grid), onExit_(std::move(onExit)) {
+        grid->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::FocusOut) {
-            const auto razon = static_cast<QFocusEvent*>(event)->reason();
-            if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason)
-                alSalir_();
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                onExit_();
         }
         return false;
     }
 
 private:
-    std::function<void()> alSalir_;
+    std::function<void()> onExit_;
 };
 
 } // namespace
 
-TfinfoA::TfinfoA(AnfitrionEstudio& anfitrion)
-    : VentanaResultado(anfitrion, QStringLiteral("Análisis de la varianza"), QSize(601, 300),
-                       ayuda::kAnova) {
+TfinfoA::TfinfoA(StudyHost& host)
+    : ResultWindow(host, QStringLiteral("Análisis de la varianza"), QSize(601, 300), help::kAnova) {
     setObjectName(QStringLiteral("finfoA"));
-    auto* contenido = new QWidget(this);
-    contenido->setFixedSize(770, 201 + 245);
+    auto* contents = new QWidget(this);
+    contents->setFixedSize(770, 201 + 245);
 
-    modelo_ = new StringGridModel(celdas_, 0, 0, this);
-    modelo_->setReadOnly(true);
-    stganova_ = new StringGridView(contenido);
+    model_ = new StringGridModel(cells_, 0, 0, this);
+    model_->setReadOnly(true);
+    stganova_ = new StringGridView(contents);
     stganova_->setObjectName(QStringLiteral("stganova"));
-    stganova_->setGridModel(modelo_);
+    stganova_->setGridModel(model_);
     stganova_->setDefaultColumnWidth(100);
     stganova_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stganova_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stganova_->setGeometry(0, 0, 770, 201);
     stganova_->setCurrentCell(0, 0);
     connect(stganova_, &StringGridView::keyPressed, this, &TfinfoA::stganovaKeyPress);
-    new SalidaDeRejilla(stganova_, [this] { stganovaExit(); });
+    new GridExitWatcher(stganova_, [this] { stganovaExit(); });
 
-    memoa_ = memoFijo(contenido, "memoa");
+    memoa_ = fixedMemo(contents, "memoa");
     memoa_->setGeometry(0, 201, 770, 245);
     memoa_->setFrameStyle(QFrame::NoFrame);
     memoa_->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
 
-    agregaMenuCerrar(contenido);
-    agregaMenuCerrar(memoa_);
+    addCloseMenu(contents);
+    addCloseMenu(memoa_);
     // The table is wider than the window: the window scrolls to it, or is widened.
-    auto* desplazable = new QScrollArea(this);
-    desplazable->setWidget(contenido);
-    desplazable->setFrameStyle(QFrame::NoFrame);
-    setWidget(desplazable);
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(contents);
+    scroller->setFrameStyle(QFrame::NoFrame);
+    setWidget(scroller);
 }
 
-QString TfinfoA::oraciones() const {
+QString TfinfoA::sentences() const {
     return memoa_->toPlainText();
 }
 
 // Tab moves between cells, but leaves the grid from its last cell.
 void TfinfoA::stganovaKeyPress(QChar) {
-    if (stganova_->col() == celdas_.colCount() - 1)
-        stganova_->setTabMovesBetweenCells(stganova_->row() != celdas_.rowCount() - 1);
+    if (stganova_->col() == cells_.colCount() - 1)
+        stganova_->setTabMovesBetweenCells(stganova_->row() != cells_.rowCount() - 1);
 }
 
 void TfinfoA::stganovaExit() {
@@ -89,22 +88,22 @@ void TfinfoA::stganovaExit() {
 }
 
 void TfinfoA::mnuanovaClick(TMainForm& m) {
-    ejecutaComandoResultado(m, [&m](const Study& estudio, char decimal) {
-        CalculaAnova(estudio, decimal, m.anova, m.PendienteCero, m.residuales);
-        if (avisaPendienteCero(m))
+    runResultCommand(m, [&m](const Study& study, char decimal) {
+        CalculaAnova(study, decimal, m.anova, m.PendienteCero, m.residuals);
+        if (reportZeroSlope(m))
             return;
-        auto* ventana = new TfinfoA(m);
-        m.finfoA = ventana;
-        ventana->stganova_->setColumnWidth(0, 170);
-        const CeldasAnova celdas = celdasAnova(decimal, m.anova);
-        for (int fila = 0; fila < kFilasAnova; ++fila)
-            for (int col = 0; col < kColumnasAnova; ++col)
-                ventana->celdas_.setCell(col, fila, celdas[fila][col]);
-        ventana->modelo_->reload();
-        ventana->stganova_->setCurrentCell(0, 0);
-        for (const std::string& oracion : oracionesAnova(estudio, m.anova))
-            ventana->memoa_->appendPlainText(QString::fromStdString(oracion));
-        ventana->muestraEn(m.ClientArea());
+        auto* window = new TfinfoA(m);
+        m.finfoA = window;
+        window->stganova_->setColumnWidth(0, 170);
+        const AnovaCells cells = anovaCells(decimal, m.anova);
+        for (int row = 0; row < kAnovaRows; ++row)
+            for (int col = 0; col < kAnovaColumns; ++col)
+                window->cells_.setCell(col, row, cells[row][col]);
+        window->model_->reload();
+        window->stganova_->setCurrentCell(0, 0);
+        for (const std::string& sentence : anovaSentences(study, m.anova))
+            window->memoa_->appendPlainText(QString::fromStdString(sentence));
+        window->showIn(m.ClientArea());
     });
 }
 

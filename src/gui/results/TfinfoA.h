@@ -1,7 +1,7 @@
 #pragma once
 
-#include "results/VentanaResultado.h"
-#include "study/StringGrid.h"
+#include "core/study/StringGrid.h"
+#include "gui/results/ResultWindow.h"
 
 class QPlainTextEdit;
 
@@ -13,23 +13,23 @@ class TMainForm;
 
 // The analysis-of-variance window: the variance table in the grid `stganova` and the verdict
 // sentences below it.
-class TfinfoA : public VentanaResultado {
+class TfinfoA : public ResultWindow {
     Q_OBJECT
 public:
-    explicit TfinfoA(AnfitrionEstudio& anfitrion);
+    explicit TfinfoA(StudyHost& host);
 
-    const StringGrid& celdas() const { return celdas_; }
-    QString oraciones() const;
+    const StringGrid& cells() const { return cells_; }
+    QString sentences() const;
 
     // The "&Análisis de la varianza" command.
-    static void mnuanovaClick(TMainForm& principal);
+    static void mnuanovaClick(TMainForm& mainWindow);
 
 private:
-    void stganovaKeyPress(QChar tecla);
+    void stganovaKeyPress(QChar key);
     void stganovaExit();
 
-    StringGrid celdas_{6, 7};
-    StringGridModel* modelo_;
+    StringGrid cells_{6, 7};
+    StringGridModel* model_;
     StringGridView* stganova_;
     QPlainTextEdit* memoa_;
 };

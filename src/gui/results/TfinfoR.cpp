@@ -1,11 +1,11 @@
-#include "results/TfinfoR.h"
+#include "gui/results/TfinfoR.h"
 
-#include "app/TMainForm.h"
-#include "app/helpcons.h"
-#include "results/ColumnasResiduales.h"
-#include "results/ComandoResultado.h"
-#include "stats/CalculaAnova.h"
-#include "study/TFinforma.h"
+#include "core/results/ResidualColumns.h"
+#include "core/stats/CalculaAnova.h"
+#include "gui/app/TMainForm.h"
+#include "gui/common/helpcons.h"
+#include "gui/results/ResultCommand.h"
+#include "gui/study/TFinforma.h"
 
 #include <QLabel>
 #include <QMdiArea>
@@ -15,15 +15,15 @@
 namespace linealidad {
 namespace {
 
-constexpr int kArriba = 24;      // top of the memos
-constexpr int kAltoMinimo = 300; // height of the memos when every line fits
+constexpr int kTop = 24;            // top of the memos
+constexpr int kMinimumHeight = 300; // height of the memos when every line fits
 
-struct Columna {
-    const char* nombre;
+struct Column {
+    const char* name;
     int x;
-    int ancho;
+    int width;
 };
-constexpr std::array<Columna, 4> kColumnas{{
+constexpr std::array<Column, 4> kColumns{{
     {"memoR", 0, 145},
     {"Memo1R", 144, 155},
     {"Memo2R", 294, 160},
@@ -32,61 +32,60 @@ constexpr std::array<Columna, 4> kColumnas{{
 
 } // namespace
 
-TfinfoR::TfinfoR(AnfitrionEstudio& anfitrion)
-    : VentanaResultado(anfitrion, QStringLiteral("Análisis de Residuales"), QSize(645, 615),
-                       ayuda::kAnova) {
+TfinfoR::TfinfoR(StudyHost& host)
+    : ResultWindow(host, QStringLiteral("Análisis de Residuales"), QSize(645, 615), help::kAnova) {
     setObjectName(QStringLiteral("finfoR"));
-    contenido_ = new QWidget;
-    auto* titulo = new QLabel(QStringLiteral("ANÁLISIS DE RESIDUALES"), contenido_);
-    titulo->move(208, 8);
-    for (std::size_t k = 0; k < kColumnas.size(); ++k) {
-        memos_[k] = memoFijo(contenido_, kColumnas[k].nombre);
+    contents_ = new QWidget;
+    auto* title = new QLabel(QStringLiteral("ANÁLISIS DE RESIDUALES"), contents_);
+    title->move(208, 8);
+    for (std::size_t k = 0; k < kColumns.size(); ++k) {
+        memos_[k] = fixedMemo(contents_, kColumns[k].name);
         memos_[k]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         memos_[k]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        memos_[k]->setGeometry(kColumnas[k].x, kArriba, kColumnas[k].ancho, kAltoMinimo);
+        memos_[k]->setGeometry(kColumns[k].x, kTop, kColumns[k].width, kMinimumHeight);
     }
-    contenido_->setFixedSize(kColumnas.back().x + kColumnas.back().ancho, kArriba + kAltoMinimo);
+    contents_->setFixedSize(kColumns.back().x + kColumns.back().width, kTop + kMinimumHeight);
 
-    auto* desplazable = new QScrollArea(this);
-    desplazable->setWidget(contenido_);
-    desplazable->setFrameStyle(QFrame::NoFrame);
-    setWidget(desplazable);
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(contents_);
+    scroller->setFrameStyle(QFrame::NoFrame);
+    setWidget(scroller);
 }
 
-QString TfinfoR::columna(int k) const {
+QString TfinfoR::column(int k) const {
     return memos_[static_cast<std::size_t>(k)]->toPlainText();
 }
 
 // The memos grow to hold every line, so no observation is cut off at the bottom.
-void TfinfoR::llena(const std::array<std::vector<std::string>, 4>& columnas) {
-    int alto = kAltoMinimo;
+void TfinfoR::fill(const std::array<std::vector<std::string>, 4>& columns) {
+    int alto = kMinimumHeight;
     for (std::size_t k = 0; k < memos_.size(); ++k) {
-        memos_[k]->setPlainText(unaPorLinea(columnas[k]));
-        const int lineas = static_cast<int>(columnas[k].size());
-        const int necesario = lineas * memos_[k]->fontMetrics().lineSpacing() +
-                              2 * static_cast<int>(memos_[k]->document()->documentMargin()) +
-                              2 * memos_[k]->frameWidth() + 4;
-        alto = std::max(alto, necesario);
+        memos_[k]->setPlainText(onePerLine(columns[k]));
+        const int lines = static_cast<int>(columns[k].size());
+        const int needed = lines * memos_[k]->fontMetrics().lineSpacing() +
+                           2 * static_cast<int>(memos_[k]->document()->documentMargin()) +
+                           2 * memos_[k]->frameWidth() + 4;
+        alto = std::max(alto, needed);
     }
     for (QPlainTextEdit* memo : memos_)
         memo->setFixedHeight(alto);
-    contenido_->setFixedSize(contenido_->width(), kArriba + alto);
+    contents_->setFixedSize(contents_->width(), kTop + alto);
 }
 
 void TfinfoR::mnuresidClick(TMainForm& m) {
-    ejecutaComandoResultado(m, [&m](const Study& estudio, char decimal) {
-        CalculaAnova(estudio, decimal, m.anova, m.PendienteCero, m.residuales);
-        if (avisaPendienteCero(m))
+    runResultCommand(m, [&m](const Study& study, char decimal) {
+        CalculaAnova(study, decimal, m.anova, m.PendienteCero, m.residuals);
+        if (reportZeroSlope(m))
             return;
-        auto* ventana = new TfinfoR(m);
-        m.finfoR = ventana;
-        const ColumnasResiduales c = columnasResiduales(estudio, decimal, m.residuales);
-        ventana->llena({c.memoR, c.Memo1R, c.Memo2R, c.Memo3R});
+        auto* window = new TfinfoR(m);
+        m.finfoR = window;
+        const ResidualColumns c = residualColumns(study, decimal, m.residuals);
+        window->fill({c.memoR, c.Memo1R, c.Memo2R, c.Memo3R});
         // Tall enough for every row, within the frame; beyond that the window scrolls.
-        const int alto = ventana->contenido_->height() + 60;
-        const int libre = m.ClientArea()->viewport()->height();
-        ventana->resize(ventana->width(), std::max(615, std::min(alto, libre)));
-        ventana->muestraEn(m.ClientArea());
+        const int alto = window->contents_->height() + 60;
+        const int free = m.ClientArea()->viewport()->height();
+        window->resize(window->width(), std::max(615, std::min(alto, free)));
+        window->showIn(m.ClientArea());
     });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/VentanaResultado.h"
+#include "gui/results/ResultWindow.h"
 
 #include <array>
 
@@ -13,21 +13,21 @@ class TMainForm;
 // The residuals window: observation, predicted Y, residual and studentized residual of every
 // observation, in four side-by-side columns. The window takes no input but scrolling, and it
 // is tall enough (or scrolls as a whole) to show every observation.
-class TfinfoR : public VentanaResultado {
+class TfinfoR : public ResultWindow {
     Q_OBJECT
 public:
-    explicit TfinfoR(AnfitrionEstudio& anfitrion);
+    explicit TfinfoR(StudyHost& host);
 
     // The text of memo k: 0 memoR, 1 Memo1R, 2 Memo2R, 3 Memo3R.
-    QString columna(int k) const;
+    QString column(int k) const;
 
     // The "Análisis de Residuales" command.
-    static void mnuresidClick(TMainForm& principal);
+    static void mnuresidClick(TMainForm& mainWindow);
 
 private:
-    void llena(const std::array<std::vector<std::string>, 4>& columnas);
+    void fill(const std::array<std::vector<std::string>, 4>& columns);
 
-    QWidget* contenido_;
+    QWidget* contents_;
     std::array<QPlainTextEdit*, 4> memos_;
 };
 

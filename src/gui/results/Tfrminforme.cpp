@@ -1,12 +1,12 @@
-#include "results/Tfrminforme.h"
+#include "gui/results/Tfrminforme.h"
 
-#include "app/TMainForm.h"
-#include "app/helpcons.h"
-#include "results/ComandoResultado.h"
-#include "results/Informe.h"
-#include "stats/CalculaAnova.h"
-#include "stats/CalculaRegresion.h"
-#include "study/TFinforma.h"
+#include "core/results/ReportText.h"
+#include "core/stats/CalculaAnova.h"
+#include "core/stats/CalculaRegresion.h"
+#include "gui/app/TMainForm.h"
+#include "gui/common/helpcons.h"
+#include "gui/results/ResultCommand.h"
+#include "gui/study/TFinforma.h"
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -14,8 +14,8 @@
 
 namespace linealidad {
 
-Tfrminforme::Tfrminforme(AnfitrionEstudio& anfitrion)
-    : VentanaResultado(anfitrion, QStringLiteral("Informe"), QSize(435, 300), ayuda::kInforme),
+Tfrminforme::Tfrminforme(StudyHost& host)
+    : ResultWindow(host, QStringLiteral("Informe"), QSize(435, 300), help::kReport),
       mminforme_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("frminforme"));
     mminforme_->setObjectName(QStringLiteral("mminforme"));
@@ -31,44 +31,44 @@ Tfrminforme::Tfrminforme(AnfitrionEstudio& anfitrion)
     setWidget(mminforme_);
 }
 
-void Tfrminforme::agrega(const std::vector<std::string>& lineas) {
-    for (const std::string& linea : lineas)
-        mminforme_->appendPlainText(QString::fromStdString(linea));
+void Tfrminforme::append(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+        mminforme_->appendPlainText(QString::fromStdString(line));
     mminforme_->moveCursor(QTextCursor::Start);
 }
 
-QString Tfrminforme::texto() const {
+QString Tfrminforme::text() const {
     return mminforme_->toPlainText();
 }
 
 // A key or a mouse button in the text closes the window; the scroll bars are outside the
 // text, so scrolling never does.
 bool Tfrminforme::eventFilter(QObject* watched, QEvent* event) {
-    const bool tecla = watched == mminforme_ && event->type() == QEvent::KeyPress;
-    const bool boton =
+    const bool key = watched == mminforme_ && event->type() == QEvent::KeyPress;
+    const bool button =
         watched == mminforme_->viewport() &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick);
-    if (tecla || boton) {
+    if (key || button) {
         close();
         return true;
     }
-    return VentanaResultado::eventFilter(watched, event);
+    return ResultWindow::eventFilter(watched, event);
 }
 
 void Tfrminforme::mnuinformeClick(TMainForm& m) {
-    ejecutaComandoResultado(m, [&m](const Study& estudio, char decimal) {
-        CalculaRegresion(estudio, decimal, m.regresion, m.PendienteCero);
-        if (avisaPendienteCero(m))
+    runResultCommand(m, [&m](const Study& study, char decimal) {
+        CalculaRegresion(study, decimal, m.regression, m.PendienteCero);
+        if (reportZeroSlope(m))
             return;
-        auto* ventana = new Tfrminforme(m);
-        m.frminforme = ventana;
+        auto* window = new Tfrminforme(m);
+        m.frminforme = window;
         // The first part is in the window before the analysis of variance runs: if that
         // faults, the window keeps it.
-        ventana->agrega(informeEstudioEInferencia(estudio, decimal, m.regresion));
-        ventana->muestraEn(m.ClientArea());
-        CalculaAnova(estudio, decimal, m.anova, m.PendienteCero, m.residuales);
-        ventana->agrega(
-            informeVarianzaYResiduales(estudio, decimal, m.regresion, m.anova, m.residuales));
+        window->append(reportStudyAndInference(study, decimal, m.regression));
+        window->showIn(m.ClientArea());
+        CalculaAnova(study, decimal, m.anova, m.PendienteCero, m.residuals);
+        window->append(
+            reportVarianceAndResiduals(study, decimal, m.regression, m.anova, m.residuals));
     });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/VentanaResultado.h"
+#include "gui/results/ResultWindow.h"
 
 #include <string>
 #include <vector>
@@ -13,17 +13,17 @@ class TMainForm;
 
 // The report window: the whole study and its results as plain text. Any key or mouse button
 // pressed in the text closes it; scrolling does not.
-class Tfrminforme : public VentanaResultado {
+class Tfrminforme : public ResultWindow {
     Q_OBJECT
 public:
-    explicit Tfrminforme(AnfitrionEstudio& anfitrion);
+    explicit Tfrminforme(StudyHost& host);
 
-    void agrega(const std::vector<std::string>& lineas);
-    QString texto() const;
+    void append(const std::vector<std::string>& lines);
+    QString text() const;
     QPlainTextEdit* mminforme() const { return mminforme_; }
 
     // The "I&nforme" command.
-    static void mnuinformeClick(TMainForm& principal);
+    static void mnuinformeClick(TMainForm& mainWindow);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "stats/Resultados.h"
-#include "study/StringGrid.h"
+#include "core/stats/Results.h"
+#include "core/study/StringGrid.h"
 
 #include <QDialog>
 
@@ -13,43 +13,43 @@ class QPushButton;
 
 namespace linealidad {
 
-class Interaccion;
+class Dialogs;
 class StringGridModel;
 class StringGridView;
 class TMainForm;
-class VigilanteFoco;
+class FocusGuard;
 
 // The predictions dialog: the fitted equation of the study, and Y = mX + b for up to ten X
 // values typed in its grid. Created once; what was typed stays between uses.
 class Tfrmpredice : public QDialog {
     Q_OBJECT
 public:
-    Tfrmpredice(std::function<Interaccion&()> interaccion, QWidget* parent = nullptr);
+    Tfrmpredice(std::function<Dialogs&()> dialogs, QWidget* parent = nullptr);
 
     // Shows the equation and r² of `R` (slope and intercept blue, or red between red
     // parentheses when negative).
-    void presenta(const ResultadosRegresion& R, char decimal);
-    const StringGrid& celdas() const { return celdas_; }
+    void present(const ResultadosRegresion& R, char decimal);
+    const StringGrid& cells() const { return cells_; }
 
     // The predictions command: validation, the fit, then the dialog, modally.
-    static void mnuprediceClick(TMainForm& principal);
+    static void mnuprediceClick(TMainForm& mainWindow);
 
 private:
     void FormCreate();
-    void colorea(QLabel* valor, QLabel* abre, QLabel* cierra, double numero);
+    void colour(QLabel* valor, QLabel* openFile, QLabel* closeChart, double number);
     void btnokClick();
     bool eprediceExit();
     void stgprediceEnter();
-    void stgprediceKeyPress(QChar tecla);
+    void stgprediceKeyPress(QChar key);
     bool stgprediceExit();
     void btncalculaClick();
     // The number of X values typed, or nothing after showing why it is not usable.
-    bool numeroDeDatosValido();
+    bool valueCountIsValid();
 
-    std::function<Interaccion&()> interaccion_;
+    std::function<Dialogs&()> dialogs_;
     char decimal_ = '.';
-    StringGrid celdas_{2, 4};
-    StringGridModel* modelo_;
+    StringGrid cells_{2, 4};
+    StringGridModel* model_;
     StringGridView* stgpredice_;
     QLineEdit* epredice_;
     QPushButton* btnok_;
@@ -61,7 +61,7 @@ private:
     QLabel* lblb1_;
     QLabel* lblb2_;
     QLabel* LBLCD_;
-    VigilanteFoco* vigilante_;
+    FocusGuard* guard_;
 };
 
 } // namespace linealidad

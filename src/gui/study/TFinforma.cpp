@@ -1,14 +1,14 @@
-#include "study/TFinforma.h"
+#include "gui/study/TFinforma.h"
 
-#include "app/EjecutaComando.h"
-#include "app/Interaccion.h"
-#include "app/Regional.h"
-#include "study/AnfitrionEstudio.h"
-#include "text/Errors.h"
-#include "text/NumberParse.h"
-#include "widgets/StringGridModel.h"
-#include "widgets/StringGridView.h"
-#include "widgets/VigilanteFoco.h"
+#include "core/text/Errors.h"
+#include "core/text/NumberParse.h"
+#include "gui/common/DecimalSeparator.h"
+#include "gui/common/Dialogs.h"
+#include "gui/common/RunCommand.h"
+#include "gui/common/StudyHost.h"
+#include "gui/widgets/FocusGuard.h"
+#include "gui/widgets/StringGridModel.h"
+#include "gui/widgets/StringGridView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -28,83 +28,80 @@ namespace linealidad {
 namespace {
 
 // The five general-information boxes, in tab order: label, maximum length, document field.
-struct CajaTexto {
-    const char* nombre;
-    const char* etiqueta;
-    int longitud;
-    std::string Study::*campo;
+struct TextBox {
+    const char* name;
+    const char* label;
+    int length;
+    std::string Study::*field;
 };
 
-const CajaTexto kCajas[] = {
-    {"emetodo", "Nombre del &método:", kLongitudTexto, &Study::emetodo},
-    {"eanalista", "Nombre del A&nalista:", kLongitudTexto, &Study::eanalista},
-    {"efecha", "&Fecha:", kLongitudFecha, &Study::efecha},
-    {"eadicionada", "Unidades de la cantidad a&dicionada:", kLongitudTexto, &Study::eadicionada},
-    {"emedida", "Nombre de la propiedad m&edida:", kLongitudTexto, &Study::emedida},
+const TextBox kBoxes[] = {
+    {"emetodo", "Nombre del &método:", kTextLength, &Study::emetodo},
+    {"eanalista", "Nombre del A&nalista:", kTextLength, &Study::eanalista},
+    {"efecha", "&Fecha:", kDateLength, &Study::efecha},
+    {"eadicionada", "Unidades de la cantidad a&dicionada:", kTextLength, &Study::eadicionada},
+    {"emedida", "Nombre de la propiedad m&edida:", kTextLength, &Study::emedida},
 };
 
-const QString kCeldasReplicas = QStringLiteral("El número de celdas de captura para las "
+const QString kReplicateCells = QStringLiteral("El número de celdas de captura para las "
                                                "replicaciones, no coincide con el número de "
                                                "niveles.");
-const QString kCeldasDatos = QStringLiteral("El número de celdas de captura para los datos, no "
-                                            "coincide con el número de replicas por nivel.");
+const QString kDataCells = QStringLiteral("El número de celdas de captura para los datos, no "
+                                          "coincide con el número de replicas por nivel.");
 
-bool esEnter(QChar tecla) {
-    return tecla == QLatin1Char('\r');
+bool isEnter(QChar key) {
+    return key == QLatin1Char('\r');
 }
 
-QString texto(const std::string& s) {
+QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QFrame* panelHundido(QWidget* parent, const char* nombre) {
+QFrame* sunkenPanel(QWidget* parent, const char* name) {
     auto* panel = new QFrame(parent);
-    panel->setObjectName(QString::fromLatin1(nombre));
+    panel->setObjectName(QString::fromLatin1(name));
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     return panel;
 }
 
 } // namespace
 
-TFinforma::TFinforma(AnfitrionEstudio& anfitrion, QWidget* parent)
-    : QMdiSubWindow(parent), anfitrion_(anfitrion) {
+TFinforma::TFinforma(StudyHost& host, QWidget* parent) : QMdiSubWindow(parent), host_(host) {
     setObjectName(QStringLiteral("Finforma"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Nuevo"));
     FormCreate();
-    creaControles();
-    vigilaControles();
+    createControls();
+    watchControls();
     resize(662, 440);
 }
 
-void TFinforma::vigilaControles() {
-    vigilante_ =
-        new VigilanteFoco(this, [this]() -> Interaccion& { return anfitrion_.interaccion(); });
-    for (QWidget* caja : {emetodo_, eanalista_, efecha_, eadicionada_, emedida_})
-        vigilante_->vigila(caja);
-    vigilante_->vigila(eniveles_, [this] { return enivelesExit(); });
-    vigilante_->vigila(btnsinumero_);
-    vigilante_->vigila(
+void TFinforma::watchControls() {
+    guard_ = new FocusGuard(this, [this]() -> Dialogs& { return host_.dialogs(); });
+    for (QWidget* box : {emetodo_, eanalista_, efecha_, eadicionada_, emedida_})
+        guard_->watch(box);
+    guard_->watch(eniveles_, [this] { return enivelesExit(); });
+    guard_->watch(btnsinumero_);
+    guard_->watch(
         stgniveles_, [this] { return stgnivelesExit(); }, [this] { stgnivelesEnter(); });
-    vigilante_->vigila(botonok_);
-    vigilante_->vigila(
+    guard_->watch(botonok_);
+    guard_->watch(
         stgdatos_, [this] { return stgdatosExit(); }, [this] { stgdatosEnter(); });
     // The window receives the focus: it starts on its first page.
-    vigilante_->setAlEntrarEnVentana([this] { thojaEnter(); });
-    vigilante_->setMuestraControl(
-        [this](QWidget* control) { thoja_->setCurrentIndex(pestanaDe(control)); });
+    guard_->setOnEnterWindow([this] { thojaEnter(); });
+    guard_->setRevealControl([this](QWidget* control) { thoja_->setCurrentIndex(tabOf(control)); });
 }
 
 void TFinforma::FormCreate() {
-    estudio_ = Study::nuevo();
+    study_ = Study::fresh();
 }
 
-void TFinforma::creaControles() {
+void TFinforma::createControls() {
     thoja_ = new QTabWidget(this);
     thoja_->setObjectName(QStringLiteral("thoja"));
-    thoja_->addTab(creaPestanaInformacion(), QStringLiteral("Información General"));
-    thoja_->addTab(creaPestanaNiveles(), QStringLiteral("Niveles y Réplicas"));
-    thoja_->addTab(creaPestanaDatos(), QStringLiteral("Datos"));
+    thoja_->addTab(createInformationTab(), QStringLiteral("Información General"));
+    thoja_->addTab(createLevelsTab(), QStringLiteral("Niveles y Réplicas"));
+    thoja_->addTab(createDataTab(), QStringLiteral("Datos"));
     thoja_->setCurrentIndex(1);
     // Pages change only through thojaClick, so leaving a control is checked first. A click on
     // a tab gives the focus to the tab bar (which no handler watches) until thojaClick moves it.
@@ -124,72 +121,71 @@ void TFinforma::creaControles() {
     setTabOrder(botonok_, stgdatos_);
 }
 
-QWidget* TFinforma::creaPestanaInformacion() {
-    auto* pagina = new QWidget;
-    auto* rejilla = new QGridLayout(pagina);
-    rejilla->setContentsMargins(24, 24, 24, 24);
-    rejilla->setVerticalSpacing(14);
-    QLineEdit** cajas[] = {&emetodo_, &eanalista_, &efecha_, &eadicionada_, &emedida_};
-    int fila = 0;
-    for (const CajaTexto& c : kCajas) {
-        auto* caja = new QLineEdit(pagina);
-        caja->setObjectName(QString::fromLatin1(c.nombre));
-        caja->setMaxLength(c.longitud);
-        auto* etiqueta = new QLabel(QString::fromUtf8(c.etiqueta), pagina);
-        etiqueta->setBuddy(caja);
-        rejilla->addWidget(etiqueta, fila, 0);
-        rejilla->addWidget(caja, fila++, 1);
-        caja->installEventFilter(this);
-        const auto campo = c.campo;
-        connect(caja, &QLineEdit::textEdited, this, [this, campo](const QString& t) {
-            estudio_.*campo = t.toStdString();
-            anfitrion_.marcaModificado();
+QWidget* TFinforma::createInformationTab() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(24, 24, 24, 24);
+    grid->setVerticalSpacing(14);
+    QLineEdit** boxes[] = {&emetodo_, &eanalista_, &efecha_, &eadicionada_, &emedida_};
+    int row = 0;
+    for (const TextBox& c : kBoxes) {
+        auto* box = new QLineEdit(page);
+        box->setObjectName(QString::fromLatin1(c.name));
+        box->setMaxLength(c.length);
+        auto* label = new QLabel(QString::fromUtf8(c.label), page);
+        label->setBuddy(box);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row++, 1);
+        box->installEventFilter(this);
+        const auto field = c.field;
+        connect(box, &QLineEdit::textEdited, this, [this, field](const QString& t) {
+            study_.*field = t.toStdString();
+            host_.markModified();
         });
-        *cajas[&c - kCajas] = caja;
+        *boxes[&c - kBoxes] = box;
     }
-    rejilla->setRowStretch(fila, 1);
-    rejilla->setColumnStretch(1, 1);
-    return pagina;
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(1, 1);
+    return page;
 }
 
-QWidget* TFinforma::creaPestanaNiveles() {
-    auto* pagina = new QWidget;
-    auto* marco = new QVBoxLayout(pagina);
-    QFrame* pan = panelHundido(pagina, "pan");
-    marco->addWidget(pan);
-    auto* columna = new QGridLayout(pan);
-    columna->setContentsMargins(24, 18, 24, 18);
-    columna->setVerticalSpacing(10);
+QWidget* TFinforma::createLevelsTab() {
+    auto* page = new QWidget;
+    auto* frame = new QVBoxLayout(page);
+    QFrame* pan = sunkenPanel(page, "pan");
+    frame->addWidget(pan);
+    auto* column = new QGridLayout(pan);
+    column->setContentsMargins(24, 18, 24, 18);
+    column->setVerticalSpacing(10);
 
-    eniveles_ = new QLineEdit(texto(estudio_.eniveles), pan);
+    eniveles_ = new QLineEdit(text(study_.eniveles), pan);
     eniveles_->setObjectName(QStringLiteral("eniveles"));
-    eniveles_->setMaxLength(kLongitudNiveles);
+    eniveles_->setMaxLength(kLevelsLength);
     eniveles_->setFixedWidth(48);
     eniveles_->installEventFilter(this);
     connect(eniveles_, &QLineEdit::textEdited, this, [this](const QString& t) {
-        estudio_.eniveles = t.toStdString();
-        anfitrion_.marcaModificado();
+        study_.eniveles = t.toStdString();
+        host_.markModified();
     });
-    auto* etiquetaNiveles = new QLabel(QStringLiteral("Númer&o de Niveles:"), pan);
-    etiquetaNiveles->setBuddy(eniveles_);
+    auto* levelsLabel = new QLabel(QStringLiteral("Númer&o de Niveles:"), pan);
+    levelsLabel->setBuddy(eniveles_);
 
     btnsinumero_ = new QPushButton(QStringLiteral("Ace&ptar número de niveles"), pan);
     btnsinumero_->setObjectName(QStringLiteral("btnsinumero"));
     connect(btnsinumero_, &QPushButton::clicked, this, &TFinforma::btnsinumeroClick);
 
-    modeloNiveles_ = new StringGridModel(estudio_.stgniveles, 1, 1, this);
+    levelsModel_ = new StringGridModel(study_.stgniveles, 1, 1, this);
     stgniveles_ = new StringGridView(pan);
     stgniveles_->setObjectName(QStringLiteral("stgniveles"));
-    stgniveles_->setGridModel(modeloNiveles_);
+    stgniveles_->setGridModel(levelsModel_);
     stgniveles_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stgniveles_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     stgniveles_->setFixedHeight(2 * 24 + 24);
     connect(stgniveles_, &StringGridView::keyPressed, this, &TFinforma::stgnivelesKeyPress);
-    connect(modeloNiveles_, &StringGridModel::cellEdited, this,
-            [this] { anfitrion_.marcaModificado(); });
-    auto* etiquetaReplicas =
+    connect(levelsModel_, &StringGridModel::cellEdited, this, [this] { host_.markModified(); });
+    auto* replicatesLabel =
         new QLabel(QStringLiteral("Capt&urar número de replicaciones por nivel:"), pan);
-    etiquetaReplicas->setBuddy(stgniveles_);
+    replicatesLabel->setBuddy(stgniveles_);
 
     botonok_ = new QPushButton(QStringLiteral("Aceptar r&eplicaciones"), pan);
     botonok_->setObjectName(QStringLiteral("botonok"));
@@ -197,124 +193,124 @@ QWidget* TFinforma::creaPestanaNiveles() {
 
     // Buttons take the focus only through Tab: a click first moves the focus itself (tomaFoco),
     // so the check of the control being left runs before the button acts.
-    for (QPushButton* boton : {btnsinumero_, botonok_}) {
-        boton->setFocusPolicy(Qt::TabFocus);
-        boton->installEventFilter(this);
+    for (QPushButton* button : {btnsinumero_, botonok_}) {
+        button->setFocusPolicy(Qt::TabFocus);
+        button->installEventFilter(this);
     }
 
-    columna->addWidget(etiquetaNiveles, 0, 0);
-    columna->addWidget(eniveles_, 0, 1, Qt::AlignLeft);
-    columna->addWidget(btnsinumero_, 1, 0, 1, 2, Qt::AlignLeft);
-    columna->addItem(new QSpacerItem(0, 12), 2, 0);
-    columna->addWidget(etiquetaReplicas, 3, 0, 1, 2);
-    columna->addWidget(stgniveles_, 4, 0, 1, 2);
-    columna->addWidget(botonok_, 5, 0, 1, 2, Qt::AlignLeft);
-    columna->setRowStretch(6, 1);
-    columna->setColumnStretch(1, 1);
-    return pagina;
+    column->addWidget(levelsLabel, 0, 0);
+    column->addWidget(eniveles_, 0, 1, Qt::AlignLeft);
+    column->addWidget(btnsinumero_, 1, 0, 1, 2, Qt::AlignLeft);
+    column->addItem(new QSpacerItem(0, 12), 2, 0);
+    column->addWidget(replicatesLabel, 3, 0, 1, 2);
+    column->addWidget(stgniveles_, 4, 0, 1, 2);
+    column->addWidget(botonok_, 5, 0, 1, 2, Qt::AlignLeft);
+    column->setRowStretch(6, 1);
+    column->setColumnStretch(1, 1);
+    return page;
 }
 
-QWidget* TFinforma::creaPestanaDatos() {
-    auto* pagina = new QWidget;
-    auto* marco = new QVBoxLayout(pagina);
-    auto* titulo = new QLabel(QStringLiteral("Captura de Datos"), pagina);
-    QFont grande = titulo->font();
-    grande.setBold(true);
-    grande.setPointSizeF(grande.pointSizeF() * 1.4);
-    titulo->setFont(grande);
-    titulo->setAlignment(Qt::AlignCenter);
-    marco->addWidget(titulo);
+QWidget* TFinforma::createDataTab() {
+    auto* page = new QWidget;
+    auto* frame = new QVBoxLayout(page);
+    auto* title = new QLabel(QStringLiteral("Captura de Datos"), page);
+    QFont large = title->font();
+    large.setBold(true);
+    large.setPointSizeF(large.pointSizeF() * 1.4);
+    title->setFont(large);
+    title->setAlignment(Qt::AlignCenter);
+    frame->addWidget(title);
 
-    QFrame* pan2 = panelHundido(pagina, "pan2");
-    marco->addWidget(pan2, 1);
-    auto* dentro = new QVBoxLayout(pan2);
-    modeloDatos_ = new StringGridModel(estudio_.stgdatos, 1, 1, this);
+    QFrame* pan2 = sunkenPanel(page, "pan2");
+    frame->addWidget(pan2, 1);
+    auto* inside = new QVBoxLayout(pan2);
+    dataModel_ = new StringGridModel(study_.stgdatos, 1, 1, this);
     stgdatos_ = new StringGridView(pan2);
     stgdatos_->setObjectName(QStringLiteral("stgdatos"));
-    stgdatos_->setGridModel(modeloDatos_);
+    stgdatos_->setGridModel(dataModel_);
     stgdatos_->setFixedWidth(3 * 90 + 24);
     stgdatos_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    dentro->addWidget(stgdatos_, 0, Qt::AlignHCenter);
+    inside->addWidget(stgdatos_, 0, Qt::AlignHCenter);
     connect(stgdatos_, &StringGridView::keyPressed, this, &TFinforma::stgdatosKeyPress);
-    connect(modeloDatos_, &StringGridModel::cellEdited, this,
-            [this] { anfitrion_.marcaModificado(); });
+    connect(dataModel_, &StringGridModel::cellEdited, this, [this] { host_.markModified(); });
 
     PopMenu_ = new QMenu(this);
     PopMenu_->setObjectName(QStringLiteral("PopMenu"));
-    auto item = [this](const char* nombre, const QString& titulo, const QString& hint) {
-        QAction* a = PopMenu_->addAction(titulo);
-        a->setObjectName(QString::fromLatin1(nombre));
+    auto item = [this](const char* name, const QString& title, const QString& hint) {
+        QAction* a = PopMenu_->addAction(title);
+        a->setObjectName(QString::fromLatin1(name));
         a->setStatusTip(hint.section(QLatin1Char('|'), -1));
         a->setEnabled(false);
         return a;
     };
-    const QString calculos = QStringLiteral("Cálculos|");
-    pmnuinfiere_ = item("pmnuinfiere", QStringLiteral("&Inferencia"),
-                        calculos + QStringLiteral("Inferencia de pendiente y ordenada al origen"));
+    const QString calculations = QStringLiteral("Cálculos|");
+    pmnuinfiere_ =
+        item("pmnuinfiere", QStringLiteral("&Inferencia"),
+             calculations + QStringLiteral("Inferencia de pendiente y ordenada al origen"));
     PopMenu_->addSeparator();
     pmnuanova_ = item("pmnuanova", QStringLiteral("&Análisis de la varianza"),
-                      calculos + QStringLiteral("Presenta el análisis de la varianza"));
+                      calculations + QStringLiteral("Presenta el análisis de la varianza"));
     pmnuresid_ = item("pmnuresid", QStringLiteral("Análisis de Residuales"),
-                      calculos + QStringLiteral("Presenta el Análisis de Residuales"));
+                      calculations + QStringLiteral("Presenta el Análisis de Residuales"));
     pmnugraph_ = item("pmnugraph", QStringLiteral("&Gráfica"),
-                      calculos + QStringLiteral("Presenta la Gráfica"));
+                      calculations + QStringLiteral("Presenta la Gráfica"));
     pmnugraphr_ = item("pmnugraphr", QStringLiteral("Gráfica (Residuales)"), QString());
     stgdatos_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(stgdatos_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { PopMenu_->popup(stgdatos_->viewport()->mapToGlobal(p)); });
-    return pagina;
+    return page;
 }
 
-QList<QAction*> TFinforma::accionesEmergentes() const {
-    QList<QAction*> acciones;
+QList<QAction*> TFinforma::popupActions() const {
+    QList<QAction*> actions;
     for (QAction* a : PopMenu_->actions())
         if (!a->isSeparator())
-            acciones << a;
-    return acciones;
+            actions << a;
+    return actions;
 }
 
-void TFinforma::agregaEmergente(QAction* accion) {
-    PopMenu_->addAction(accion);
+void TFinforma::addPopupAction(QAction* action) {
+    PopMenu_->addAction(action);
 }
 
-void TFinforma::cargaEstudio(const Study& estudio) {
-    VigilanteFoco::Pausa pausa(*vigilante_);
-    estudio_ = estudio;
-    QLineEdit* cajas[] = {emetodo_, eanalista_, efecha_, eadicionada_, emedida_};
-    for (const CajaTexto& c : kCajas) {
-        QLineEdit* caja = cajas[&c - kCajas];
-        const QString valor = texto(estudio_.*c.campo);
+void TFinforma::loadStudy(const Study& study) {
+    FocusGuard::Pause pause(*guard_);
+    study_ = study;
+    QLineEdit* boxes[] = {emetodo_, eanalista_, efecha_, eadicionada_, emedida_};
+    for (const TextBox& c : kBoxes) {
+        QLineEdit* box = boxes[&c - kBoxes];
+        const QString valor = text(study_.*c.field);
         // The length limits apply to typing; a longer text read from a file stays whole.
-        caja->setMaxLength(std::max(c.longitud, static_cast<int>(valor.size())));
-        caja->setText(valor);
+        box->setMaxLength(std::max(c.length, static_cast<int>(valor.size())));
+        box->setText(valor);
     }
-    eniveles_->setMaxLength(std::max(kLongitudNiveles, static_cast<int>(estudio_.eniveles.size())));
-    eniveles_->setText(texto(estudio_.eniveles));
-    modeloNiveles_->reload();
-    modeloDatos_->reload();
+    eniveles_->setMaxLength(std::max(kLevelsLength, static_cast<int>(study_.eniveles.size())));
+    eniveles_->setText(text(study_.eniveles));
+    levelsModel_->reload();
+    dataModel_->reload();
     stgniveles_->setCurrentCell(1, 1);
     stgdatos_->setCurrentCell(1, 1);
 }
 
-void TFinforma::muestraProblema(const ProblemaEstudio& problema) {
-    anfitrion_.interaccion().mensaje(texto(problema.mensaje));
-    enfoca(control(problema.control));
+void TFinforma::showProblem(const StudyProblem& problem) {
+    host_.dialogs().message(text(problem.message));
+    focus(control(problem.control));
 }
 
-QWidget* TFinforma::control(ControlEstudio c) const {
+QWidget* TFinforma::control(StudyControl c) const {
     switch (c) {
-    case ControlEstudio::eniveles:
+    case StudyControl::eniveles:
         return eniveles_;
-    case ControlEstudio::stgniveles:
+    case StudyControl::stgniveles:
         return stgniveles_;
-    case ControlEstudio::stgdatos:
+    case StudyControl::stgdatos:
         return stgdatos_;
     }
     return eniveles_;
 }
 
-int TFinforma::niveles() const {
-    return parseInteger(estudio_.eniveles);
+int TFinforma::levels() const {
+    return parseInteger(study_.eniveles);
 }
 
 // --- closing -------------------------------------------------------------------------------
@@ -323,23 +319,23 @@ void TFinforma::closeEvent(QCloseEvent* event) {
     // Close query: a study with unsaved typing is offered to be saved. If the analyst wants it
     // saved and it was not (validation refused it, the dialog was cancelled, the write
     // failed), the window stays open so the typed study is not lost.
-    if (anfitrion_.modificado() &&
-        anfitrion_.interaccion().pregunta(
+    if (host_.modified() &&
+        host_.dialogs().question(
             QStringLiteral("Guardar archivo?"),
             QStringLiteral("Se realizaron cambios!\nQuiere guardar su información?")) &&
-        !anfitrion_.guarda()) {
+        !host_.save()) {
         event->ignore();
         return;
     }
-    anfitrion_.limpiaModificado(QStringLiteral(" "));
+    host_.clearModified(QStringLiteral(" "));
 
-    const bool ultima = mdiArea() && mdiArea()->subWindowList().size() == 1;
+    const bool last = mdiArea() && mdiArea()->subWindowList().size() == 1;
     QMdiSubWindow::closeEvent(event);
     if (!event->isAccepted())
         return;
-    anfitrion_.aplica(EventoEstudio::VentanaEstudioCierra);
-    if (ultima)
-        anfitrion_.aplica(EventoEstudio::UltimaVentanaCierra);
+    host_.apply(StudyEvent::StudyWindowCloses);
+    if (last)
+        host_.apply(StudyEvent::LastChildWindowCloses);
 }
 
 // --- keys ----------------------------------------------------------------------------------
@@ -347,10 +343,10 @@ void TFinforma::closeEvent(QCloseEvent* event) {
 bool TFinforma::eventFilter(QObject* watched, QEvent* event) {
     if (watched == thoja_->tabBar()) {
         if (event->type() == QEvent::MouseButtonPress) {
-            const auto* raton = static_cast<QMouseEvent*>(event);
-            const int pestana = thoja_->tabBar()->tabAt(raton->position().toPoint());
-            if (pestana >= 0 && raton->button() == Qt::LeftButton)
-                thojaClick(pestana);
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const int tab = thoja_->tabBar()->tabAt(mouse->position().toPoint());
+            if (tab >= 0 && mouse->button() == Qt::LeftButton)
+                thojaClick(tab);
             return true;
         }
         return event->type() == QEvent::Wheel;
@@ -358,71 +354,71 @@ bool TFinforma::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QMdiSubWindow::eventFilter(watched, event);
 
-    auto* tecla = static_cast<QKeyEvent*>(event);
-    const bool enter = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (enter && (watched == btnsinumero_ || watched == botonok_)) { // Enter presses a button
         static_cast<QPushButton*>(watched)->click();
         return true;
     }
     if (watched == thoja_) { // Ctrl+Tab and Ctrl+PgUp/PgDn change pages as a click does
-        const bool adelante = tecla->key() == Qt::Key_Tab || tecla->key() == Qt::Key_PageDown;
-        const bool atras = tecla->key() == Qt::Key_Backtab || tecla->key() == Qt::Key_PageUp;
-        if ((tecla->modifiers() & Qt::ControlModifier) && (adelante || atras)) {
-            thojaClick((thoja_->currentIndex() + (adelante ? 1 : 2)) % 3);
+        const bool forward = key->key() == Qt::Key_Tab || key->key() == Qt::Key_PageDown;
+        const bool back = key->key() == Qt::Key_Backtab || key->key() == Qt::Key_PageUp;
+        if ((key->modifiers() & Qt::ControlModifier) && (forward || back)) {
+            thojaClick((thoja_->currentIndex() + (forward ? 1 : 2)) % 3);
             return true;
         }
         return false;
     }
-    const bool tab = tecla->key() == Qt::Key_Tab || tecla->key() == Qt::Key_Backtab;
-    if (tab || tecla->text().isEmpty())
+    const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    if (tab || key->text().isEmpty())
         return false;
-    const QChar caracter = tecla->text().at(0);
+    const QChar character = key->text().at(0);
     if (watched == eniveles_)
-        enivelesKeyPress(caracter);
-    else if (auto* caja = qobject_cast<QLineEdit*>(watched))
-        textoKeyPress(caja, caracter);
+        enivelesKeyPress(character);
+    else if (auto* box = qobject_cast<QLineEdit*>(watched))
+        textKeyPress(box, character);
     return false;
 }
 
-void TFinforma::textoKeyPress(QLineEdit* caja, QChar tecla) {
-    anfitrion_.marcaModificado();
-    if (!esEnter(tecla) || caja->text().isEmpty())
+void TFinforma::textKeyPress(QLineEdit* box, QChar key) {
+    host_.markModified();
+    if (!isEnter(key) || box->text().isEmpty())
         return;
-    if (caja == emetodo_)
-        enfoca(eanalista_);
-    else if (caja == eanalista_)
-        enfoca(efecha_);
-    else if (caja == efecha_)
-        enfoca(eadicionada_);
-    else if (caja == eadicionada_)
-        enfoca(emedida_);
-    else if (caja == emedida_)
-        enfoca(eniveles_);
+    if (box == emetodo_)
+        focus(eanalista_);
+    else if (box == eanalista_)
+        focus(efecha_);
+    else if (box == efecha_)
+        focus(eadicionada_);
+    else if (box == eadicionada_)
+        focus(emedida_);
+    else if (box == emedida_)
+        focus(eniveles_);
 }
 
-void TFinforma::enivelesKeyPress(QChar tecla) {
-    anfitrion_.marcaModificado();
-    if (esEnter(tecla) && !eniveles_->text().isEmpty())
-        enfoca(btnsinumero_);
+void TFinforma::enivelesKeyPress(QChar key) {
+    host_.markModified();
+    if (isEnter(key) && !eniveles_->text().isEmpty())
+        focus(btnsinumero_);
 }
 
-void TFinforma::stgnivelesKeyPress(QChar tecla) {
-    anfitrion_.marcaModificado();
-    if (stgniveles_->col() != estudio_.stgniveles.colCount() - 1)
+void TFinforma::stgnivelesKeyPress(QChar key) {
+    host_.markModified();
+    if (stgniveles_->col() != study_.stgniveles.colCount() - 1)
         return;
     stgniveles_->setTabMovesBetweenCells(false);
-    if (esEnter(tecla))
-        enfoca(botonok_);
+    if (isEnter(key))
+        focus(botonok_);
 }
 
 void TFinforma::stgdatosKeyPress(QChar) {
-    anfitrion_.marcaModificado();
-    anfitrion_.aplica(EventoEstudio::TeclaEnDatos);
-    if (stgdatos_->col() != estudio_.stgdatos.colCount() - 1)
+    host_.markModified();
+    host_.apply(StudyEvent::KeyInDataGrid);
+    if (stgdatos_->col() != study_.stgdatos.colCount() - 1)
         return;
-    if (stgdatos_->row() == estudio_.stgdatos.rowCount() - 1) {
+    if (stgdatos_->row() == study_.stgdatos.rowCount() - 1) {
         stgdatos_->setTabMovesBetweenCells(false);
-        anfitrion_.aplica(EventoEstudio::TeclaEnUltimaCelda);
+        host_.apply(StudyEvent::KeyInLastDataCell);
     } else {
         stgdatos_->setTabMovesBetweenCells(true);
     }
@@ -431,47 +427,47 @@ void TFinforma::stgdatosKeyPress(QChar) {
 // --- buttons and pages ---------------------------------------------------------------------
 
 void TFinforma::btnsinumeroClick() {
-    if (!vigilante_->tomaFoco(btnsinumero_))
+    if (!guard_->takeFocus(btnsinumero_))
         return;
-    ejecutaComando(anfitrion_.interaccion(), [this] {
-        const int n = niveles();
+    runCommand(host_.dialogs(), [this] {
+        const int n = levels();
         // Counts of levels beyond a smaller N keep their text and show again if N grows back.
-        estudio_.stgniveles.setColCount(n + 1);
+        study_.stgniveles.setColCount(n + 1);
         for (int i = 1; i <= n; ++i)
-            estudio_.stgniveles.setCell(i, 0, std::to_string(i));
-        modeloNiveles_->reload();
+            study_.stgniveles.setCell(i, 0, std::to_string(i));
+        levelsModel_->reload();
         if (stgniveles_->isEnabled())
-            enfoca(stgniveles_);
+            focus(stgniveles_);
     });
 }
 
 void TFinforma::botonokClick() {
-    if (!vigilante_->tomaFoco(botonok_))
+    if (!guard_->takeFocus(botonok_))
         return;
-    ejecutaComando(anfitrion_.interaccion(), [this] {
-        if (niveles() != estudio_.stgniveles.colCount() - 1) {
-            anfitrion_.interaccion().mensaje(kCeldasReplicas);
-            enfoca(eniveles_);
+    runCommand(host_.dialogs(), [this] {
+        if (levels() != study_.stgniveles.colCount() - 1) {
+            host_.dialogs().message(kReplicateCells);
+            focus(eniveles_);
             return;
         }
         thojaClick(2);
     });
 }
 
-void TFinforma::thojaClick(int pestana) {
-    enfoca(primerControl(pestana));
+void TFinforma::thojaClick(int tab) {
+    focus(firstControl(tab));
 }
 
 void TFinforma::thojaEnter() {
-    enfoca(emetodo_);
+    focus(emetodo_);
 }
 
-QWidget* TFinforma::primerControl(int pestana) const {
-    QWidget* primeros[] = {emetodo_, eniveles_, stgdatos_};
-    return primeros[std::clamp(pestana, 0, 2)];
+QWidget* TFinforma::firstControl(int tab) const {
+    QWidget* first[] = {emetodo_, eniveles_, stgdatos_};
+    return first[std::clamp(tab, 0, 2)];
 }
 
-int TFinforma::pestanaDe(QWidget* control) const {
+int TFinforma::tabOf(QWidget* control) const {
     for (int i = 0; i < thoja_->count(); ++i)
         if (thoja_->widget(i)->isAncestorOf(control))
             return i;
@@ -481,48 +477,48 @@ int TFinforma::pestanaDe(QWidget* control) const {
 // --- checks when the focus enters or leaves ------------------------------------------------
 
 bool TFinforma::enivelesExit() {
-    const std::string& valor = estudio_.eniveles;
+    const std::string& valor = study_.eniveles;
     if (valor.empty()) {
-        rechaza(QStringLiteral("Falta capturar número de Niveles"), eniveles_);
+        refuse(QStringLiteral("Falta capturar número de Niveles"), eniveles_);
         return false;
     }
     if (!isInteger(valor)) {
-        rechaza(QStringLiteral("El valor de captura no es un valor numérico."), eniveles_);
+        refuse(QStringLiteral("El valor de captura no es un valor numérico."), eniveles_);
         return false;
     }
     const int n = parseInteger(valor);
     if (n < 3 || n > 5) {
-        rechaza(QStringLiteral("Datos fuera de rango, 3-5 Niveles"), eniveles_);
+        refuse(QStringLiteral("Datos fuera de rango, 3-5 Niveles"), eniveles_);
         return false;
     }
     return true;
 }
 
 void TFinforma::stgnivelesEnter() {
-    if (niveles() != estudio_.stgniveles.colCount() - 1)
-        rechaza(kCeldasReplicas, eniveles_);
+    if (levels() != study_.stgniveles.colCount() - 1)
+        refuse(kReplicateCells, eniveles_);
 }
 
 bool TFinforma::stgnivelesExit() {
     stgniveles_->setTabMovesBetweenCells(true);
     stgniveles_->setCurrentCell(1, 1);
-    const StringGrid& g = estudio_.stgniveles;
+    const StringGrid& g = study_.stgniveles;
     for (int i = 1; i < g.colCount(); ++i) {
         const QString n = QString::number(i);
         if (g.cell(i, 1).empty()) {
-            rechaza(QStringLiteral("Falta el dato ") + n, stgniveles_);
+            refuse(QStringLiteral("Falta el dato ") + n, stgniveles_);
             return false;
         }
-        if (!isFloat(g.cell(i, 1), separadorDecimal())) {
-            rechaza(QStringLiteral("El dato") + n + QStringLiteral(" no es un valor numérico."),
-                    stgniveles_);
+        if (!isFloat(g.cell(i, 1), decimalSeparator())) {
+            refuse(QStringLiteral("El dato") + n + QStringLiteral(" no es un valor numérico."),
+                   stgniveles_);
             return false;
         }
     }
     // A count with a fraction passes the check above and fails here as an integer.
     for (int i = 1; i < g.colCount(); ++i) {
         if (parseInteger(g.cell(i, 1)) > 5) {
-            rechaza(QStringLiteral("Datos fuera de rango, maximo 5 Réplicas"), stgniveles_);
+            refuse(QStringLiteral("Datos fuera de rango, maximo 5 Réplicas"), stgniveles_);
             return false;
         }
     }
@@ -531,39 +527,39 @@ bool TFinforma::stgnivelesExit() {
 
 void TFinforma::stgdatosEnter() {
     // The commands are switched on first, whatever the checks below find.
-    anfitrion_.aplica(EventoEstudio::EntraRejillaDatos);
-    const StringGrid& g = estudio_.stgniveles;
-    if (niveles() != g.colCount() - 1) {
-        rechaza(kCeldasReplicas, eniveles_);
+    host_.apply(StudyEvent::DataGridEntered);
+    const StringGrid& g = study_.stgniveles;
+    if (levels() != g.colCount() - 1) {
+        refuse(kReplicateCells, eniveles_);
         return;
     }
     for (int i = 1; i < g.colCount(); ++i) {
         if (g.cell(i, 1).empty()) {
-            rechaza(QStringLiteral("Falta la replicación en el nivel ") + QString::number(i),
-                    stgniveles_);
+            refuse(QStringLiteral("Falta la replicación en el nivel ") + QString::number(i),
+                   stgniveles_);
             return;
         }
     }
     long long total = 0;
     for (int i = 1; i < g.colCount(); ++i)
         total += parseInteger(g.cell(i, 1));
-    if (total != estudio_.stgdatos.rowCount() - 1)
-        rechaza(kCeldasDatos, stgniveles_);
+    if (total != study_.stgdatos.rowCount() - 1)
+        refuse(kDataCells, stgniveles_);
 }
 
 bool TFinforma::stgdatosExit() {
     stgdatos_->setTabMovesBetweenCells(true);
     stgdatos_->setCurrentCell(1, 1);
-    const StringGrid& g = estudio_.stgdatos;
-    for (int columna = 1; columna <= 2; ++columna) {
-        for (int fila = 1; fila < g.rowCount(); ++fila) {
-            const std::string& dato = g.cell(columna, fila);
-            if (dato.empty()) {
-                rechaza(QStringLiteral("Falta capturar un dato "), stgdatos_);
+    const StringGrid& g = study_.stgdatos;
+    for (int column = 1; column <= 2; ++column) {
+        for (int row = 1; row < g.rowCount(); ++row) {
+            const std::string& value = g.cell(column, row);
+            if (value.empty()) {
+                refuse(QStringLiteral("Falta capturar un dato "), stgdatos_);
                 return false;
             }
-            if (!isFloat(dato, separadorDecimal())) {
-                rechaza(QStringLiteral("Algun dato capturado no es un valor numérico."), stgdatos_);
+            if (!isFloat(value, decimalSeparator())) {
+                refuse(QStringLiteral("Algun dato capturado no es un valor numérico."), stgdatos_);
                 return false;
             }
         }
@@ -573,12 +569,12 @@ bool TFinforma::stgdatosExit() {
 
 // --- the focus -----------------------------------------------------------------------------
 
-void TFinforma::enfoca(QWidget* control) {
-    vigilante_->enfoca(control);
+void TFinforma::focus(QWidget* control) {
+    guard_->focus(control);
 }
 
-void TFinforma::rechaza(const QString& mensaje, QWidget* control) {
-    vigilante_->rechaza(mensaje, control);
+void TFinforma::refuse(const QString& message, QWidget* control) {
+    guard_->refuse(message, control);
 }
 
 } // namespace linealidad

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "study/Study.h"
-#include "study/ValidaEstudio.h"
+#include "core/study/Study.h"
+#include "core/study/ValidaEstudio.h"
 
 #include <QMdiSubWindow>
 
@@ -13,10 +13,10 @@ class QTabWidget;
 
 namespace linealidad {
 
-class AnfitrionEstudio;
+class StudyHost;
 class StringGridModel;
 class StringGridView;
-class VigilanteFoco;
+class FocusGuard;
 
 // The study window: the child window in which a study is typed, or shown after it was read
 // from a file. Its controls edit the study document directly; each part is checked when the
@@ -24,14 +24,14 @@ class VigilanteFoco;
 class TFinforma : public QMdiSubWindow {
     Q_OBJECT
 public:
-    explicit TFinforma(AnfitrionEstudio& anfitrion, QWidget* parent = nullptr);
+    explicit TFinforma(StudyHost& host, QWidget* parent = nullptr);
 
-    const Study& estudio() const { return estudio_; }
+    const Study& study() const { return study_; }
     // Shows a study read from a file (nothing is marked as modified).
-    void cargaEstudio(const Study& estudio);
+    void loadStudy(const Study& study);
 
     // Shows a problem found by the study validation: its message, then its tab and control.
-    void muestraProblema(const ProblemaEstudio& problema);
+    void showProblem(const StudyProblem& problem);
 
     // The pop-up items of the data grid, in menu order (the main window runs them).
     QAction* pmnuinfiere() const { return pmnuinfiere_; }
@@ -39,46 +39,46 @@ public:
     QAction* pmnuresid() const { return pmnuresid_; }
     QAction* pmnugraph() const { return pmnugraph_; }
     QAction* pmnugraphr() const { return pmnugraphr_; }
-    QList<QAction*> accionesEmergentes() const;
+    QList<QAction*> popupActions() const;
     // Adds an item at the end of the data grid's pop-up menu.
-    void agregaEmergente(QAction* accion);
+    void addPopupAction(QAction* action);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void creaControles();
-    QWidget* creaPestanaInformacion();
-    QWidget* creaPestanaNiveles();
-    QWidget* creaPestanaDatos();
+    void createControls();
+    QWidget* createInformationTab();
+    QWidget* createLevelsTab();
+    QWidget* createDataTab();
     void FormCreate();
 
     // Handlers, named after their control and event.
-    void textoKeyPress(QLineEdit* caja, QChar tecla);
-    void enivelesKeyPress(QChar tecla);
+    void textKeyPress(QLineEdit* box, QChar key);
+    void enivelesKeyPress(QChar key);
     bool enivelesExit();
     void btnsinumeroClick();
     void stgnivelesEnter();
-    void stgnivelesKeyPress(QChar tecla);
+    void stgnivelesKeyPress(QChar key);
     bool stgnivelesExit();
     void botonokClick();
     void stgdatosEnter();
-    void stgdatosKeyPress(QChar tecla);
+    void stgdatosKeyPress(QChar key);
     bool stgdatosExit();
-    void thojaClick(int pestana);
+    void thojaClick(int tab);
     void thojaEnter();
 
-    void vigilaControles();
-    void enfoca(QWidget* control);
-    void rechaza(const QString& mensaje, QWidget* control);
-    int pestanaDe(QWidget* control) const;
-    QWidget* primerControl(int pestana) const;
-    QWidget* control(ControlEstudio control) const;
-    int niveles() const;
+    void watchControls();
+    void focus(QWidget* control);
+    void refuse(const QString& message, QWidget* control);
+    int tabOf(QWidget* control) const;
+    QWidget* firstControl(int tab) const;
+    QWidget* control(StudyControl control) const;
+    int levels() const;
 
-    AnfitrionEstudio& anfitrion_;
-    Study estudio_;
+    StudyHost& host_;
+    Study study_;
 
     QTabWidget* thoja_ = nullptr;
     QLineEdit* emetodo_ = nullptr;
@@ -91,8 +91,8 @@ private:
     QPushButton* botonok_ = nullptr;
     StringGridView* stgniveles_ = nullptr;
     StringGridView* stgdatos_ = nullptr;
-    StringGridModel* modeloNiveles_ = nullptr;
-    StringGridModel* modeloDatos_ = nullptr;
+    StringGridModel* levelsModel_ = nullptr;
+    StringGridModel* dataModel_ = nullptr;
     QMenu* PopMenu_ = nullptr;
     QAction* pmnuinfiere_ = nullptr;
     QAction* pmnuanova_ = nullptr;
@@ -100,7 +100,7 @@ private:
     QAction* pmnugraph_ = nullptr;
     QAction* pmnugraphr_ = nullptr;
 
-    VigilanteFoco* vigilante_ = nullptr; // runs the exit and enter checks as the focus moves
+    FocusGuard* guard_ = nullptr; // runs the exit and enter checks as the focus moves
 };
 
 } // namespace linealidad

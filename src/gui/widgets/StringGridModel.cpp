@@ -1,4 +1,4 @@
-#include "widgets/StringGridModel.h"
+#include "gui/widgets/StringGridModel.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "study/StringGrid.h"
+#include "core/study/StringGrid.h"
 
 #include <QAbstractTableModel>
 

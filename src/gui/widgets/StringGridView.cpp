@@ -1,6 +1,6 @@
-#include "widgets/StringGridView.h"
+#include "gui/widgets/StringGridView.h"
 
-#include "widgets/StringGridModel.h"
+#include "gui/widgets/StringGridModel.h"
 
 #include <QApplication>
 #include <QHeaderView>

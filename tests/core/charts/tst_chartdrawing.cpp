@@ -1,31 +1,31 @@
-#include "charts/DrawMarker.h"
-#include "charts/Plot.h"
-#include "charts/PlotOptions.h"
-#include "support/EstudiosDePrueba.h"
-#include "support/GraficasDePrueba.h"
+#include "core/charts/DrawMarker.h"
+#include "core/charts/Plot.h"
+#include "core/charts/PlotOptions.h"
+#include "core/text/Errors.h"
 #include "support/RecordingCanvas.h"
-#include "text/Errors.h"
+#include "support/TestCharts.h"
+#include "support/TestStudies.h"
 
 #include <QtTest>
 
 using namespace linealidad;
-using prueba::estudioCinco;
-using prueba::llenaRegresion;
-using prueba::RecordingCanvas;
+using test::fillRegression;
+using test::RecordingCanvas;
+using test::studyOfFive;
 using Shape = RecordingCanvas::ShapeKind;
 
 namespace {
 
 // The residuals chart: a zero line at every X and residuals between -1.8 and 2.1.
-void llenaResiduales(ChartModel& m) {
+void fillResiduals(ChartModel& m) {
     m.ClearPlot();
-    const double residuos[] = {-1.8, 0.4, 2.1, -0.6, 1.0};
+    const double residues[] = {-1.8, 0.4, 2.1, -0.6, 1.0};
     for (int v = 80; v <= 120; v += 10)
         m.AddPoint(2, v, 0);
     m.SetLineStyle(2, 3);
     m.SetMarker(2, 1);
     for (int i = 0; i < 5; ++i)
-        m.AddPoint(1, 80 + 10 * i, residuos[i]);
+        m.AddPoint(1, 80 + 10 * i, residues[i]);
     m.SetLineStyle(1, 0);
     m.SetMarker(1, 4);
     m.SetXLabel("mg");
@@ -109,10 +109,10 @@ private slots:
     }
 
     void regressionFrameTexts() {
-        Plot plot(PlotKind::Regresion);
-        llenaRegresion(plot.model());
+        Plot plot(PlotKind::Regression);
+        fillRegression(plot.model());
         RecordingCanvas c;
-        plot.RedrawPlot(c, 629, 330, estudioCinco(), '.');
+        plot.RedrawPlot(c, 629, 330, studyOfFive(), '.');
 
         // A white field with a black outline comes first.
         QCOMPARE(c.shapes.front().kind, Shape::Rectangle);
@@ -135,15 +135,15 @@ private slots:
         QCOMPARE(position(c.text("Analista = Ana")), QString("491,246"));
         QCOMPARE(position(c.text("Fecha = 08/12/2026")), QString("479,258"));
         QCOMPARE(position(c.text("Realizó ______________________ ")), QString("440,270"));
-        const auto& reviso = c.text("Revisó ______________________ ");
-        QCOMPARE(position(reviso), QString("443,282"));
-        QCOMPARE(reviso.font.height, 6);
+        const auto& reviewed = c.text("Revisó ______________________ ");
+        QCOMPARE(position(reviewed), QString("443,282"));
+        QCOMPARE(reviewed.font.height, 6);
 
         // Statistics a ninth of the free width in, from the fifteenth header line down; the
         // negative intercept keeps its sign inside the parentheses.
-        const auto& ecuacion = c.text("Y = 2(X) + (-10)");
-        QCOMPARE(position(ecuacion), QString("81,120"));
-        QCOMPARE(ecuacion.font.height, 8);
+        const auto& equation = c.text("Y = 2(X) + (-10)");
+        QCOMPARE(position(equation), QString("81,120"));
+        QCOMPARE(equation.font.height, 8);
         QCOMPARE(position(c.text("Sx/y = 1.11803")), QString("82,128"));
         QCOMPARE(position(c.text("CVx/y = 0.588")), QString("82,136"));
         QCOMPARE(position(c.text("(r^2) = 0.998752")), QString("81,144"));
@@ -157,20 +157,20 @@ private slots:
     }
 
     void statisticsUseTheDecimalSeparator() {
-        Plot plot(PlotKind::Regresion);
-        llenaRegresion(plot.model());
+        Plot plot(PlotKind::Regression);
+        fillRegression(plot.model());
         RecordingCanvas c;
-        Study s = estudioCinco();
+        Study s = studyOfFive();
         plot.RedrawPlot(c, 629, 330, s, ',');
         QCOMPARE(c.textsEqual("Sx/y = 1,11803").size(), std::size_t{1});
         QCOMPARE(c.textsEqual("CVx/y = 0,588").size(), std::size_t{1});
     }
 
     void axesAndTicks() {
-        Plot plot(PlotKind::Regresion);
-        llenaRegresion(plot.model());
+        Plot plot(PlotKind::Regression);
+        fillRegression(plot.model());
         RecordingCanvas c;
-        plot.RedrawPlot(c, 629, 330, estudioCinco(), '.');
+        plot.RedrawPlot(c, 629, 330, studyOfFive(), '.');
         const ChartModel& m = plot.model();
         QCOMPARE((ChartLimits{m.XMin, m.YMin, m.XMax, m.YMax}), (ChartLimits{80, 145, 120, 235}));
 
@@ -206,11 +206,11 @@ private slots:
     void gridPenPerStrength() {
         const PenStyle pens[] = {PenStyle::Clear, PenStyle::Dot, PenStyle::Dash, PenStyle::Solid};
         for (int grid = 0; grid <= 3; ++grid) {
-            Plot plot(PlotKind::Regresion);
-            llenaRegresion(plot.model());
+            Plot plot(PlotKind::Regression);
+            fillRegression(plot.model());
             plot.model().Grid = static_cast<std::uint8_t>(grid);
             RecordingCanvas c;
-            plot.RedrawPlot(c, 629, 330, estudioCinco(), '.');
+            plot.RedrawPlot(c, 629, 330, studyOfFive(), '.');
             const auto vertical = linesMatching(c, -1, kBottom, -1, kTop);
             // The Y axis, then one grid line per X tick, the last along the right edge.
             QCOMPARE(vertical.size(), std::size_t{10});
@@ -231,12 +231,12 @@ private slots:
     void markerShapes() {
         RecordingCanvas c;
         c.moveTo(0, 0);
-        DrawMarker(c, 100, 200, kMarcaTriangulo, 10);
+        DrawMarker(c, 100, 200, kTriangleMarker, 10);
         QCOMPARE(c.shapes.back().points,
                  (std::vector<Point>{{100, 190}, {90, 206}, {110, 206}, {100, 190}}));
         QCOMPARE(c.shapes.back().brush.style, BrushStyle::Clear);
         QCOMPARE(c.position(), (Point{100, 200}));
-        DrawMarker(c, 50, 60, kMarcaCirculo, 10);
+        DrawMarker(c, 50, 60, kCircleMarker, 10);
         QCOMPARE(c.shapes.back().kind, Shape::Ellipse);
         QCOMPARE(c.shapes.back().points, (std::vector<Point>{{40, 50}, {60, 70}}));
         QCOMPARE(c.shapes.back().brush.style, BrushStyle::Clear);
@@ -247,10 +247,10 @@ private slots:
     // Curve 1 (the data, triangles, no line) first, then curve 2 (the fitted line, solid,
     // circles), each joined from its first point's centre.
     void curves() {
-        Plot plot(PlotKind::Regresion);
-        llenaRegresion(plot.model());
+        Plot plot(PlotKind::Regression);
+        fillRegression(plot.model());
         RecordingCanvas c;
-        plot.RedrawPlot(c, 629, 330, estudioCinco(), '.');
+        plot.RedrawPlot(c, 629, 330, studyOfFive(), '.');
         const auto triangles = c.shapesOf(Shape::Polygon);
         const auto circles = c.shapesOf(Shape::Ellipse);
         QCOMPARE(triangles.size(), std::size_t{10});
@@ -280,9 +280,9 @@ private slots:
     // On paper: R = (250, 400, page), no background, and the limits the screen left are
     // rounded once more, so 145 (an odd multiple of 5) moves down to 140.
     void printPage() {
-        Plot plot(PlotKind::Regresion);
-        llenaRegresion(plot.model());
-        const Study study = estudioCinco();
+        Plot plot(PlotKind::Regression);
+        fillRegression(plot.model());
+        const Study study = studyOfFive();
         RecordingCanvas screen;
         plot.RedrawPlot(screen, 629, 330, study, '.');
         RecordingCanvas page;
@@ -313,13 +313,13 @@ private slots:
     }
 
     void residualsFrame() {
-        Plot plot(PlotKind::Residuales);
-        llenaResiduales(plot.model());
+        Plot plot(PlotKind::Residuals);
+        fillResiduals(plot.model());
         plot.model().Title = "Lote 7";
         RecordingCanvas c;
         // A perfect fit would stop the regression chart; the residuals chart does not refit.
-        const Study perfecto = prueba::estudio({1, 1, 1}, {"1", "2", "3"}, {"2", "4", "6"});
-        plot.RedrawPlot(c, 629, 330, perfecto, '.');
+        const Study perfect = test::study({1, 1, 1}, {"1", "2", "3"}, {"2", "4", "6"});
+        plot.RedrawPlot(c, 629, 330, perfect, '.');
 
         QCOMPARE(c.text("Orvella, S.A.P.I. de C.V.").y, 1);
         QCOMPARE(c.text("Análisis de Residuales").y, 24);
@@ -350,39 +350,39 @@ private slots:
     // After a zero slope only the equation changes; the other lines keep what the chart's own
     // results held (zeros before any complete fit).
     void zeroSlopeRefreshesOnlyTheEquation() {
-        const Study plano = prueba::estudio({2, 2, 2}, {"80", "80", "90", "90", "100", "100"},
-                                            {"5", "5", "5", "5", "5", "5"});
-        Plot plot(PlotKind::Regresion);
-        llenaRegresion(plot.model());
+        const Study plain = test::study({2, 2, 2}, {"80", "80", "90", "90", "100", "100"},
+                                        {"5", "5", "5", "5", "5", "5"});
+        Plot plot(PlotKind::Regression);
+        fillRegression(plot.model());
         RecordingCanvas c;
-        plot.RedrawPlot(c, 629, 330, plano, '.');
+        plot.RedrawPlot(c, 629, 330, plain, '.');
         QCOMPARE(c.textsEqual("Y = 0(X) + (5)").size(), std::size_t{1});
         QCOMPARE(c.textsEqual("Sx/y = 0").size(), std::size_t{1});
 
-        plot.RedrawPlot(c, 629, 330, estudioCinco(), '.');
+        plot.RedrawPlot(c, 629, 330, studyOfFive(), '.');
         c.clear();
-        plot.RedrawPlot(c, 629, 330, plano, '.');
+        plot.RedrawPlot(c, 629, 330, plain, '.');
         QCOMPARE(c.textsEqual("Y = 0(X) + (5)").size(), std::size_t{1});
         QCOMPARE(c.textsEqual("Sx/y = 1.11803").size(), std::size_t{1});
         QCOMPARE(c.textsEqual("(r^2) = 0.998752").size(), std::size_t{1});
     }
 
     void perfectFitStopsTheRegressionChart() {
-        Plot plot(PlotKind::Regresion);
-        llenaRegresion(plot.model());
+        Plot plot(PlotKind::Regression);
+        fillRegression(plot.model());
         RecordingCanvas c;
-        const Study perfecto = prueba::estudio({1, 1, 1}, {"1", "2", "3"}, {"2", "4", "6"});
-        QVERIFY_THROWS_EXCEPTION(ArithmeticError, plot.RedrawPlot(c, 629, 330, perfecto, '.'));
+        const Study perfect = test::study({1, 1, 1}, {"1", "2", "3"}, {"2", "4", "6"});
+        QVERIFY_THROWS_EXCEPTION(ArithmeticError, plot.RedrawPlot(c, 629, 330, perfect, '.'));
         QVERIFY(c.texts.empty()); // the background was drawn, the frame not
         QCOMPARE(c.shapes.size(), std::size_t{1});
     }
 
     // Typed limits narrower than the data: the points fall outside the axes, unclipped.
     void narrowLimitsDrawOutside() {
-        Plot plot(PlotKind::Regresion);
-        llenaRegresion(plot.model());
+        Plot plot(PlotKind::Regression);
+        fillRegression(plot.model());
         RecordingCanvas c;
-        const Study study = estudioCinco();
+        const Study study = studyOfFive();
         plot.RedrawPlot(c, 629, 330, study, '.');
         PlotOptions o = optionsFromChart(plot.model());
         o.XMinEdit = "90";
@@ -398,10 +398,10 @@ private slots:
     // Limits that cannot make an axis end the drawing with the program's fault instead of
     // hanging; reversed limits give a single tick.
     void degenerateTypedLimits() {
-        Plot plot(PlotKind::Regresion);
-        llenaRegresion(plot.model());
+        Plot plot(PlotKind::Regression);
+        fillRegression(plot.model());
         RecordingCanvas c;
-        const Study study = estudioCinco();
+        const Study study = studyOfFive();
         plot.RedrawPlot(c, 629, 330, study, '.');
         PlotOptions o = optionsFromChart(plot.model());
         o.XMinEdit = "1e20";

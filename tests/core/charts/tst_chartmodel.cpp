@@ -1,23 +1,23 @@
-#include "charts/ChartModel.h"
-#include "charts/LineStyle.h"
-#include "charts/Plot.h"
-#include "charts/PlotOptions.h"
-#include "support/EstudiosDePrueba.h"
-#include "support/GraficasDePrueba.h"
+#include "core/charts/ChartModel.h"
+#include "core/charts/LineStyle.h"
+#include "core/charts/Plot.h"
+#include "core/charts/PlotOptions.h"
+#include "core/text/Errors.h"
 #include "support/RecordingCanvas.h"
-#include "text/Errors.h"
+#include "support/TestCharts.h"
+#include "support/TestStudies.h"
 
 #include <QtTest>
 
 using namespace linealidad;
-using prueba::estudioCinco;
-using prueba::llenaRegresion;
-using prueba::RecordingCanvas;
+using test::fillRegression;
+using test::RecordingCanvas;
+using test::studyOfFive;
 
 namespace {
 
 // Everything one chart keeps, for comparing it before and after work on the other one.
-bool mismoEstado(const Plot& a, const Plot& b) {
+bool sameState(const Plot& a, const Plot& b) {
     const ChartModel& m = a.model();
     const ChartModel& n = b.model();
     return m.Grid == n.Grid && m.Curves == n.Curves && m.XMin == n.XMin && m.XMax == n.XMax &&
@@ -34,14 +34,14 @@ class TestChartModel : public QObject {
 private slots:
     void clearPlotEmptiesButKeepsTitleAndLabels() {
         ChartModel m;
-        llenaRegresion(m);
+        fillRegression(m);
         m.Title = "Lote 7";
         m.Grid = 3;
         m.FindLimits();
         m.ClearPlot();
         QCOMPARE(m.Grid, std::uint8_t{0});
         QVERIFY(!m.LimitsKnown);
-        for (int c = 1; c <= kCurvas; ++c) {
+        for (int c = 1; c <= kCurves; ++c) {
             QCOMPARE(m.curve(c).count, 0);
             QCOMPARE(m.curve(c).points[0], PlotPoint{});
         }
@@ -57,7 +57,7 @@ private slots:
 
     void addPointAndFindLimits() {
         ChartModel m;
-        llenaRegresion(m);
+        fillRegression(m);
         QCOMPARE(m.curve(2).count, 10);
         QCOMPARE(m.curve(1).count, 10);
         QCOMPARE(m.curve(1).points[1], (PlotPoint{80, 151}));
@@ -80,31 +80,31 @@ private slots:
 
     void pointLimitAndCurveNumbers() {
         ChartModel m;
-        QStringList mensajes;
-        m.messageHandler = [&](const std::string& t) { mensajes << QString::fromStdString(t); };
+        QStringList messages;
+        m.messageHandler = [&](const std::string& t) { messages << QString::fromStdString(t); };
         m.ClearPlot();
         for (int i = 1; i <= 60; ++i)
             m.AddPoint(3, i, -i);
         QCOMPARE(m.curve(3).count, 55);
         QCOMPARE(m.curve(3).points[54], (PlotPoint{55, -55}));
-        QCOMPARE(mensajes.size(), 5);
-        QCOMPARE(mensajes.first(), QString("Limite de datos excedido"));
+        QCOMPARE(messages.size(), 5);
+        QCOMPARE(messages.first(), QString("Limite de datos excedido"));
         m.FindLimits();
         QCOMPARE(m.StoredLimits, (ChartLimits{1, -55, 55, -1})); // the refused points not counted
 
-        mensajes.clear();
+        messages.clear();
         m.AddPoint(0, 1, 1);
         m.AddPoint(5, 1, 1);
-        QCOMPARE(mensajes, QStringList({"Curva fuera de intervalo.", "Curva fuera de intervalo."}));
+        QCOMPARE(messages, QStringList({"Curva fuera de intervalo.", "Curva fuera de intervalo."}));
         // Styles for a curve that does not exist go nowhere.
-        const CurveSet antes = m.Curves;
+        const CurveSet before = m.Curves;
         m.SetMarker(5, 1);
         m.SetLineStyle(0, 3);
-        QVERIFY(m.Curves == antes);
+        QVERIFY(m.Curves == before);
 
-        ChartModel sinVentana; // no handler: the message is simply dropped
-        sinVentana.AddPoint(9, 0, 0);
-        QCOMPARE(sinVentana.curve(1).count, 0);
+        ChartModel withoutWindow; // no handler: the message is simply dropped
+        withoutWindow.AddPoint(9, 0, 0);
+        QCOMPARE(withoutWindow.curve(1).count, 0);
     }
 
     void gridCaptionsAndPens() {
@@ -118,11 +118,11 @@ private slots:
 
     // The dialog shows the limits of the last drawing, after the axis rounding.
     void optionsShowRoundedLimits() {
-        Plot plot(PlotKind::Regresion);
-        llenaRegresion(plot.model());
+        Plot plot(PlotKind::Regression);
+        fillRegression(plot.model());
         plot.model().Title = "Lote 7";
         RecordingCanvas canvas;
-        plot.RedrawPlot(canvas, 629, 330, estudioCinco(), '.');
+        plot.RedrawPlot(canvas, 629, 330, studyOfFive(), '.');
         const PlotOptions o = optionsFromChart(plot.model());
         QCOMPARE(o.TitleEdit, std::string("Lote 7"));
         QCOMPARE(o.XLblEdit, std::string("mg"));
@@ -142,10 +142,10 @@ private slots:
     }
 
     void optionsOkCopiesBackAndRedraws() {
-        Plot plot(PlotKind::Regresion);
-        llenaRegresion(plot.model());
+        Plot plot(PlotKind::Regression);
+        fillRegression(plot.model());
         RecordingCanvas canvas;
-        const Study study = estudioCinco();
+        const Study study = studyOfFive();
         plot.RedrawPlot(canvas, 629, 330, study, ',');
 
         PlotOptions o = optionsFromChart(plot.model(), ',');
@@ -174,7 +174,7 @@ private slots:
 
     void optionsBadLimitStopsMidway() {
         ChartModel m;
-        llenaRegresion(m);
+        fillRegression(m);
         m.FindLimits();
         m.Grid = 1;
         PlotOptions o = optionsFromChart(m);
@@ -202,14 +202,14 @@ private slots:
     // to "Ninguno".
     void titleOutlivesReopening() {
         ChartModel m;
-        llenaRegresion(m);
+        fillRegression(m);
         m.FindLimits();
         PlotOptions o = optionsFromChart(m);
         o.TitleEdit = "Validación 2026";
         o.ReferenceGroup = 3;
         applyOptions(m, o);
         m.ClearPlot();     // closing
-        llenaRegresion(m); // reopening
+        fillRegression(m); // reopening
         QCOMPARE(m.Title, std::string("Validación 2026"));
         QCOMPARE(m.Grid, std::uint8_t{0});
         QVERIFY(!m.LimitsKnown);
@@ -217,40 +217,40 @@ private slots:
 
     // Drawing, scaling and options on one chart leave the other as it was, both ways.
     void chartsKeepSeparateState() {
-        Plot regresion(PlotKind::Regresion);
-        Plot residuales(PlotKind::Residuales);
-        const Study study = estudioCinco();
-        llenaRegresion(regresion.model());
-        ChartModel& r = residuales.model();
+        Plot regression(PlotKind::Regression);
+        Plot residuals(PlotKind::Residuals);
+        const Study study = studyOfFive();
+        fillRegression(regression.model());
+        ChartModel& r = residuals.model();
         r.ClearPlot();
         for (int v = 80; v <= 120; v += 10)
             r.AddPoint(2, v, 0);
         r.AddPoint(1, 80, -1.8);
         r.AddPoint(1, 120, 2.1);
         RecordingCanvas canvas;
-        residuales.RedrawPlot(canvas, 507, 330, study, '.');
+        residuals.RedrawPlot(canvas, 507, 330, study, '.');
 
-        const Plot residualesAntes = residuales;
-        regresion.RedrawPlot(canvas, 900, 600, study, '.');
-        PlotOptions o = optionsFromChart(regresion.model());
+        const Plot residualsBefore = residuals;
+        regression.RedrawPlot(canvas, 900, 600, study, '.');
+        PlotOptions o = optionsFromChart(regression.model());
         o.TitleEdit = "Solo la regresión";
         o.XMinEdit = "0";
         o.ReferenceGroup = 3;
-        applyOptions(regresion.model(), o);
-        regresion.RedrawPlot(canvas, 900, 600, study, '.');
+        applyOptions(regression.model(), o);
+        regression.RedrawPlot(canvas, 900, 600, study, '.');
         canvas.clear();
-        regresion.PrintPlot(canvas, 3300, 2550, study, '.');
-        QVERIFY(mismoEstado(residuales, residualesAntes));
+        regression.PrintPlot(canvas, 3300, 2550, study, '.');
+        QVERIFY(sameState(residuals, residualsBefore));
 
-        const Plot regresionAntes = regresion;
-        PlotOptions p = optionsFromChart(residuales.model());
+        const Plot regressionBefore = regression;
+        PlotOptions p = optionsFromChart(residuals.model());
         p.YMaxEdit = "5";
         p.ReferenceGroup = 1;
-        applyOptions(residuales.model(), p);
-        residuales.RedrawPlot(canvas, 300, 200, study, '.');
-        residuales.model().ClearPlot();
-        QVERIFY(mismoEstado(regresion, regresionAntes));
-        QCOMPARE(regresion.regresion().Pendiente, regresionAntes.regresion().Pendiente);
+        applyOptions(residuals.model(), p);
+        residuals.RedrawPlot(canvas, 300, 200, study, '.');
+        residuals.model().ClearPlot();
+        QVERIFY(sameState(regression, regressionBefore));
+        QCOMPARE(regression.regression().Pendiente, regressionBefore.regression().Pendiente);
     }
 };
 

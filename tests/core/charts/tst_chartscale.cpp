@@ -1,6 +1,6 @@
-#include "charts/AxisLabel.h"
-#include "charts/NiceScale.h"
-#include "text/Errors.h"
+#include "core/charts/AxisLabel.h"
+#include "core/charts/NiceScale.h"
+#include "core/text/Errors.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "study/ValidaEstudio.h"
-#include "support/EstudiosDePrueba.h"
-#include "text/Errors.h"
+#include "core/study/ValidaEstudio.h"
+#include "core/text/Errors.h"
+#include "support/TestStudies.h"
 
 #include <QtTest>
 
@@ -9,8 +9,8 @@ using namespace linealidad;
 namespace {
 
 // A new study with replicates 3, 3, 3 and every data cell filled.
-Study completo() {
-    Study s = Study::nuevo();
+Study complete() {
+    Study s = Study::fresh();
     for (int i = 1; i <= 3; ++i)
         s.stgniveles.setCell(i, 1, "3");
     for (int j = 1; j <= 9; ++j) {
@@ -20,9 +20,9 @@ Study completo() {
     return s;
 }
 
-QString mensaje(const Study& s) {
+QString message(const Study& s) {
     const auto p = ValidaEstudio(s);
-    return p ? QString::fromStdString(p->mensaje) : QString();
+    return p ? QString::fromStdString(p->message) : QString();
 }
 
 } // namespace
@@ -30,8 +30,8 @@ QString mensaje(const Study& s) {
 class TestValidaEstudio : public QObject {
     Q_OBJECT
 private slots:
-    void estudioNuevo() {
-        const Study s = Study::nuevo();
+    void newStudy() {
+        const Study s = Study::fresh();
         QCOMPARE(s.stgniveles.cell(0, 0), std::string("     Nivel  "));
         QCOMPARE(s.stgniveles.cell(0, 1), std::string(" # Replicas "));
         QCOMPARE(s.stgniveles.cell(2, 0), std::string("2"));
@@ -41,7 +41,7 @@ private slots:
         QCOMPARE(s.eniveles, std::string("3"));
     }
 
-    void rejillaConservaCeldasOcultas() {
+    void gridKeepsHiddenCells() {
         StringGrid g(6, 2);
         g.setCell(5, 1, "4");
         g.setColCount(4);
@@ -51,84 +51,84 @@ private slots:
         QCOMPARE(g.cell(40, 40), std::string());
     }
 
-    void completoPasa() { QVERIFY(!ValidaEstudio(completo())); }
+    void completePasses() { QVERIFY(!ValidaEstudio(complete())); }
 
-    void ordenDeLasComprobaciones() {
-        Study s = completo();
+    void orderOfTheChecks() {
+        Study s = complete();
         s.eniveles = "";
         auto p = ValidaEstudio(s);
         QVERIFY(p);
-        QCOMPARE(p->mensaje, std::string("Falta capturar el número de niveles"));
-        QCOMPARE(p->pestana, 1);
-        QCOMPARE(p->control, ControlEstudio::eniveles);
+        QCOMPARE(p->message, std::string("Falta capturar el número de niveles"));
+        QCOMPARE(p->tab, 1);
+        QCOMPARE(p->control, StudyControl::eniveles);
 
         for (const char* n : {"2", "11"}) {
             s.eniveles = n;
-            QCOMPARE(mensaje(s), QString("Datos fuera de rango, 3-10 Niveles"));
+            QCOMPARE(message(s), QString("Datos fuera de rango, 3-10 Niveles"));
         }
 
         // The replicate cells are checked over the grid's width, before N is compared to it.
-        s = completo();
+        s = complete();
         s.stgniveles.setColCount(6);
         p = ValidaEstudio(s);
-        QCOMPARE(p->mensaje, std::string("Falta la replicación en el nivel 4"));
-        QCOMPARE(p->control, ControlEstudio::stgniveles);
+        QCOMPARE(p->message, std::string("Falta la replicación en el nivel 4"));
+        QCOMPARE(p->control, StudyControl::stgniveles);
 
         s.stgniveles.setCell(4, 1, "0");
         s.stgniveles.setCell(5, 1, "0");
         p = ValidaEstudio(s);
-        QCOMPARE(p->mensaje, std::string("El número de celdas de captura para las replicaciones, "
+        QCOMPARE(p->message, std::string("El número de celdas de captura para las replicaciones, "
                                          "no coincide con el número de niveles."));
-        QCOMPARE(p->control, ControlEstudio::eniveles);
+        QCOMPARE(p->control, StudyControl::eniveles);
     }
 
-    void replicasQueNoSumanLasFilas() {
-        Study s = completo();
+    void replicatesThatDoNotAddUpToTheRows() {
+        Study s = complete();
         s.stgniveles.setCell(3, 1, "2");
         const auto p = ValidaEstudio(s);
-        QCOMPARE(p->mensaje, std::string("El número de celdas de captura para los datos, no "
+        QCOMPARE(p->message, std::string("El número de celdas de captura para los datos, no "
                                          "coincide con el número de replicas por nivel."));
-        QCOMPARE(p->pestana, 1);
-        QCOMPARE(p->control, ControlEstudio::stgniveles);
+        QCOMPARE(p->tab, 1);
+        QCOMPARE(p->control, StudyControl::stgniveles);
     }
 
-    void datosFaltantesXAntesQueY() {
-        Study s = completo();
+    void missingXBeforeY() {
+        Study s = complete();
         s.stgdatos.setCell(2, 4, "");
         auto p = ValidaEstudio(s);
-        QCOMPARE(p->mensaje, std::string("Falta el dato 4 de la propiedad medida"));
-        QCOMPARE(p->pestana, 2);
-        QCOMPARE(p->control, ControlEstudio::stgdatos);
+        QCOMPARE(p->message, std::string("Falta el dato 4 de la propiedad medida"));
+        QCOMPARE(p->tab, 2);
+        QCOMPARE(p->control, StudyControl::stgdatos);
         s.stgdatos.setCell(1, 9, "");
-        QCOMPARE(mensaje(s), QString("Falta el dato 9 de la cantidad adicionada"));
+        QCOMPARE(message(s), QString("Falta el dato 9 de la cantidad adicionada"));
     }
 
-    void diezNivelesPasan() {
-        std::vector<int> replicas(10, 1);
+    void tenLevelsPass() {
+        std::vector<int> replicates(10, 1);
         std::vector<std::string> x, y;
         for (int j = 1; j <= 10; ++j) {
             x.push_back(std::to_string(j));
             y.push_back(std::to_string(j * 3 + j % 2));
         }
-        QVERIFY(!ValidaEstudio(prueba::estudio(replicas, x, y)));
+        QVERIFY(!ValidaEstudio(test::study(replicates, x, y)));
     }
 
-    void textosNoEnterosLanzan() {
-        Study s = completo();
+    void nonIntegerTextsThrow() {
+        Study s = complete();
         s.eniveles = "x";
         QVERIFY_THROWS_EXCEPTION(ConversionError, ValidaEstudio(s));
-        s = completo();
+        s = complete();
         s.stgniveles.setCell(2, 1, "2.5");
         QVERIFY_THROWS_EXCEPTION(ConversionError, ValidaEstudio(s));
     }
 
-    void noCambiaElEstudio() {
-        Study s = completo();
+    void doesNotChangeTheStudy() {
+        Study s = complete();
         s.stgdatos.setCell(1, 3, "");
-        const Study antes = s;
+        const Study before = s;
         (void)ValidaEstudio(s);
-        QCOMPARE(s.stgdatos.cell(1, 3), antes.stgdatos.cell(1, 3));
-        QCOMPARE(s.stgdatos.rowCount(), antes.stgdatos.rowCount());
+        QCOMPARE(s.stgdatos.cell(1, 3), before.stgdatos.cell(1, 3));
+        QCOMPARE(s.stgdatos.rowCount(), before.stgdatos.rowCount());
     }
 };
 

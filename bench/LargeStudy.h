@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/study/Study.h"
+
+#include <string>
+
+namespace linealidad::bench {
+
+// A valid study of the largest size a study file may hold: 10 levels of 15 replicates, 150
+// observations, on a calibration line with a small deterministic scatter.
+Study largeStudy();
+
+// A temporary directory holding that study as a file, removed on destruction.
+class TemporaryFileTest {
+public:
+    TemporaryFileTest();
+    ~TemporaryFileTest();
+    TemporaryFileTest(const TemporaryFileTest&) = delete;
+    TemporaryFileTest& operator=(const TemporaryFileTest&) = delete;
+
+    const std::string& path() const { return path_; }
+
+private:
+    std::string directorio_;
+    std::string path_;
+};
+
+} // namespace linealidad::bench

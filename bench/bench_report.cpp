@@ -1,0 +1,85 @@
+// The cost of the command-line tool's work on the largest study a file may hold: reading the
+// file, computing, building the report, and the whole chain.
+
+#include "LargeStudy.h"
+
+#include "core/results/ReportText.h"
+#include "core/stats/CalculaAnova.h"
+#include "core/stats/CalculaRegresion.h"
+#include "core/study/StudyFile.h"
+#include "core/study/ValidaEstudio.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+using namespace linealidad;
+
+namespace {
+
+const bench::TemporaryFileTest* file = nullptr;
+
+struct Computation {
+    ResultadosRegresion R;
+    ResultadosAnova A;
+    Residuals residuals;
+};
+
+Computation compute(const Study& study) {
+    Computation c;
+    bool zeroSlope = false;
+    CalculaRegresion(study, '.', c.R, zeroSlope);
+    CalculaAnova(study, '.', c.A, zeroSlope, c.residuals);
+    return c;
+}
+
+void ReadStudy(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readStudy(file->path()));
+}
+BENCHMARK(ReadStudy)->Unit(benchmark::kMicrosecond);
+
+void Compute(benchmark::State& state) {
+    const Study study = bench::largeStudy();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(compute(study));
+}
+BENCHMARK(Compute)->Unit(benchmark::kMicrosecond);
+
+void ReportLines(benchmark::State& state) {
+    const Study study = bench::largeStudy();
+    const Computation c = compute(study);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(report(study, '.', c.R, c.A, c.residuals));
+}
+BENCHMARK(ReportLines)->Unit(benchmark::kMicrosecond);
+
+// What `linealidad-cli informe` does after start-up: read, validate, compute, write the lines.
+void ReadComputeReport(benchmark::State& state) {
+    for (auto _ : state) {
+        const Study study = readStudy(file->path());
+        if (ValidaEstudio(study)) {
+            state.SkipWithError("the generated study is not valid");
+            break;
+        }
+        const Computation c = compute(study);
+        std::ostringstream output;
+        for (const auto& line : report(study, '.', c.R, c.A, c.residuals))
+            output << line << '\n';
+        benchmark::DoNotOptimize(output.str());
+    }
+}
+BENCHMARK(ReadComputeReport)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const bench::TemporaryFileTest temporal;
+    file = &temporal;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

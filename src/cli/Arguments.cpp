@@ -1,0 +1,74 @@
+#include "cli/Arguments.h"
+
+#include <cctype>
+
+namespace linealidad::cli {
+
+namespace {
+
+std::optional<View> viewCalled(const std::string& name) {
+    if (name == "informe")
+        return View::report;
+    if (name == "inferencia")
+        return View::inference;
+    if (name == "anova")
+        return View::anova;
+    if (name == "residuales")
+        return View::residuals;
+    return std::nullopt;
+}
+
+// A separator must be one character that cannot be part of a number itself: not a digit, a
+// sign, an exponent letter or a blank, nor a byte of a multi-byte character.
+bool isValidSeparator(const std::string& text) {
+    if (text.size() != 1)
+        return false;
+    const auto c = static_cast<unsigned char>(text[0]);
+    return c < 0x80 && std::isgraph(c) && !std::isalnum(c) && c != '+' && c != '-';
+}
+
+Arguments withError(std::string error) {
+    Arguments a;
+    a.error = std::move(error);
+    return a;
+}
+
+} // namespace
+
+Arguments readArguments(const std::vector<std::string>& arguments, char defaultDecimal) {
+    std::vector<std::string> positionals;
+    std::optional<std::string> decimal;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (a == "--help" || a == "-h")
+            return Arguments{.help = true, .command = std::nullopt, .error = {}};
+        if (a == "--decimal") {
+            if (++i == arguments.size())
+                return withError("falta el separador después de --decimal");
+            decimal = arguments[i];
+        } else if (a.starts_with("--decimal=")) {
+            decimal = a.substr(10);
+        } else if (a.size() > 1 && a[0] == '-') {
+            return withError("opción desconocida: " + a);
+        } else {
+            positionals.push_back(a);
+        }
+    }
+    if (positionals.empty())
+        return withError("falta la vista y el archivo del estudio");
+    const auto view = viewCalled(positionals[0]);
+    if (!view)
+        return withError("vista desconocida: " + positionals[0]);
+    if (positionals.size() < 2)
+        return withError("falta el archivo del estudio");
+    if (positionals.size() > 2)
+        return withError("sobra el argumento " + positionals[2]);
+    if (decimal && !isValidSeparator(*decimal))
+        return withError("el separador decimal debe ser un solo signo, como . o , (no \"" +
+                         *decimal + "\")");
+    const char separator = decimal ? (*decimal)[0] : defaultDecimal;
+    return Arguments{
+        .help = false, .command = Command{*view, positionals[1], separator}, .error = {}};
+}
+
+} // namespace linealidad::cli

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace linealidad::cli {
+
+// The result window whose text the tool prints.
+enum class View { report, inference, anova, residuals };
+
+// A well-formed command line: what to print, from which study file, with which decimal
+// separator.
+struct Command {
+    View view;
+    std::string file;
+    char decimal;
+};
+
+// What the command line asks for: the help text, a run, or nothing sensible (with the reason,
+// in Spanish).
+struct Arguments {
+    bool help = false;
+    std::optional<Command> command;
+    std::string error;
+};
+
+// Reads `VISTA ARCHIVO [--decimal C]` in any order, or `--help`. `defaultDecimal` is the
+// separator when no --decimal is given.
+Arguments readArguments(const std::vector<std::string>& arguments, char defaultDecimal);
+
+} // namespace linealidad::cli

@@ -1,0 +1,43 @@
+#include "cli/HelpText.h"
+
+namespace linealidad::cli {
+
+namespace {
+constexpr const char* kUsage = "Uso: linealidad-cli VISTA ARCHIVO [--decimal C]\n";
+}
+
+std::string helpText() {
+    return std::string(kUsage) +
+           "\n"
+           "Lee un estudio de linealidad y precisión del sistema de medición (archivo .w02 o\n"
+           ".txt), lo valida, hace los cálculos y escribe en la salida estándar el texto de la\n"
+           "ventana de resultados elegida: UTF-8, un renglón por línea.\n"
+           "\n"
+           "VISTA:\n"
+           "  informe      el informe completo: estudio, inferencia, análisis de la varianza\n"
+           "               y análisis de residuales\n"
+           "  inferencia   la inferencia de pendiente y ordenada al origen\n"
+           "  anova        el análisis de la varianza: las 7 filas de la tabla, con sus 6\n"
+           "               celdas separadas por un tabulador, y después los veredictos\n"
+           "  residuales   el análisis de residuales: observación, pronóstico para Y,\n"
+           "               residual y residuo estudentizado, separados por un tabulador\n"
+           "\n"
+           "Opciones:\n"
+           "  --decimal C  separador decimal con el que se leen los datos y se escriben los\n"
+           "               números (por omisión, el de la configuración regional)\n"
+           "  -h, --help   muestra esta ayuda y termina\n"
+           "\n"
+           "Estado de salida:\n"
+           "  0  los resultados están completos\n"
+           "  1  el archivo no se puede leer, el estudio no es válido, la pendiente es cero o\n"
+           "     hay un error de cálculo: el mensaje va a la salida de errores, y la salida\n"
+           "     estándar lleva lo que la ventana ya habría mostrado\n"
+           "  2  la línea de órdenes no es correcta\n";
+}
+
+std::string usageErrorText(const std::string& reason) {
+    return "linealidad-cli: " + reason + "\n" + kUsage +
+           "Para más información: linealidad-cli --help\n";
+}
+
+} // namespace linealidad::cli

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "cli/Arguments.h"
+#include "cli/Output.h"
+
+namespace linealidad::cli {
+
+// Runs one command line that was read well: reads the study file, validates the study as the
+// window's command does, and shows the view. Returns the exit status; every problem ends in a
+// message on standard error and kFallo.
+int run(const Command& command, Output& output);
+
+} // namespace linealidad::cli

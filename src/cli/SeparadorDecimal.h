@@ -1,9 +1,0 @@
-#pragma once
-
-namespace linealidad::cli {
-
-// The decimal separator of the process locale (LC_NUMERIC from the environment); "." when the
-// locale's separator is not a single byte.
-char separadorDelEntorno();
-
-} // namespace linealidad::cli

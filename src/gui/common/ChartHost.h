@@ -1,0 +1,22 @@
+#pragma once
+
+class QWidget;
+
+namespace linealidad {
+
+class Dialogs;
+struct Study;
+
+// What a chart window asks of the main window that holds it.
+class ChartHost {
+public:
+    virtual ~ChartHost() = default;
+
+    virtual Dialogs& dialogs() = 0;
+    // The study the chart shows (the one study window's); null when there is none.
+    virtual const Study* chartStudy() const = 0;
+    // Opens help at the topic of a context number, usable from the modal window `from`.
+    virtual void showHelp(int context, QWidget* from) = 0;
+};
+
+} // namespace linealidad

@@ -1,0 +1,27 @@
+#pragma once
+
+namespace linealidad::help {
+
+// Help context numbers: each menu item and window opens its help topic with its number.
+constexpr int kFile = 1;
+constexpr int kNew = 2;
+constexpr int kOpen = 3;
+constexpr int kClose = 4;
+constexpr int kSave = 5;
+constexpr int kSaveAs = 6;
+constexpr int kPrint = 7;
+constexpr int kExit = 8;
+constexpr int kCalculations = 10;
+constexpr int kInference = 11;
+constexpr int kPredictions = 12;
+constexpr int kAnova = 13;
+constexpr int kChart = 14;
+constexpr int kReport = 19;
+constexpr int kWindow = 20;
+constexpr int kHelp = 30;
+constexpr int kContents = 31;
+constexpr int kSearch = 32;
+constexpr int kAbout = 33;
+constexpr int kChartOptions = 1100;
+
+} // namespace linealidad::help

@@ -1,0 +1,64 @@
+#include "gui/results/ResultWindow.h"
+
+#include "gui/common/StudyHost.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+namespace linealidad {
+
+ResultWindow::ResultWindow(StudyHost& host, const QString& title, const QSize& size,
+                           int helpContext)
+    : host_(host) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(title);
+    setProperty("helpContext", helpContext);
+    resize(size);
+}
+
+void ResultWindow::showIn(QMdiArea* area) {
+    area->addSubWindow(this);
+    const QSize free = area->viewport()->size();
+    move(std::max(0, (free.width() - width()) / 2), std::max(0, (free.height() - height()) / 2));
+    show();
+}
+
+void ResultWindow::closeEvent(QCloseEvent* event) {
+    const bool last = mdiArea() && mdiArea()->subWindowList().size() == 1;
+    QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted() && last)
+        host_.apply(StudyEvent::LastChildWindowCloses);
+}
+
+QPlainTextEdit* ResultWindow::fixedMemo(QWidget* parent, const char* name) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(QString::fromLatin1(name));
+    memo->setReadOnly(true);
+    memo->setTextInteractionFlags(Qt::NoTextInteraction);
+    memo->setFocusPolicy(Qt::NoFocus);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setContextMenuPolicy(Qt::NoContextMenu);
+    QPalette background = memo->palette();
+    background.setColor(QPalette::Base, background.color(QPalette::Button));
+    memo->setPalette(background);
+    return memo;
+}
+
+void ResultWindow::addCloseMenu(QWidget* widget) {
+    auto* menu = new QMenu(widget);
+    menu->addAction(QStringLiteral("cerrar"), this, &QWidget::close);
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(widget, &QWidget::customContextMenuRequested, menu,
+            [menu, widget](const QPoint& p) { menu->popup(widget->mapToGlobal(p)); });
+}
+
+QString onePerLine(const std::vector<std::string>& lines) {
+    QStringList text;
+    for (const std::string& l : lines)
+        text << QString::fromStdString(l);
+    return text.join(QLatin1Char('\n'));
+}
+
+} // namespace linealidad

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QMdiSubWindow>
+
+class QMdiArea;
+class QPlainTextEdit;
+
+namespace linealidad {
+
+class StudyHost;
+
+// A result window: a child window of the main frame that holds only its text, independent of
+// the study once written, destroyed when closed. Closing the last child window switches
+// "&Nuevo" and "&Abrir..." back on.
+class ResultWindow : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    ResultWindow(StudyHost& host, const QString& title, const QSize& size, int helpContext);
+
+    // Adds the window to the frame, centred, and shows it.
+    void showIn(QMdiArea* area);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+    // A read-only text that cannot be selected or edited, with the button-face background.
+    static QPlainTextEdit* fixedMemo(QWidget* parent, const char* name);
+    // A pop-up menu with the single item "cerrar", for `widget`.
+    void addCloseMenu(QWidget* widget);
+
+private:
+    StudyHost& host_;
+};
+
+// Lines of text joined for a memo.
+QString onePerLine(const std::vector<std::string>& lines);
+
+} // namespace linealidad

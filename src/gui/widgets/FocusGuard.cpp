@@ -1,0 +1,106 @@
+#include "gui/widgets/FocusGuard.h"
+
+#include "core/text/Errors.h"
+#include "gui/common/Dialogs.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <exception>
+
+namespace linealidad {
+
+FocusGuard::FocusGuard(QWidget* window, std::function<Dialogs&()> dialogs)
+    : QObject(window), window_(window), dialogs_(std::move(dialogs)) {
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { focusChanges(now); });
+}
+
+void FocusGuard::watch(QWidget* control, Output onExit, Enter onEnter) {
+    controls_.push_back({control, std::move(onExit), std::move(onEnter)});
+}
+
+const FocusGuard::Control* FocusGuard::controlDe(QWidget* widget) const {
+    if (!widget || !window_->isAncestorOf(widget))
+        return nullptr;
+    for (const Control& c : controls_)
+        if (c.widget == widget || c.widget->isAncestorOf(widget))
+            return &c;
+    return nullptr;
+}
+
+void FocusGuard::focusChanges(QWidget* now) {
+    if (paused_ || !now || (now != window_ && !window_->isAncestorOf(now)))
+        return;
+    const Control* fresh = controlDe(now);
+    if (active_ && (!fresh || fresh->widget == active_))
+        return;
+    const Control* anterior = controlDe(active_);
+    active_ = fresh ? fresh->widget : nullptr;
+    {
+        Pause pause(*this);
+        if (!anterior) {
+            if (onEnterWindow_)
+                onEnterWindow_();
+        } else if (leave(*anterior) && fresh) {
+            enter(*fresh);
+        }
+    }
+    if (const Control* actual = controlDe(QApplication::focusWidget()))
+        active_ = actual->widget;
+}
+
+bool FocusGuard::leave(const Control& control) {
+    if (!control.onExit)
+        return true;
+    try {
+        return control.onExit();
+    } catch (const std::exception& e) {
+        focus(control.widget);
+        showLater(QString::fromStdString(genericReportText(e.what())), true);
+        return false;
+    }
+}
+
+void FocusGuard::enter(const Control& control) {
+    if (!control.onEnter)
+        return;
+    try {
+        control.onEnter();
+    } catch (const std::exception& e) {
+        showLater(QString::fromStdString(genericReportText(e.what())), true);
+    }
+}
+
+bool FocusGuard::takeFocus(QWidget* control) {
+    if (active_ != control)
+        control->setFocus(Qt::MouseFocusReason);
+    return active_ == control;
+}
+
+void FocusGuard::focus(QWidget* control) {
+    if (display_) {
+        Pause pause(*this); // showing a page moves the focus on its own: not a user's move
+        display_(control);
+    }
+    control->setFocus(Qt::OtherFocusReason);
+}
+
+void FocusGuard::refuse(const QString& message, QWidget* control) {
+    focus(control);
+    showLater(message, false);
+}
+
+void FocusGuard::showLater(const QString& text, bool isError) {
+    QTimer::singleShot(0, this, [this, text, isError] {
+        Dialogs& i = dialogs_();
+        if (isError)
+            i.error(text);
+        else
+            i.message(text);
+    });
+}
+
+} // namespace linealidad

@@ -1,0 +1,301 @@
+#include "core/stats/CalculaAnova.h"
+#include "core/stats/CalculaRegresion.h"
+#include "core/stats/ProbabilidadF.h"
+#include "core/stats/TablaT.h"
+#include "core/stats/Verdicts.h"
+#include "core/text/Errors.h"
+#include "support/TestStudies.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <numeric>
+
+using namespace linealidad;
+using test::study;
+using test::workedExample;
+
+namespace {
+
+bool near(double a, double b, double tolerance = 1e-9) {
+    return std::fabs(a - b) <= tolerance * std::max(1.0, std::fabs(b));
+}
+
+// The message of the fault that `f` throws, or an empty text.
+template <typename F> QString failure(F f) {
+    try {
+        f();
+    } catch (const Fault& e) {
+        return QString::fromUtf8(e.what());
+    }
+    return {};
+}
+
+// n observations, one per level-row, on the line y = 2x + 1 with an alternating wobble.
+Study longStudy(int levels, int replicatesPerLevel) {
+    std::vector<int> r(static_cast<std::size_t>(levels), replicatesPerLevel);
+    std::vector<std::string> x, y;
+    for (int i = 1; i <= levels; ++i)
+        for (int k = 0; k < replicatesPerLevel; ++k) {
+            x.push_back(std::to_string(i * 10));
+            y.push_back(std::to_string(2 * i * 10 + 1 + ((k + i) % 3) * 0.25));
+        }
+    return study(r, x, y);
+}
+
+} // namespace
+
+class TestEngine : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExampleRegression() {
+        ResultadosRegresion R;
+        bool zero = true;
+        CalculaRegresion(workedExample(), '.', R, zero);
+        QVERIFY(!zero);
+        QVERIFY(near(R.Pendiente, 0.975));
+        QVERIFY(near(R.Ordenada, 0.1));
+        QCOMPARE(R.TTabla, 2.7764);
+        QVERIFY(near(R.DesvRegresion, std::sqrt(0.023125)));
+        QVERIFY(near(R.TcalOrdenada, 0.608816, 1e-6));
+        const double sm = std::sqrt(0.023125) / std::sqrt(8.0 / 2);
+        QVERIFY(near(R.LimSupPendiente, 0.975 + 2.7764 * sm));
+        QVERIFY(near(R.LimInfPendiente, 0.975 - 2.7764 * sm));
+        QVERIFY(near(R.TcalPendiente, 0.975 / sm));
+        QVERIFY(near(R.CoefVariacion, std::sqrt(0.023125) * 100 / (12.3 / 6)));
+        QVERIFY(near(R.R2, 3.8025 / (3.8025 + 0.0925)));
+    }
+
+    void workedExampleAnova() {
+        ResultadosAnova A;
+        Residuals r;
+        bool zero = true;
+        CalculaAnova(workedExample(), '.', A, zero, r);
+        QVERIFY(!zero);
+        QVERIFY(near(A.SCRegresion, 3.8025));
+        QVERIFY(near(A.MCRegresion, 3.8025));
+        QCOMPARE(A.GLError, 4.0);
+        QVERIFY(near(A.SCError, 0.0925));
+        QVERIFY(near(A.MCError, 0.023125));
+        QVERIFY(near(A.FRegresion, 164.432, 1e-5));
+        QVERIFY(near(A.PRegresion, 0.000898959, 1e-5));
+        QCOMPARE(A.GLErrorPuro, 3.0);
+        QVERIFY(near(A.SCErrorPuro, 0.085));
+        QVERIFY(near(A.MCErrorPuro, 0.085 / 3));
+        QCOMPARE(A.GLFaltaAjuste, 1.0);
+        QVERIFY(near(A.SCFaltaAjuste, 0.0075, 1e-6));
+        QVERIFY(near(A.FFaltaAjuste, 0.264706, 1e-5));
+        QVERIFY(near(A.PFaltaAjuste, 0.642406, 1e-5));
+        QCOMPARE(relationClass(A.PRegresion), Relation::HighlySignificant);
+        QCOMPARE(modelClass(A.PFaltaAjuste), LinearModel::Adequate);
+    }
+
+    void workedExampleResiduals() {
+        ResultadosAnova A;
+        Residuals r;
+        bool zero;
+        CalculaAnova(workedExample(), '.', A, zero, r);
+        const double predicted[] = {1.075, 1.075, 2.05, 2.05, 3.025, 3.025};
+        const double residual[] = {-0.075, 0.125, 0.05, -0.15, 0.175, -0.125};
+        const double studentized[] = {-0.645746, 1.07624, 0.36018, -1.08054, 1.50674, -1.07624};
+        QCOMPARE(r.Observacion.size(), std::size_t(6));
+        for (std::size_t j = 0; j < 6; ++j) {
+            QCOMPARE(r.Observacion[j], int(j) + 1);
+            QVERIFY(near(r.Pronostico[j], predicted[j]));
+            QVERIFY(near(r.Residual[j], residual[j], 1e-9));
+            QVERIFY(near(r.Estudentizado[j], studentized[j], 1e-5));
+        }
+        QVERIFY(std::fabs(std::accumulate(r.Residual.begin(), r.Residual.end(), 0.0)) < 1e-12);
+    }
+
+    void tableT() {
+        QCOMPARE(TablaT(1), 12.706);
+        QCOMPARE(TablaT(3), 3.1825);
+        QCOMPARE(TablaT(9), 2.2622);
+        QCOMPARE(TablaT(23), 2.0687);
+        QCOMPARE(TablaT(29), 2.0452);
+        QCOMPARE(TablaT(30), 2.0423);
+        QCOMPARE(TablaT(34), 2.0423);
+        QCOMPARE(TablaT(35), 2.0301);
+        QCOMPARE(TablaT(79), 1.9945);
+        QCOMPARE(TablaT(199), 1.9733);
+        QCOMPARE(TablaT(200), 1.9719);
+        QCOMPARE(TablaT(324), 1.9719);
+        QVERIFY_THROWS_EXCEPTION(ArithmeticError, TablaT(0));
+        QVERIFY_THROWS_EXCEPTION(ArithmeticError, TablaT(325));
+    }
+
+    void tForTheDegreesOfFreedom() {
+        ResultadosRegresion R;
+        bool zero;
+        CalculaRegresion(study({1, 1, 1}, {"1", "2", "3"}, {"1", "2.2", "2.9"}), '.', R, zero);
+        QCOMPARE(R.TTabla, 12.706);
+        CalculaRegresion(longStudy(11, 1), '.', R, zero);
+        QCOMPARE(R.TTabla, 2.2622);
+        CalculaRegresion(longStudy(5, 5), '.', R, zero);
+        QCOMPARE(R.TTabla, 2.0687);
+    }
+
+    void probabilityF() {
+        QVERIFY(near(ProbabilidadF(4.96, 1, 10), 0.04829, 1e-3));
+        QVERIFY(near(ProbabilidadF(10.04, 1, 10), 0.009898, 1e-3));
+        QVERIFY(near(ProbabilidadF(1, 1, 10), 0.3427, 1e-3));
+        QVERIFY(near(ProbabilidadF(0.5, 2, 3), 0.6509, 1e-3));
+        QVERIFY(near(ProbabilidadF(3, 1, 3), 0.1815, 1e-3));
+        QCOMPARE(ProbabilidadF(0, 1, 5), 1.0);
+        QCOMPARE(ProbabilidadF(-2, 1, 5), 1.0);
+        // The core is bounded by 0.5 on either side of F = 1.
+        QVERIFY(ProbabilidadF(1.0001, 30, 2) <= 0.5);
+        QVERIFY(ProbabilidadF(0.9999, 30, 2) >= 0.5);
+        QCOMPARE(failure([] { Potencia(0, 4); }), QString("Floating point division by zero"));
+        QCOMPARE(failure([] { Potencia(-1, 0.5); }), QString("Invalid floating point operation"));
+        QVERIFY(near(Potencia(2, 10), 1024, 1e-12));
+    }
+
+    void extendedThresholds() {
+        QCOMPARE(relationClass(0.05), Relation::NoDependence);
+        QCOMPARE(relationClass(std::nextafter(0.05, 0.0)), Relation::Significant);
+        QCOMPARE(relationClass(0.01), Relation::Significant);
+        QCOMPARE(relationClass(std::nextafter(0.01, 0.0)), Relation::HighlySignificant);
+        QCOMPARE(modelClass(0.05), LinearModel::Adequate);
+        QCOMPARE(modelClass(0.01), LinearModel::NotAdequate);
+        // The doubles nearest to the thresholds lie above their extended values.
+        QVERIFY(static_cast<long double>(0.05) > 0.05L);
+        QVERIFY(static_cast<long double>(std::nextafter(0.05, 0.0)) <= 0.05L);
+        QVERIFY(static_cast<long double>(0.01) > 0.01L);
+        QVERIFY(static_cast<long double>(std::nextafter(0.01, 0.0)) <= 0.01L);
+    }
+
+    void originVerdictCases() {
+        ResultadosRegresion R;
+        R.TTabla = 2.7764;
+        R.TcalOrdenada = -2.7764; // |t| exactly equal: differs from zero
+        QCOMPARE(originVerdict(R, 0.01), Origin::DoesNotPass);
+        QCOMPARE(originVerdict(R, 0.2), Origin::NoVerdict);
+        QCOMPARE(originVerdict(R, 0.05), Origin::NoVerdict);
+        R.TcalOrdenada = 0.60882;
+        QCOMPARE(originVerdict(R, 0.2), Origin::Passes);
+        QCOMPARE(originVerdict(R, 0.001), Origin::Passes);
+    }
+
+    void zeroSlopeKeepsWhatWasBefore() {
+        ResultadosRegresion R;
+        ResultadosAnova A;
+        Residuals r;
+        bool zero;
+        CalculaRegresion(workedExample(), '.', R, zero);
+        CalculaAnova(workedExample(), '.', A, zero, r);
+        const ResultadosRegresion residualsBeforeR = R;
+        const ResultadosAnova anovaBefore = A;
+        const Residuals residualsBefore = r;
+
+        const Study plain =
+            study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"}, {"4", "4", "4", "4", "4", "4"});
+        CalculaRegresion(plain, '.', R, zero);
+        QVERIFY(zero);
+        QCOMPARE(R.Pendiente, 0.0);
+        QCOMPARE(R.Ordenada, 4.0);
+        QCOMPARE(R.R2, residualsBeforeR.R2);
+        QCOMPARE(R.TTabla, residualsBeforeR.TTabla);
+        QCOMPARE(R.LimSupPendiente, residualsBeforeR.LimSupPendiente);
+
+        zero = false;
+        CalculaAnova(plain, '.', A, zero, r);
+        QVERIFY(zero);
+        QCOMPARE(A.SCRegresion, anovaBefore.SCRegresion);
+        QCOMPARE(A.PRegresion, anovaBefore.PRegresion);
+        QCOMPARE(r.Pronostico, residualsBefore.Pronostico);
+    }
+
+    void withoutPureErrorKeepsTheLackOfFit() {
+        ResultadosAnova A;
+        Residuals r;
+        bool zero;
+        CalculaAnova(workedExample(), '.', A, zero, r);
+        const ResultadosAnova before = A;
+        CalculaAnova(study({1, 1, 1}, {"1", "2", "3"}, {"1", "2.2", "2.9"}), '.', A, zero, r);
+        QCOMPARE(A.GLErrorPuro, 0.0);
+        QCOMPARE(A.GLError, 1.0);
+        QCOMPARE(A.SCFaltaAjuste, before.SCFaltaAjuste);
+        QCOMPARE(A.PFaltaAjuste, before.PFaltaAjuste);
+        QCOMPARE(A.MCErrorPuro, before.MCErrorPuro);
+    }
+
+    void negativeCoefficientOfVariation() {
+        ResultadosRegresion R;
+        bool zero;
+        CalculaRegresion(study({1, 1, 1}, {"1", "2", "3"}, {"-10", "-12.2", "-13.9"}), '.', R,
+                         zero);
+        QVERIFY(R.CoefVariacion < 0);
+    }
+
+    void arithmeticFaults() {
+        ResultadosRegresion R;
+        ResultadosAnova A;
+        Residuals r;
+        bool zero;
+        const Study perfect = study({1, 1, 1}, {"1", "2", "3"}, {"2", "4", "6"});
+        QCOMPARE(failure([&] { CalculaRegresion(perfect, '.', R, zero); }),
+                 QString("Floating point division by zero"));
+        QCOMPARE(failure([&] { CalculaAnova(perfect, '.', A, zero, r); }),
+                 QString("Invalid floating point operation"));
+
+        const Study sameX = study({1, 1, 1}, {"2", "2", "2"}, {"1", "2", "3"});
+        QVERIFY(!failure([&] { CalculaRegresion(sameX, '.', R, zero); }).isEmpty());
+
+        // A level without replicates divides its empty sum by zero.
+        const Study withoutReplicates = study({3, 0, 3}, {"1", "1", "1", "3", "3", "3"},
+                                              {"1", "1.1", "1.2", "3", "3.2", "2.9"});
+        QCOMPARE(failure([&] { CalculaAnova(withoutReplicates, '.', A, zero, r); }),
+                 QString("Invalid floating point operation"));
+
+        // Identical replicates: the pure-error mean square is zero.
+        const Study repeated =
+            study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"}, {"1", "1", "2.5", "2.5", "3", "3"});
+        QCOMPARE(failure([&] { CalculaAnova(repeated, '.', A, zero, r); }),
+                 QString("Floating point division by zero"));
+
+        const Study two = study({1, 1}, {"1", "2"}, {"1", "3"});
+        QVERIFY(!failure([&] { CalculaRegresion(two, '.', R, zero); }).isEmpty());
+    }
+
+    void nonNumericCell() {
+        Study s = workedExample();
+        s.stgdatos.setCell(2, 3, "2,1");
+        ResultadosRegresion R;
+        bool zero;
+        QCOMPARE(failure([&] { CalculaRegresion(s, '.', R, zero); }),
+                 QString("'2,1' is not a valid floating point value"));
+        QCOMPARE(failure([&] { CalculaRegresion(s, ',', R, zero); }),
+                 QString("'1.0' is not a valid floating point value"));
+    }
+
+    void hundredFiftyObservations() {
+        ResultadosAnova A;
+        Residuals r;
+        bool zero;
+        CalculaAnova(longStudy(30, 5), '.', A, zero, r);
+        QCOMPARE(r.Estudentizado.size(), std::size_t(150));
+        QCOMPARE(r.Observacion.back(), 150);
+        QCOMPARE(A.GLError, 148.0);
+        QCOMPARE(A.GLErrorPuro, 120.0);
+        // A smaller study afterwards leaves the elements beyond its end alone.
+        const double last = r.Pronostico.back();
+        CalculaAnova(workedExample(), '.', A, zero, r);
+        QCOMPARE(r.Pronostico.size(), std::size_t(150));
+        QCOMPARE(r.Pronostico.back(), last);
+    }
+
+    void smallestLeverageAtTheMean() {
+        // X = 1, 2, 3 once each: the middle observation has leverage 1/n, so its studentized
+        // residual is residual / sqrt(MCError * (1 - 1/3)).
+        ResultadosAnova A;
+        Residuals r;
+        bool zero;
+        CalculaAnova(study({1, 1, 1}, {"1", "2", "3"}, {"1", "2.2", "2.9"}), '.', A, zero, r);
+        QVERIFY(near(r.Estudentizado[1], r.Residual[1] / std::sqrt(A.MCError * (2.0 / 3)), 1e-12));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestEngine)
+#include "tst_engine.moc"

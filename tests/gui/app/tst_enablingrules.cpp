@@ -1,0 +1,143 @@
+#include "core/app/EnablingRules.h"
+#include "support/TestWindow.h"
+
+#include <QMdiArea>
+#include <QMenu>
+#include <QtTest>
+
+using namespace linealidad;
+using test::TestWindow;
+
+namespace {
+
+// A result-like child window: closing the last one restores "&Nuevo" and "&Abrir...".
+QMdiSubWindow* resultWindow(TMainForm& form) {
+    auto* v = new QMdiSubWindow;
+    v->setAttribute(Qt::WA_DeleteOnClose);
+    v->setWidget(new QWidget);
+    form.ClientArea()->addSubWindow(v);
+    QObject::connect(v, &QObject::destroyed, &form, [&form] {
+        if (form.ClientArea()->subWindowList().isEmpty())
+            form.apply(StudyEvent::LastChildWindowCloses);
+    });
+    v->show();
+    return v;
+}
+
+} // namespace
+
+class TestEnablingRules : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QVERIFY(test::noStrayWindows()); }
+
+    void oneRowTable() {
+        QCOMPARE(changeFor(CommandGroup::New, StudyEvent::StudyWindowCloses), Change::Unchanged);
+        QCOMPARE(changeFor(CommandGroup::New, StudyEvent::LastChildWindowCloses), Change::Enable);
+        QCOMPARE(changeFor(CommandGroup::Save, StudyEvent::KeyInDataGrid), Change::Enable);
+        QCOMPARE(changeFor(CommandGroup::Print, StudyEvent::KeyInDataGrid), Change::Unchanged);
+        QCOMPARE(changeFor(CommandGroup::OtherCalculations, StudyEvent::LastChildWindowCloses),
+                 Change::Unchanged);
+        QCOMPARE(changeFor(CommandGroup::Inference, StudyEvent::LastChildWindowCloses),
+                 Change::Disable);
+        // "&Cálculos" itself is never switched off again.
+        for (int e = 1; e <= static_cast<int>(StudyEvent::LastChildWindowCloses); ++e)
+            QVERIFY(changeFor(CommandGroup::CalculationsMenu, static_cast<StudyEvent>(e)) !=
+                    Change::Disable);
+    }
+
+    void atStart() {
+        TestWindow v;
+        for (const char* on :
+             {"FileNewItem", "FileOpenItem", "spdnuevo", "spdabrir", "FileExitItem", "spdexit",
+              "HelpContentsItem", "HelpAboutItem", "spdcontenido"})
+            QVERIFY2(v.enabled(on), on);
+        for (const char* off :
+             {"mnuclose", "spdclose", "FileSaveItem", "FileSaveAsItem", "spdguardar", "PrintLasser",
+              "spdprint", "mnuinferencia", "mnuanova", "mnugraph", "mnuinforme", "WindowTileItem",
+              "spdmosaico", "spdcascada"})
+            QVERIFY2(!v.enabled(off), off);
+        QVERIFY(!v.form->findChild<QMenu*>("mnucalculos")->menuAction()->isEnabled());
+        QVERIFY(!v.action("PrintDeskjet")->isVisible());
+        QVERIFY(!v.action("spdprint1")->isVisible());
+        QVERIFY(!v.action("HelpHowToUseItem")->isVisible());
+    }
+
+    void newAndEnteringTheGrid() {
+        TestWindow v;
+        v.form->FileNew();
+        QVERIFY(v.form->Finforma);
+        QVERIFY(!v.enabled("FileNewItem"));
+        QVERIFY(!v.enabled("spdabrir"));
+        QVERIFY(v.enabled("spdclose"));
+        QVERIFY(!v.enabled("WindowTileItem")); // tile and cascade stay off after "&Nuevo"
+        QVERIFY(!v.enabled("mnuinferencia"));
+
+        v.form->apply(StudyEvent::DataGridEntered);
+        for (const char* on :
+             {"FileSaveItem", "spdguardar", "PrintLasser", "spdprint", "mnuinferencia", "mnuanova",
+              "mnugraphR", "mnuinforme", "mnupredice"})
+            QVERIFY2(v.enabled(on), on);
+        QVERIFY(v.form->findChild<QMenu*>("mnucalculos")->menuAction()->isEnabled());
+        for (QAction* a : v.form->Finforma->popupActions())
+            QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
+    }
+
+    void openDoesNotEnableTheCalculationsMenu() {
+        TestWindow v;
+        v.dialogs->openFileDialog = QStringLiteral(LINEALIDAD_EJEMPLOS "/ejemplo-trabajado.w02");
+        v.form->FileOpen();
+        QVERIFY(v.form->Finforma);
+        QVERIFY(v.enabled("mnuinferencia"));
+        QVERIFY(v.enabled("WindowCascadeItem"));
+        QVERIFY(!v.enabled("FileSaveItem"));
+        QVERIFY(!v.form->findChild<QMenu*>("mnucalculos")->menuAction()->isEnabled());
+    }
+
+    void closeWithAResultActive() {
+        TestWindow v;
+        v.form->FileNew();
+        v.form->apply(StudyEvent::DataGridEntered);
+        QMdiSubWindow* result = resultWindow(*v.form);
+        v.form->ClientArea()->setActiveSubWindow(result);
+        v.form->mnucloseClick();
+        QTRY_VERIFY(v.form->ClientArea()->subWindowList().size() == 1);
+        QVERIFY(v.form->Finforma);
+        QVERIFY(v.enabled("FileSaveItem"));
+        QVERIFY(v.enabled("mnuclose"));
+        QVERIFY(!v.enabled("FileNewItem"));
+    }
+
+    void closeBoxWithAResultOpen() {
+        TestWindow v;
+        v.form->FileNew();
+        v.form->apply(StudyEvent::DataGridEntered);
+        QMdiSubWindow* result = resultWindow(*v.form);
+        v.form->Finforma->close();
+        QTRY_VERIFY(!v.form->Finforma);
+        for (const char* off : {"FileSaveItem", "spdprint", "mnuinferencia", "mnuanova"})
+            QVERIFY2(!v.enabled(off), off);
+        QVERIFY(!v.enabled("FileNewItem")); // a child window remains
+        result->close();
+        QTRY_VERIFY(v.enabled("FileNewItem"));
+        QVERIFY(v.enabled("spdabrir"));
+        QVERIFY(!v.enabled("mnuclose"));
+    }
+
+    void closeTheStudyByTheMenu() {
+        TestWindow v;
+        v.form->FileNew();
+        v.form->apply(StudyEvent::DataGridEntered);
+        v.form->ClientArea()->setActiveSubWindow(v.form->Finforma);
+        v.form->mnucloseClick();
+        QTRY_VERIFY(!v.form->Finforma);
+        QVERIFY(v.enabled("FileNewItem"));
+        QVERIFY(!v.enabled("mnuclose"));
+        QVERIFY(!v.enabled("mnuinferencia"));
+        // "&Cálculos" stays on once on; its items are off.
+        QVERIFY(v.form->findChild<QMenu*>("mnucalculos")->menuAction()->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestEnablingRules)
+#include "tst_enablingrules.moc"

@@ -1,0 +1,141 @@
+#include "gui/app/HelpViewer.h"
+#include "gui/app/TFshow.h"
+#include "support/TestStudies.h"
+#include "support/TestWindow.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace linealidad;
+using test::TestWindow;
+
+namespace {
+
+QString statusLine(const TestWindow& v) {
+    return v.form->findChild<QLabel*>("StatusLine")->text();
+}
+
+HelpViewer* viewer(const TestWindow& v) {
+    return v.form->findChild<HelpViewer*>();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<HelpViewer*>(w))
+                w->close();
+        QVERIFY(test::noStrayWindows());
+    }
+
+    void toolBar() {
+        TestWindow v;
+        QStringList buttons;
+        for (QToolButton* b : v.form->findChildren<QToolButton*>())
+            if (b->objectName().startsWith(QLatin1String("spd")))
+                buttons << b->objectName();
+        for (const char* name : {"spdnuevo", "spdabrir", "spdguardar", "spdprint", "spdprint1",
+                                 "spdclose", "spdexit", "spdmosaico", "spdcascada", "spdcontenido"})
+            QVERIFY2(buttons.contains(QLatin1String(name)), name);
+        QCOMPARE(v.action("spdnuevo")->toolTip(), QStringLiteral("Nuevo"));
+        QCOMPARE(v.action("spdnuevo")->statusTip(), QStringLiteral("Crea un nuevo archivo"));
+        QCOMPARE(v.action("spdprint")->toolTip(), QStringLiteral("Imprimir en Lasser"));
+        // A switched-off button shows its own disabled image.
+        const QIcon icon = v.action("spdguardar")->icon();
+        QVERIFY(icon.pixmap(20, QIcon::Disabled).toImage() != icon.pixmap(20).toImage());
+    }
+
+    void hintsInTheStatusLine() {
+        TestWindow v;
+        QMenuBar* bar = v.form->menuBar();
+        emit bar->hovered(v.form->findChild<QMenu*>("mnucalculos")->menuAction());
+        QCOMPARE(statusLine(v), QStringLiteral("Cálculos de Precisión del sistema"));
+
+        auto* file = v.form->findChild<QMenu*>("FileMenu");
+        emit file->hovered(v.action("FileSaveAsItem"));
+        QCOMPARE(statusLine(v),
+                 QStringLiteral("Guarda el archivo con un nuevo nombre y/o trayectoria"));
+        emit file->hovered(v.action("FileExitItem")); // a hint without a bar: whole
+        QCOMPARE(statusLine(v), QStringLiteral("Salir del módulo KTRZ"));
+        emit v.form->findChild<QMenu*>("mnucalculos")->hovered(v.action("mnuresid"));
+        QCOMPARE(statusLine(v), QStringLiteral("presenta el Análisis de Residuales"));
+
+        QStatusTipEvent button(v.action("spdexit")->statusTip());
+        QApplication::sendEvent(v.form.get(), &button);
+        QCOMPARE(statusLine(v),
+                 QStringLiteral("Salir del módulo Linealidad y Precisión del Sistema de Medición"));
+        QCOMPARE(v.form->findChild<QLabel*>("Paneld")->text(), QStringLiteral("F1 < Ayuda >"));
+    }
+
+    void shortcutsAndAccelerators() {
+        TestWindow v;
+        QCOMPARE(v.action("FileNewItem")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+        QCOMPARE(v.action("FileOpenItem")->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+        QCOMPARE(v.action("FileSaveItem")->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+        QCOMPARE(v.action("HelpSearchItem")->shortcut(), QKeySequence(QStringLiteral("Ctrl+F1")));
+        QCOMPARE(v.action("HelpHowToUseItem")->text(), QStringLiteral("Como &usar  la ayuda"));
+        QTest::keyClick(v.form.get(), Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(v.form->Finforma);
+    }
+
+    void helpByContext() {
+        TestWindow v;
+        v.form->showHelp(11);
+        QVERIFY(viewer(v));
+        QCOMPARE(viewer(v)->currentPage(), QStringLiteral("inferencia.html"));
+        v.form->HelpContents();
+        QCOMPARE(viewer(v)->currentPage(), QStringLiteral("contenido.html"));
+        v.form->showHelp(9999); // no page: the contents
+        QCOMPARE(viewer(v)->currentPage(), QStringLiteral("contenido.html"));
+        v.form->HelpSearch();
+        auto* words = viewer(v)->findChild<QListWidget*>("palabras");
+        QVERIFY(words->count() > 20); // the whole index
+    }
+
+    void f1OnAMenuItem() {
+        TestWindow v;
+        auto* calculations = v.form->findChild<QMenu*>("mnucalculos");
+        v.form->apply(StudyEvent::DataGridEntered);
+        calculations->popup(QPoint(10, 10));
+        QVERIFY(QTest::qWaitForWindowExposed(calculations));
+        calculations->setActiveAction(v.action("mnuanova"));
+        QTest::keyClick(calculations, Qt::Key_F1);
+        QVERIFY(viewer(v));
+        QCOMPARE(viewer(v)->currentPage(), QStringLiteral("anova.html"));
+        QVERIFY(!calculations->isVisible());
+    }
+
+    void f1InAResultWindow() {
+        TestWindow v;
+        v.form->FileNew();
+        v.form->Finforma->loadStudy(test::workedExample());
+        v.form->mnuinformeClick();
+        QTest::keyClick(v.form.get(), Qt::Key_F1);
+        QVERIFY(viewer(v));
+        QCOMPARE(viewer(v)->currentPage(), QStringLiteral("informe.html"));
+    }
+
+    void splashClosesAfterActivation() {
+        TFshow fshow;
+        fshow.show();
+        QVERIFY(!fshow.Timer1()->isActive()); // off until the main window is activated
+        fshow.startTimer();
+        QCOMPARE(fshow.Timer1()->interval(), 3000);
+        QVERIFY(fshow.Timer1()->isSingleShot());
+        QVERIFY(fshow.Timer1()->isActive());
+        QMetaObject::invokeMethod(fshow.Timer1(), "timeout");
+        QVERIFY(!fshow.isVisible());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,447 @@
+#include "gui/app/HelpViewer.h"
+#include "gui/charts/TOptionsDlg.h"
+#include "gui/charts/TPlotForm.h"
+#include "gui/charts/TPlotForm1.h"
+#include "gui/common/helpcons.h"
+#include "support/TestStudies.h"
+#include "support/TestWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace linealidad;
+using test::TestWindow;
+
+namespace {
+
+// A main window with a study in its study window, and its charts.
+struct WithCharts : test::WithStudy {
+    using WithStudy::WithStudy;
+
+    TPlotForm& chart() const { return *form->PlotForm; }
+    TPlotForm1& residuals() const { return *form->PlotForm1; }
+    TOptionsDlg& options() const { return *form->OptionsDlg; }
+
+    // The next options dialog is answered by `edit`, which changes its controls, and closed
+    // with `result`; every other modal window is shown non-modally.
+    void answerOptions(std::function<void(TOptionsDlg&)> edit, int result = QDialog::Accepted) {
+        dialogs->onShowModal = [this, edit, result](QDialog& d) {
+            if (&d != form->OptionsDlg) {
+                d.show();
+                return int(QDialog::Rejected);
+            }
+            edit(options());
+            return result;
+        };
+    }
+};
+
+QLineEdit* edit(TOptionsDlg& dialog, const char* name) {
+    return dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+
+void chooseGrid(TOptionsDlg& dialog, int index) {
+    dialog.findChild<QRadioButton*>(QStringLiteral("ReferenceGroup%1").arg(index))
+        ->setChecked(true);
+}
+
+void compare(const Curve& curve, const std::vector<PlotPoint>& points) {
+    QCOMPARE(curve.count, static_cast<int>(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        QCOMPARE(curve.points[i].x, points[i].x);
+        QVERIFY2(qFuzzyCompare(curve.points[i].y + 1, points[i].y + 1),
+                 qPrintable(QString::number(i)));
+    }
+}
+
+// The pages of a PDF document and the size of its first page, in points.
+struct Pdf {
+    int pages = 0;
+    QSizeF size;
+};
+
+Pdf readPdf(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray data = f.readAll();
+    if (!data.startsWith("%PDF"))
+        return {};
+    Pdf pdf;
+    pdf.pages = static_cast<int>(
+        QString::fromLatin1(data).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+    const QRegularExpressionMatch box =
+        QRegularExpression(QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([\\d.]+)\\s+([\\d.]+)"))
+            .match(QString::fromLatin1(data));
+    if (box.hasMatch())
+        pdf.size = QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble());
+    return pdf;
+}
+
+} // namespace
+
+class TestChartWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QVERIFY(test::noStrayWindows()); }
+
+    // The data as triangles without a line, the fitted value of every row as a solid line with
+    // circles, the axes named after the study; closing hides the window and empties the chart.
+    void regressionChart() {
+        WithCharts v;
+        v.form->mnugraphClick();
+        TPlotForm& g = v.chart();
+        QCOMPARE(v.dialogs->modals, QStringList{QStringLiteral("PlotForm")});
+        QVERIFY(g.isVisible());
+        QCOMPARE(g.windowTitle(), QStringLiteral("Gráfica"));
+        QCOMPARE(g.size(), QSize(599, 353));
+        QVERIFY(g.windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(g.PlotterBox()->toolTip(), QStringLiteral("Botón derecho para opciones"));
+
+        const ChartModel& m = g.plot().model();
+        compare(m.curve(2), {{1, 1.075}, {1, 1.075}, {2, 2.05}, {2, 2.05}, {3, 3.025}, {3, 3.025}});
+        QCOMPARE(m.curve(2).lineStyle, std::uint8_t{3});
+        QCOMPARE(m.curve(2).marker, std::uint8_t{1});
+        compare(m.curve(1), {{1, 1.0}, {1, 1.2}, {2, 2.1}, {2, 1.9}, {3, 3.2}, {3, 2.9}});
+        QCOMPARE(m.curve(1).lineStyle, std::uint8_t{0});
+        QCOMPARE(m.curve(1).marker, std::uint8_t{4});
+        QCOMPARE(m.curve(3).count, 0);
+        QCOMPARE(m.XLabel, std::string("mg"));
+        QCOMPARE(m.YLabel, std::string("Absorbancia"));
+        QCOMPARE(v.form->regression.Pendiente, 0.975); // into the shared results
+
+        // Drawn: a black outline round a white field.
+        const QImage drawing = g.PlotterBox()->grab().toImage();
+        QCOMPARE(drawing.pixelColor(0, 0), QColor(Qt::black));
+        QCOMPARE(drawing.pixelColor(drawing.width() - 1, 100), QColor(Qt::black));
+        QCOMPARE(drawing.pixelColor(drawing.width() - 3, 3), QColor(Qt::white));
+        QVERIFY(v.dialogs->errors.isEmpty());
+
+        QStringList items;
+        for (QAction* a : g.PlotterPopupMenu()->actions())
+            items << a->objectName() + QLatin1Char('=') + a->text();
+        QCOMPARE(items, QStringList({"Opc=&Opciones", "Imprime=&Imprimir",
+                                     "GuardaImagen=&Guardar imagen...", "N1=", "Crr=&Cerrar"}));
+
+        g.CrrClick();
+        QVERIFY(!g.isVisible());
+        QCOMPARE(g.plot().model().curve(1).count, 0);
+        QCOMPARE(g.plot().model().curve(2).count, 0);
+        QVERIFY(v.form->PlotForm); // hidden, not destroyed
+    }
+
+    void residualsChart() {
+        WithCharts v;
+        v.form->mnugraphRClick();
+        TPlotForm1& g = v.residuals();
+        QCOMPARE(v.dialogs->modals, QStringList{QStringLiteral("PlotForm1")});
+        QCOMPARE(g.windowTitle(), QStringLiteral("Gráfica (Residuales)"));
+        QCOMPARE(g.size(), QSize(507, 353));
+        const ChartModel& m = g.plot().model();
+        compare(m.curve(2), {{1, 0}, {1, 0}, {2, 0}, {2, 0}, {3, 0}, {3, 0}});
+        QCOMPARE(m.curve(2).lineStyle, std::uint8_t{3});
+        QCOMPARE(m.curve(2).marker, std::uint8_t{1});
+        const std::vector<double>& e = v.form->residuals.Estudentizado;
+        QCOMPARE(e.size(), std::size_t{6});
+        compare(m.curve(1), {{1, e[0]}, {1, e[1]}, {2, e[2]}, {2, e[3]}, {3, e[4]}, {3, e[5]}});
+        QCOMPARE(m.curve(1).marker, std::uint8_t{4});
+        QCOMPARE(m.YLabel, std::string("Absorbancia")); // the property, not "residual"
+        QCOMPARE(g.PlotterPopupMenu()->objectName(), QStringLiteral("PlotterPopupMenu1"));
+        QVERIFY(g.PlotterPopupMenu()->findChild<QAction*>(QStringLiteral("Opc1")));
+        QVERIFY(!g.PlotterBox()->grab().isNull());
+        QVERIFY(v.dialogs->errors.isEmpty());
+        g.Crr1Click();
+    }
+
+    void invalidStudyOpensNothing() {
+        Study s = test::workedExample();
+        s.stgdatos.setCell(2, 4, "");
+        WithCharts v(s);
+        v.form->mnugraphClick();
+        v.form->mnugraphRClick();
+        QCOMPARE(v.dialogs->messages,
+                 QStringList(2, QStringLiteral("Falta el dato 4 de la propiedad medida")));
+        QVERIFY(v.dialogs->modals.isEmpty());
+        QVERIFY(!v.chart().isVisible());
+        QVERIFY(!v.residuals().isVisible());
+    }
+
+    // Every Y equal: the slope is zero and the residual analysis writes nothing, so there are
+    // no residuals to draw; the zero line is drawn alone.
+    void zeroSlopeWithoutResiduals() {
+        WithCharts v(
+            test::study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"}, {"5", "5", "5", "5", "5", "5"}));
+        v.form->mnugraphRClick();
+        QVERIFY(v.form->PendienteCero);
+        QCOMPARE(v.residuals().plot().model().curve(2).count, 6);
+        QCOMPARE(v.residuals().plot().model().curve(1).count, 0);
+        v.residuals().PlotterBox()->grab();
+        QCoreApplication::processEvents();
+        QVERIFY(v.dialogs->errors.isEmpty());
+        v.residuals().close();
+    }
+
+    // OK copies title, labels, limits and grid back; Cancel changes nothing. Reopened, the chart
+    // keeps its title and has its grid back at "Ninguno" and its limits from the data.
+    void optionsOkAndCancel() {
+        WithCharts v;
+        v.form->mnugraphClick();
+        TPlotForm& g = v.chart();
+        g.PlotterBox()->grab(); // the limits of the last drawing go into the dialog
+        QString shown;
+        v.answerOptions([&](TOptionsDlg& d) {
+            shown = edit(d, "XMinEdit")->text() + ' ' + edit(d, "XMaxEdit")->text() + ' ' +
+                    edit(d, "YMinEdit")->text() + ' ' + edit(d, "YMaxEdit")->text() + ' ' +
+                    edit(d, "XLblEdit")->text();
+            edit(d, "TitleEdit")->setText("Linealidad");
+            edit(d, "XMinEdit")->setText("1");
+            edit(d, "XMaxEdit")->setText("99");
+            chooseGrid(d, 3);
+        });
+        g.OpcClick();
+        QCOMPARE(shown, QStringLiteral("1 3 1 3.5 mg"));
+        const ChartModel& m = g.plot().model();
+        QCOMPARE(m.Title, std::string("Linealidad"));
+        QCOMPARE(m.Grid, std::uint8_t{3});
+        QCOMPARE(m.StoredLimits.XMin, 1.0);
+        QCOMPARE(m.StoredLimits.XMax, 99.0);
+        QVERIFY(v.dialogs->errors.isEmpty());
+
+        // The next drawing rounds 1 and 99 to 0 and 100, which the dialog shows.
+        g.PlotterBox()->grab();
+        v.answerOptions(
+            [&](TOptionsDlg& d) {
+                shown = edit(d, "XMinEdit")->text() + ' ' + edit(d, "XMaxEdit")->text();
+                edit(d, "TitleEdit")->setText("Otro");
+                edit(d, "XMinEdit")->setText("50");
+                chooseGrid(d, 1);
+            },
+            QDialog::Rejected);
+        g.OpcClick();
+        QCOMPARE(shown, QStringLiteral("0 100"));
+        QCOMPARE(m.Title, std::string("Linealidad"));
+        QCOMPARE(m.Grid, std::uint8_t{3});
+        QCOMPARE(m.StoredLimits.XMin, 1.0);
+
+        g.close();
+        v.dialogs->onShowModal = nullptr;
+        v.form->mnugraphClick();
+        g.PlotterBox()->grab();
+        QCOMPARE(m.Title, std::string("Linealidad"));
+        QCOMPARE(m.Grid, std::uint8_t{0});
+        QCOMPARE(m.StoredLimits.XMin, 1.0); // from the data again
+        QCOMPARE(m.StoredLimits.XMax, 3.0);
+        g.close();
+    }
+
+    // A limit that is not a number: the generic error report, and the copy stops there.
+    void limitThatIsNoNumber() {
+        WithCharts v;
+        v.form->mnugraphClick();
+        TPlotForm& g = v.chart();
+        g.PlotterBox()->grab();
+        const ChartLimits before = g.plot().model().StoredLimits;
+        v.answerOptions([](TOptionsDlg& d) {
+            edit(d, "TitleEdit")->setText("Nuevo título");
+            edit(d, "XMinEdit")->setText("0");
+            edit(d, "YMinEdit")->setText("abc");
+            edit(d, "XMaxEdit")->setText("10");
+            chooseGrid(d, 2);
+        });
+        g.OpcClick();
+        QCOMPARE(v.dialogs->errors,
+                 QStringList{QStringLiteral("'abc' is not a valid floating point value.")});
+        const ChartModel& m = g.plot().model();
+        QCOMPARE(m.Title, std::string("Nuevo título"));
+        QCOMPARE(m.StoredLimits.XMin, 0.0);
+        QCOMPARE(m.StoredLimits.YMin, before.YMin);
+        QCOMPARE(m.StoredLimits.XMax, before.XMax);
+        QCOMPARE(m.Grid, std::uint8_t{0});
+        g.close();
+    }
+
+    // Limits that make an axis of no length: reported once, the box left blank until the
+    // chart changes.
+    void drawingFailure() {
+        WithCharts v;
+        v.form->mnugraphClick();
+        TPlotForm& g = v.chart();
+        g.PlotterBox()->grab();
+        v.answerOptions([](TOptionsDlg& d) {
+            edit(d, "XMinEdit")->setText("1e20");
+            edit(d, "XMaxEdit")->setText("1e20");
+        });
+        g.OpcClick();
+        for (int i = 0; i < 3; ++i) {
+            const QImage drawing = g.PlotterBox()->grab().toImage();
+            QCOMPARE(drawing.pixelColor(0, 0), g.palette().color(QPalette::Window));
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(v.dialogs->errors,
+                 QStringList{QStringLiteral("Floating point division by zero.")});
+
+        v.answerOptions([](TOptionsDlg& d) {
+            edit(d, "XMinEdit")->setText("0");
+            edit(d, "XMaxEdit")->setText("4");
+        });
+        g.OpcClick();
+        QCOMPARE(g.PlotterBox()->grab().toImage().pixelColor(0, 0), QColor(Qt::black));
+        QCOMPARE(v.dialogs->errors.size(), 1);
+        g.close();
+    }
+
+    // Each chart keeps its own grid, limits and geometry; only the dialog is shared.
+    void independentCharts() {
+        WithCharts v;
+        v.form->mnugraphClick();
+        v.form->mnugraphRClick();
+        TPlotForm& g = v.chart();
+        TPlotForm1& r = v.residuals();
+        g.resize(800, 500);
+        g.PlotterBox()->grab();
+        r.PlotterBox()->grab();
+        v.answerOptions([](TOptionsDlg& d) {
+            chooseGrid(d, 2);
+            edit(d, "YMaxEdit")->setText("10");
+        });
+        g.OpcClick();
+        QCOMPARE(g.plot().model().Grid, std::uint8_t{2});
+        QCOMPARE(r.plot().model().Grid, std::uint8_t{0});
+        QVERIFY(r.plot().model().StoredLimits.YMax < 3);
+        QCOMPARE(g.plot().geometry().TextSize, 500 / 55);
+        QCOMPARE(r.plot().geometry().TextSize, 353 / 55);
+
+        v.answerOptions([](TOptionsDlg& d) { chooseGrid(d, 1); });
+        r.Opc1Click();
+        QCOMPARE(r.plot().model().Grid, std::uint8_t{1});
+        QCOMPARE(g.plot().model().Grid, std::uint8_t{2});
+        QCOMPARE(g.plot().model().StoredLimits.YMax, 10.0);
+        g.close();
+        r.close();
+    }
+
+    // The options dialog: Enter closes it with OK (even from a title edit), Esc with Cancel.
+    void optionsDialog() {
+        TestWindow v;
+        TOptionsDlg& d = *v.form->OptionsDlg;
+        QCOMPARE(d.windowTitle(), QStringLiteral("Opciones"));
+        QCOMPARE(d.size(), QSize(534, 193));
+        QVERIFY(d.windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(edit(d, "TitleEdit")->maxLength(), 60);
+        QCOMPARE(edit(d, "XLblEdit")->maxLength(), 60);
+        QCOMPARE(edit(d, "YLblEdit")->maxLength(), 40);
+
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        edit(d, "TitleEdit")->setText("Título");
+        QTest::keyClick(edit(d, "TitleEdit"), Qt::Key_Return);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QTest::keyClick(edit(d, "XLblEdit"), Qt::Key_Escape);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+    }
+
+    // The chart title lines saved with a study are the options dialog's.
+    void titlesInTheFile() {
+        QTemporaryDir dir;
+        WithCharts v;
+        v.form->mnugraphClick();
+        v.answerOptions([](TOptionsDlg& d) {
+            edit(d, "TitleEdit")->setText("Linealidad del sistema");
+            edit(d, "XLblEdit")->setText("mg añadidos");
+            edit(d, "YLblEdit")->setText("Absorbancia a 254 nm");
+        });
+        v.chart().OpcClick();
+        v.chart().close();
+        const QString path = dir.filePath("titulos.w02");
+        v.dialogs->saveFileDialog = path;
+        QVERIFY(v.form->FileSaveAs());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = f.readAll().split('\n');
+        QCOMPARE(lines.value(lines.size() - 4), QByteArray("Linealidad del sistema\r"));
+        QCOMPARE(lines.value(lines.size() - 3), QByteArray("mg a\xf1"
+                                                           "adidos\r"));
+        QCOMPARE(lines.value(lines.size() - 2), QByteArray("Absorbancia a 254 nm\r"));
+    }
+
+    // One landscape page through the print dialog (printing to a PDF file); nothing when the
+    // dialog is cancelled.
+    void printsOnePage() {
+        QTemporaryDir dir;
+        WithCharts v;
+        v.form->mnugraphRClick();
+        TPlotForm1& g = v.residuals();
+        g.PlotterBox()->grab();
+        g.Imprime1Click(); // cancelled
+        QVERIFY(QDir(dir.path()).isEmpty());
+
+        v.dialogs->printFile = dir.filePath("residuales.pdf");
+        g.Imprime1Click();
+        QVERIFY(v.dialogs->errors.isEmpty());
+        const Pdf pdf = readPdf(v.dialogs->printFile);
+        QCOMPARE(pdf.pages, 1);
+        QVERIFY2(pdf.size.width() > pdf.size.height(), "landscape");
+        g.close();
+    }
+
+    // The chart as the window shows it: a PNG of the paint box's size, or a one-page PDF.
+    void saveImage() {
+        QTemporaryDir dir;
+        WithCharts v;
+        v.form->mnugraphClick();
+        TPlotForm& g = v.chart();
+        g.resize(640, 400);
+        g.GuardaImagenClick(); // cancelled
+        QCOMPARE(v.dialogs->dialogs.value(0).initialName, QStringLiteral("Gráfica.png"));
+
+        v.dialogs->imageFile = dir.filePath("grafica.png");
+        g.GuardaImagenClick();
+        const QImage image(v.dialogs->imageFile);
+        QCOMPARE(image.size(), g.PlotterBox()->size());
+        QCOMPARE(image.pixelColor(0, 0), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(image.width() - 3, 3), QColor(Qt::white));
+
+        v.dialogs->imageFile = dir.filePath("grafica.pdf");
+        g.GuardaImagenClick();
+        const Pdf pdf = readPdf(v.dialogs->imageFile);
+        QCOMPARE(pdf.pages, 1);
+        QCOMPARE(pdf.size.toSize(), QSize(480, 300)); // 640 x 400 pixels at 96 per inch
+
+        v.dialogs->imageFile = dir.filePath("no-existe/grafica.png");
+        g.GuardaImagenClick();
+        QCOMPARE(v.dialogs->errors.size(), 1);
+        g.close();
+    }
+
+    // F1 opens the chart's help topic, or the options dialog's, beside the modal window.
+    void help() {
+        WithCharts v;
+        v.form->mnugraphClick();
+        TPlotForm& g = v.chart();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        QTest::keyClick(&g, Qt::Key_F1);
+        auto* viewer = g.findChild<HelpViewer*>();
+        QVERIFY(viewer);
+        QCOMPARE(viewer->currentPage(), QStringLiteral("grafica.html"));
+        v.options().onHelpRequested(help::kChartOptions);
+        QCOMPARE(viewer->currentPage(), QStringLiteral("opcionesgrafica.html"));
+        QVERIFY(viewer->isVisible());
+        viewer->close();
+        g.close();
+    }
+};
+
+QTEST_MAIN(TestChartWindows)
+#include "tst_chartwindows.moc"

@@ -1,0 +1,223 @@
+#include "core/results/InferenceText.h"
+#include "gui/results/TFinfo.h"
+#include "gui/results/TfinfoA.h"
+#include "gui/results/TfinfoR.h"
+#include "gui/results/Tfrminforme.h"
+#include "gui/widgets/StringGridView.h"
+#include "support/TestStudies.h"
+#include "support/TestWindow.h"
+
+#include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace linealidad;
+using test::TestWindow;
+using test::WithStudy;
+
+namespace {
+
+// Every level's replicates identical: the pure-error mean square is zero.
+Study identicalReplicates() {
+    return test::study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"},
+                       {"1", "1", "2.5", "2.5", "3", "3"});
+}
+
+Study zeroSlope() {
+    return test::study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"},
+                       {"4", "4.5", "4", "4.5", "4", "4.5"});
+}
+
+QStringList lines(const QString& text) {
+    return text.split(QLatin1Char('\n'));
+}
+
+} // namespace
+
+class TestResultWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QVERIFY(test::noStrayWindows()); }
+
+    void workedExampleInference() {
+        WithStudy v;
+        v.form->mnuinferenciaClick();
+        QVERIFY(v.form->Finfo);
+        const QStringList text = lines(v.form->Finfo->text());
+        QCOMPARE(text.size(), 15);
+        QCOMPARE(text[2], QStringLiteral("PENDIENTE =  0.975"));
+        QCOMPARE(text[6], QStringLiteral("ORDENADA AL ORIGEN = 0.1"));
+        QCOMPARE(text[13], QString());
+        QCOMPARE(text[14],
+                 QStringLiteral(
+                     "LA ORDENADA DE LA RELACIÓN LINEAL mg - Absorbancia PASA POR EL ORIGEN."));
+        QCOMPARE(v.form->Finfo->windowTitle(),
+                 QStringLiteral("Linealidad y Precisión del Sistema"));
+        QCOMPARE(v.form->Finfo->size(), QSize(595, 342));
+
+        TFinfo* first = v.form->Finfo;
+        v.form->mnuinferenciaClick();
+        QVERIFY(v.form->Finfo != first);
+        QCOMPARE(v.form->Finfo->text(), first->text());
+        QCOMPARE(v.windows(), 3);
+    }
+
+    void zeroSlopeOpensNoWindow() {
+        WithStudy v(zeroSlope());
+        for (auto command : {&TMainForm::mnuinferenciaClick, &TMainForm::mnuanovaClick,
+                             &TMainForm::mnuresidClick, &TMainForm::mnuinformeClick})
+            (v.form.get()->*command)();
+        QCOMPARE(
+            v.dialogs->messages,
+            QStringList(4, QStringLiteral("La pendiente es cero, imposible realizar cálculos.")));
+        QCOMPARE(v.windows(), 1);
+    }
+
+    void invalidStudyOpensNoWindow() {
+        Study s = test::workedExample();
+        s.stgdatos.setCell(1, 2, "");
+        WithStudy v(s);
+        v.form->mnuanovaClick();
+        v.form->mnuinformeClick();
+        QCOMPARE(v.dialogs->messages.size(), 2);
+        QCOMPARE(v.dialogs->messages[0],
+                 QStringLiteral("Falta el dato 2 de la cantidad adicionada"));
+        QCOMPARE(v.windows(), 1);
+    }
+
+    void faultAfterTheWindowOpened() {
+        WithStudy v(identicalReplicates());
+        v.form->mnuinferenciaClick();
+        QCOMPARE(v.dialogs->errors,
+                 QStringList{QStringLiteral("Floating point division by zero.")});
+        QVERIFY(v.form->Finfo);
+        const QStringList text = lines(v.form->Finfo->text());
+        QCOMPARE(text.size(), 14); // thirteen lines and the memo's empty line
+        QCOMPARE(text[13], QString());
+
+        v.form->mnuinformeClick();
+        QVERIFY(v.form->frminforme);
+        const QStringList report = lines(v.form->frminforme->text());
+        QCOMPARE(report.size(), 29 + 3 + 6); // lines 1 to 31: one per level, one per observation
+        QCOMPARE(report.back(), QStringLiteral(" "));
+
+        v.form->mnuanovaClick(); // the fault comes before its window
+        QVERIFY(!v.form->finfoA);
+        QCOMPARE(v.dialogs->errors.size(), 3);
+    }
+
+    void perfectFitOpensNoWindow() {
+        WithStudy v(test::study({1, 1, 1}, {"1", "2", "3"}, {"2", "4", "6"}));
+        v.form->mnuinferenciaClick();
+        QCOMPARE(v.dialogs->errors,
+                 QStringList{QStringLiteral("Floating point division by zero.")});
+        QVERIFY(!v.form->Finfo);
+    }
+
+    void theLastWindowReenablesNew() {
+        WithStudy v;
+        v.form->apply(StudyEvent::DataGridEntered);
+        v.form->mnuanovaClick();
+        QPointer<TfinfoA> anova = v.form->finfoA;
+        v.form->Finforma->close();
+        QTRY_VERIFY(!v.form->Finforma);
+        QVERIFY(!v.enabled("FileNewItem"));
+        QVERIFY(!v.enabled("mnuanova"));
+        anova->close();
+        QTRY_VERIFY(!anova);
+        QVERIFY(v.enabled("FileNewItem"));
+        QVERIFY(v.enabled("FileOpenItem"));
+        QVERIFY(!v.enabled("mnuclose"));
+    }
+
+    void workedExampleAnovaTable() {
+        WithStudy v;
+        v.form->mnuanovaClick();
+        TfinfoA* a = v.form->finfoA;
+        QVERIFY(a);
+        QCOMPARE(a->cells().cell(0, 3), std::string("REGRESIÓN"));
+        QCOMPARE(a->cells().cell(4, 3), std::string("164.432"));
+        QCOMPARE(a->cells().cell(5, 3), std::string("0.000898959"));
+        QCOMPARE(a->cells().cell(1, 5), std::string("1"));
+        auto* grid = a->findChild<StringGridView*>("stganova");
+        QCOMPARE(grid->columnWidth(0), 170);
+        QCOMPARE(grid->columnWidth(1), 100);
+        QVERIFY(a->sentences().startsWith(
+            QStringLiteral("EXISTE RELACIÓN ALTAMENTE SIGNIFICATIVA DE mg Y Absorbancia\nEL MODELO "
+                           "LINEAL REPRESENTA")));
+    }
+
+    void tabInTheAnovaTable() {
+        WithStudy v;
+        v.form->mnuanovaClick();
+        auto* grid = v.form->finfoA->findChild<StringGridView*>("stganova");
+        grid->setFocus();
+        grid->setCurrentCell(4, 6);
+        QTest::keyClick(grid, Qt::Key_Tab); // to the last cell: Tab now leaves the grid
+        QCOMPARE(grid->col(), 5);
+        QVERIFY(!grid->tabMovesBetweenCells());
+        grid->setCurrentCell(5, 2); // a key in the last column, not in the last row
+        QTest::keyClick(grid, Qt::Key_A);
+        QVERIFY(grid->tabMovesBetweenCells());
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QCOMPARE(grid->col(), 0);
+        QCOMPARE(grid->row(), 3);
+    }
+
+    void visibleResiduals() {
+        WithStudy v;
+        v.form->mnuresidClick();
+        TfinfoR* r = v.form->finfoR;
+        QVERIFY(r);
+        QCOMPARE(lines(r->column(0))[2], QStringLiteral("           1"));
+        QCOMPARE(lines(r->column(3))[0], QStringLiteral("Residuos"));
+        QCOMPARE(lines(r->column(3))[2], QStringLiteral("-0.645746"));
+    }
+
+    void hundredFiftyResidualsFit() {
+        std::vector<int> replicates(10, 15);
+        std::vector<std::string> x, y;
+        for (int i = 1; i <= 10; ++i)
+            for (int k = 0; k < 15; ++k) {
+                x.push_back(std::to_string(i));
+                y.push_back(std::to_string(2 * i + (k % 5 - 2) * 0.1 + (i % 3) * 0.05));
+            }
+        WithStudy v(test::study(replicates, x, y));
+        v.form->mnuresidClick();
+        TfinfoR* r = v.form->finfoR;
+        QVERIFY(r);
+        for (auto* memo : r->findChildren<QPlainTextEdit*>()) {
+            QCOMPARE(memo->blockCount(), 152);
+            // No line is cut off: the memo holds them all without scrolling.
+            QCOMPARE(memo->verticalScrollBar()->maximum(), 0);
+        }
+        QVERIFY(r->findChild<QScrollArea*>()->verticalScrollBar()->maximum() > 0);
+    }
+
+    void reportClosesOnKeyOrClick() {
+        WithStudy v;
+        v.form->mnuinformeClick();
+        QPointer<Tfrminforme> one = v.form->frminforme;
+        v.form->mnuinformeClick();
+        QPointer<Tfrminforme> two = v.form->frminforme;
+        QVERIFY(one && two && one != two);
+        QVERIFY(lines(one->text()).contains(QStringLiteral("ANÁLISIS DE RESIDUALES")));
+
+        QScrollBar* bar = one->mminforme()->verticalScrollBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 5));
+        QCoreApplication::processEvents();
+        QVERIFY(one);
+        QVERIFY(bar->value() > 0);
+
+        QTest::mouseClick(one->mminforme()->viewport(), Qt::LeftButton);
+        QTRY_VERIFY(!one);
+        QVERIFY(two);
+        QTest::keyClick(two->mminforme(), Qt::Key_Space);
+        QTRY_VERIFY(!two);
+    }
+};
+
+QTEST_MAIN(TestResultWindows)
+#include "tst_resultwindows.moc"

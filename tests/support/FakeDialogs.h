@@ -1,0 +1,74 @@
+#pragma once
+
+#include "gui/common/Dialogs.h"
+
+#include <QDialog>
+#include <QPrinter>
+#include <QStringList>
+
+#include <functional>
+
+namespace linealidad::test {
+
+// The dialogs of the program, answered by the test: every text shown is recorded; questions
+// and file dialogs get the answers set beforehand.
+class FakeDialogs : public Dialogs {
+public:
+    QStringList messages;
+    QStringList errors;
+    QStringList questions;
+    QList<FileDialogSpec> dialogs;
+    bool answer = false;          // Yes to every question when true
+    QString openFileDialog;       // the file the open dialog returns; empty: cancelled
+    QString saveFileDialog;       // the file the save dialog returns; empty: cancelled
+    std::function<void()> onShow; // runs while a message box "is open"
+    QString imageFile;            // the file the image dialog returns; empty: cancelled
+    QString printFile;            // the PDF file "printed" to; empty: print dialog cancelled
+    QStringList modals;           // the windows shown modally, by object name
+    // Answers a modal window in place of its user; without it the window is shown non-modally
+    // (so the test can look at it and close it) and the call returns at once with Rejected.
+    std::function<int(QDialog&)> onShowModal;
+
+    void message(const QString& text) override {
+        messages << text;
+        if (onShow)
+            onShow();
+    }
+    bool question(const QString& title, const QString& text) override {
+        questions << title + QLatin1Char('|') + text;
+        return answer;
+    }
+    void error(const QString& text) override {
+        errors << text;
+        if (onShow)
+            onShow();
+    }
+    QString openFileName(const FileDialogSpec& d) override {
+        dialogs << d;
+        return openFileDialog;
+    }
+    QString saveFileName(const FileDialogSpec& d) override {
+        dialogs << d;
+        return saveFileDialog;
+    }
+    QString imageFileName(const FileDialogSpec& d) override {
+        dialogs << d;
+        return imageFile;
+    }
+    bool printDialog(QPrinter& printer) override {
+        if (printFile.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFile);
+        return true;
+    }
+    int showModal(QDialog& window) override {
+        modals << window.objectName();
+        if (onShowModal)
+            return onShowModal(window);
+        window.show();
+        return QDialog::Rejected;
+    }
+};
+
+} // namespace linealidad::test

@@ -1,0 +1,39 @@
+#include "support/TestCharts.h"
+
+#include "support/TestStudies.h"
+
+namespace linealidad::test {
+
+Study studyOfFive() {
+    std::vector<std::string> x, y;
+    for (int v = 80; v <= 120; v += 10) {
+        x.insert(x.end(), {std::to_string(v), std::to_string(v)});
+        y.insert(y.end(), {std::to_string(2 * v - 11), std::to_string(2 * v - 9)});
+    }
+    Study s = test::study({2, 2, 2, 2, 2}, x, y);
+    s.emetodo = "Valoración";
+    s.eanalista = "Ana";
+    s.efecha = "08/12/2026";
+    s.eadicionada = "mg";
+    s.emedida = "Área";
+    return s;
+}
+
+void fillRegression(ChartModel& m) {
+    m.ClearPlot();
+    for (int v = 80; v <= 120; v += 10)
+        for (int k = 0; k < 2; ++k)
+            m.AddPoint(2, v, 2.0 * v - 10);
+    m.SetLineStyle(2, 3);
+    m.SetMarker(2, 1);
+    for (int v = 80; v <= 120; v += 10) {
+        m.AddPoint(1, v, 2.0 * v - 11);
+        m.AddPoint(1, v, 2.0 * v - 9);
+    }
+    m.SetLineStyle(1, 0);
+    m.SetMarker(1, 4);
+    m.SetXLabel("mg");
+    m.SetYLabel("Área");
+}
+
+} // namespace linealidad::test

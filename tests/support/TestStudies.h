@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/study/Study.h"
+
+#include <string>
+#include <vector>
+
+namespace linealidad::test {
+
+// A study with the given replicate counts and X/Y texts, titled as a new study and with the
+// data grid sized to the observations.
+Study study(const std::vector<int>& replicates, const std::vector<std::string>& x,
+            const std::vector<std::string>& y);
+
+// Three levels of two replicates: X = 1, 1, 2, 2, 3, 3 and Y = 1.0, 1.2, 2.1, 1.9, 3.2, 2.9,
+// with units "mg" and property "Absorbancia". m = 0.975, b = 0.1.
+Study workedExample();
+
+} // namespace linealidad::test
