@@ -1,5 +1,6 @@
 #include "support/TestCharts.h"
 
+#include "core/charts/ChartFill.h"
 #include "support/TestStudies.h"
 
 namespace linealidad::test {
@@ -20,20 +21,11 @@ Study studyOfFive() {
 }
 
 void fillRegression(ChartModel& m) {
+    ResultadosRegresion fit;
+    fit.Pendiente = 2;
+    fit.Ordenada = -10;
     m.ClearPlot();
-    for (int v = 80; v <= 120; v += 10)
-        for (int k = 0; k < 2; ++k)
-            m.AddPoint(2, v, 2.0 * v - 10);
-    m.SetLineStyle(2, 3);
-    m.SetMarker(2, 1);
-    for (int v = 80; v <= 120; v += 10) {
-        m.AddPoint(1, v, 2.0 * v - 11);
-        m.AddPoint(1, v, 2.0 * v - 9);
-    }
-    m.SetLineStyle(1, 0);
-    m.SetMarker(1, 4);
-    m.SetXLabel("mg");
-    m.SetYLabel("Área");
+    fillRegressionChart(m, studyOfFive(), fit, '.');
 }
 
 } // namespace linealidad::test

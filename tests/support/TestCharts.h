@@ -9,7 +9,7 @@ namespace linealidad::test {
 // m = 2, b = -10, Sx/y = sqrt(1.25), CV = 0.588 %, r² = 8000/8010.
 Study studyOfFive();
 
-// The regression chart as its command fills it from estudioCinco: the fitted line as curve 2,
+// The regression chart as its command fills it from studyOfFive: the fitted line as curve 2,
 // the data as curve 1.
 void fillRegression(ChartModel& m);
 

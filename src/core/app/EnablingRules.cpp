@@ -1,12 +1,16 @@
 #include "core/app/EnablingRules.h"
 
 #include <array>
+#include <string_view>
 
 namespace linealidad {
 namespace {
 
+constexpr std::size_t kEvents = static_cast<std::size_t>(StudyEvent::LastChildWindowCloses) + 1;
+constexpr std::size_t kGroups = static_cast<std::size_t>(CommandGroup::Always) + 1;
+
 // clang-format off
-// One row per group, one column per event in the order of EventoEstudio:
+// One row per CommandGroup, one column per StudyEvent, both in their declaration order:
 // '+' switches on, '-' off, ' ' leaves unchanged.
 //
 //                                            start
@@ -18,20 +22,29 @@ namespace {
 //                                            ||||||closed by "C&errar"
 //                                            |||||||study window closes
 //                                            ||||||||last child window closes
-constexpr std::array<const char*, 11> kTable = {
-    /* Nuevo         */                      "+--   + +",
-    /* Abrir         */                      "+--   + +",
-    /* Cerrar        */                      "-++   - -",
-    /* Guardar       */                      "---+++---",
-    /* Imprimir      */                      "- -+ +---",
-    /* MenuCalculos  */                      "-  + +   ",
-    /* Inferencia    */                      "- ++ +---",
-    /* OtrosCalculos */                      "- ++ +-- ",
-    /* Emergentes    */                      "- ++ +   ",
-    /* Ventanas      */                      "- +   - -",
-    /* Siempre       */                      "+        ",
+constexpr std::array<std::string_view, kGroups> kTable = {
+    /* New               */                  "+--   + +",
+    /* Open              */                  "+--   + +",
+    /* Close             */                  "-++   - -",
+    /* Save              */                  "---+++---",
+    /* Print             */                  "- -+ +---",
+    /* CalculationsMenu  */                  "-  + +   ",
+    /* Inference         */                  "- ++ +---",
+    /* OtherCalculations */                  "- ++ +-- ",
+    /* PopupItems        */                  "- ++ +   ",
+    /* Windows           */                  "- +   - -",
+    /* Always            */                  "+        ",
 };
 // clang-format on
+
+// Every row has one known mark per event, so a lookup never reads past a row.
+constexpr bool wellFormed() {
+    for (std::string_view row : kTable)
+        if (row.size() != kEvents || row.find_first_not_of("+- ") != std::string_view::npos)
+            return false;
+    return true;
+}
+static_assert(wellFormed(), "each row needs one '+', '-' or ' ' per event");
 
 } // namespace
 

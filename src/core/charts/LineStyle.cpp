@@ -4,14 +4,14 @@ namespace linealidad {
 
 PenStyle penStyleFor(int lineStyle) {
     switch (lineStyle) {
-    case 0:
+    case kNoLine:
         return PenStyle::Clear;
-    case 1:
+    case kDottedLine:
         return PenStyle::Dot;
-    case 2:
+    case kDashedLine:
         return PenStyle::Dash;
     default:
-        // Code 3, and codes the program never sets: the pen stays the solid one it had.
+        // kSolidLine, and codes the program never sets: the pen stays the solid one it had.
         return PenStyle::Solid;
     }
 }

@@ -1,6 +1,6 @@
 #include "gui/study/TFinforma.h"
 
-#include "core/text/Errors.h"
+#include "core/study/FieldChecks.h"
 #include "core/text/NumberParse.h"
 #include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
@@ -42,12 +42,6 @@ const TextBox kBoxes[] = {
     {"eadicionada", "Unidades de la cantidad a&dicionada:", kTextLength, &Study::eadicionada},
     {"emedida", "Nombre de la propiedad m&edida:", kTextLength, &Study::emedida},
 };
-
-const QString kReplicateCells = QStringLiteral("El número de celdas de captura para las "
-                                               "replicaciones, no coincide con el número de "
-                                               "niveles.");
-const QString kDataCells = QStringLiteral("El número de celdas de captura para los datos, no "
-                                          "coincide con el número de replicas por nivel.");
 
 bool isEnter(QChar key) {
     return key == QLatin1Char('\r');
@@ -445,9 +439,8 @@ void TFinforma::botonokClick() {
     if (!guard_->takeFocus(botonok_))
         return;
     runCommand(host_.dialogs(), [this] {
-        if (levels() != study_.stgniveles.colCount() - 1) {
-            host_.dialogs().message(kReplicateCells);
-            focus(eniveles_);
+        if (const auto problem = checkReplicateCells(study_)) {
+            showProblem(*problem);
             return;
         }
         thojaClick(2);
@@ -477,94 +470,29 @@ int TFinforma::tabOf(QWidget* control) const {
 // --- checks when the focus enters or leaves ------------------------------------------------
 
 bool TFinforma::enivelesExit() {
-    const std::string& valor = study_.eniveles;
-    if (valor.empty()) {
-        refuse(QStringLiteral("Falta capturar número de Niveles"), eniveles_);
-        return false;
-    }
-    if (!isInteger(valor)) {
-        refuse(QStringLiteral("El valor de captura no es un valor numérico."), eniveles_);
-        return false;
-    }
-    const int n = parseInteger(valor);
-    if (n < 3 || n > 5) {
-        refuse(QStringLiteral("Datos fuera de rango, 3-5 Niveles"), eniveles_);
-        return false;
-    }
-    return true;
+    return passes(checkLevelsOnExit(study_));
 }
 
 void TFinforma::stgnivelesEnter() {
-    if (levels() != study_.stgniveles.colCount() - 1)
-        refuse(kReplicateCells, eniveles_);
+    passes(checkReplicateCells(study_));
 }
 
 bool TFinforma::stgnivelesExit() {
     stgniveles_->setTabMovesBetweenCells(true);
     stgniveles_->setCurrentCell(1, 1);
-    const StringGrid& g = study_.stgniveles;
-    for (int i = 1; i < g.colCount(); ++i) {
-        const QString n = QString::number(i);
-        if (g.cell(i, 1).empty()) {
-            refuse(QStringLiteral("Falta el dato ") + n, stgniveles_);
-            return false;
-        }
-        if (!isFloat(g.cell(i, 1), decimalSeparator())) {
-            refuse(QStringLiteral("El dato") + n + QStringLiteral(" no es un valor numérico."),
-                   stgniveles_);
-            return false;
-        }
-    }
-    // A count with a fraction passes the check above and fails here as an integer.
-    for (int i = 1; i < g.colCount(); ++i) {
-        if (parseInteger(g.cell(i, 1)) > 5) {
-            refuse(QStringLiteral("Datos fuera de rango, maximo 5 Réplicas"), stgniveles_);
-            return false;
-        }
-    }
-    return true;
+    return passes(checkReplicatesOnExit(study_, decimalSeparator()));
 }
 
 void TFinforma::stgdatosEnter() {
-    // The commands are switched on first, whatever the checks below find.
+    // The commands are switched on first, whatever the checks find.
     host_.apply(StudyEvent::DataGridEntered);
-    const StringGrid& g = study_.stgniveles;
-    if (levels() != g.colCount() - 1) {
-        refuse(kReplicateCells, eniveles_);
-        return;
-    }
-    for (int i = 1; i < g.colCount(); ++i) {
-        if (g.cell(i, 1).empty()) {
-            refuse(QStringLiteral("Falta la replicación en el nivel ") + QString::number(i),
-                   stgniveles_);
-            return;
-        }
-    }
-    long long total = 0;
-    for (int i = 1; i < g.colCount(); ++i)
-        total += parseInteger(g.cell(i, 1));
-    if (total != study_.stgdatos.rowCount() - 1)
-        refuse(kDataCells, stgniveles_);
+    passes(checkDataOnEnter(study_));
 }
 
 bool TFinforma::stgdatosExit() {
     stgdatos_->setTabMovesBetweenCells(true);
     stgdatos_->setCurrentCell(1, 1);
-    const StringGrid& g = study_.stgdatos;
-    for (int column = 1; column <= 2; ++column) {
-        for (int row = 1; row < g.rowCount(); ++row) {
-            const std::string& value = g.cell(column, row);
-            if (value.empty()) {
-                refuse(QStringLiteral("Falta capturar un dato "), stgdatos_);
-                return false;
-            }
-            if (!isFloat(value, decimalSeparator())) {
-                refuse(QStringLiteral("Algun dato capturado no es un valor numérico."), stgdatos_);
-                return false;
-            }
-        }
-    }
-    return true;
+    return passes(checkDataOnExit(study_, decimalSeparator()));
 }
 
 // --- the focus -----------------------------------------------------------------------------
@@ -573,8 +501,10 @@ void TFinforma::focus(QWidget* control) {
     guard_->focus(control);
 }
 
-void TFinforma::refuse(const QString& message, QWidget* control) {
-    guard_->refuse(message, control);
+bool TFinforma::passes(const std::optional<StudyProblem>& problem) {
+    if (problem)
+        guard_->refuse(text(problem->message), control(problem->control));
+    return !problem;
 }
 
 } // namespace linealidad

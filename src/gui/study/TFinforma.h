@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/study/Study.h"
-#include "core/study/ValidaEstudio.h"
+#include "core/study/StudyProblem.h"
 
 #include <QMdiSubWindow>
+
+#include <optional>
 
 class QAction;
 class QLineEdit;
@@ -71,7 +73,9 @@ private:
 
     void watchControls();
     void focus(QWidget* control);
-    void refuse(const QString& message, QWidget* control);
+    // A check's problem refuses the move: the focus goes back to its control and its message
+    // shows. True when there was none.
+    bool passes(const std::optional<StudyProblem>& problem);
     int tabOf(QWidget* control) const;
     QWidget* firstControl(int tab) const;
     QWidget* control(StudyControl control) const;

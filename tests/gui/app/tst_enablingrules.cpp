@@ -31,21 +31,6 @@ class TestEnablingRules : public QObject {
 private slots:
     void cleanup() { QVERIFY(test::noStrayWindows()); }
 
-    void oneRowTable() {
-        QCOMPARE(changeFor(CommandGroup::New, StudyEvent::StudyWindowCloses), Change::Unchanged);
-        QCOMPARE(changeFor(CommandGroup::New, StudyEvent::LastChildWindowCloses), Change::Enable);
-        QCOMPARE(changeFor(CommandGroup::Save, StudyEvent::KeyInDataGrid), Change::Enable);
-        QCOMPARE(changeFor(CommandGroup::Print, StudyEvent::KeyInDataGrid), Change::Unchanged);
-        QCOMPARE(changeFor(CommandGroup::OtherCalculations, StudyEvent::LastChildWindowCloses),
-                 Change::Unchanged);
-        QCOMPARE(changeFor(CommandGroup::Inference, StudyEvent::LastChildWindowCloses),
-                 Change::Disable);
-        // "&Cálculos" itself is never switched off again.
-        for (int e = 1; e <= static_cast<int>(StudyEvent::LastChildWindowCloses); ++e)
-            QVERIFY(changeFor(CommandGroup::CalculationsMenu, static_cast<StudyEvent>(e)) !=
-                    Change::Disable);
-    }
-
     void atStart() {
         TestWindow v;
         for (const char* on :

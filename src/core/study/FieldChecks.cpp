@@ -1,0 +1,99 @@
+#include "core/study/FieldChecks.h"
+
+#include "core/text/NumberParse.h"
+
+namespace linealidad {
+namespace {
+
+using C = StudyControl;
+
+// The problem with the tab of the control it sends the focus to.
+StudyProblem at(C control, std::string message) {
+    return StudyProblem{std::move(message), control == C::stgdatos ? 2 : 1, control};
+}
+
+// The levels as the replicates grid holds them, one column each after the row titles.
+int gridLevels(const Study& study) {
+    return study.stgniveles.colCount() - 1;
+}
+
+const std::string& replicateCount(const Study& study, int level) {
+    return study.stgniveles.cell(level, 1);
+}
+
+} // namespace
+
+std::optional<StudyProblem> checkLevelsOnExit(const Study& study) {
+    const std::string& value = study.eniveles;
+    if (value.empty())
+        return at(C::eniveles, "Falta capturar número de Niveles");
+    if (!isInteger(value))
+        return at(C::eniveles, "El valor de captura no es un valor numérico.");
+    const int n = parseInteger(value);
+    if (n < 3 || n > 5)
+        return at(C::eniveles, "Datos fuera de rango, 3-5 Niveles");
+    return std::nullopt;
+}
+
+std::optional<StudyProblem> checkReplicatesOnExit(const Study& study, char decimal) {
+    for (int i = 1; i <= gridLevels(study); ++i) {
+        const std::string n = std::to_string(i);
+        if (replicateCount(study, i).empty())
+            return at(C::stgniveles, "Falta el dato " + n);
+        if (!isFloat(replicateCount(study, i), decimal))
+            return at(C::stgniveles, "El dato" + n + " no es un valor numérico.");
+    }
+    // A count with a fraction passes the check above and fails here as an integer.
+    for (int i = 1; i <= gridLevels(study); ++i)
+        if (parseInteger(replicateCount(study, i)) > 5)
+            return at(C::stgniveles, "Datos fuera de rango, maximo 5 Réplicas");
+    return std::nullopt;
+}
+
+std::optional<StudyProblem> checkReplicateCells(const Study& study) {
+    if (parseInteger(study.eniveles) != gridLevels(study))
+        return at(C::eniveles, "El número de celdas de captura para las replicaciones, no "
+                               "coincide con el número de niveles.");
+    return std::nullopt;
+}
+
+std::optional<StudyProblem> checkReplicatesPresent(const Study& study) {
+    for (int i = 1; i <= gridLevels(study); ++i)
+        if (replicateCount(study, i).empty())
+            return at(C::stgniveles, "Falta la replicación en el nivel " + std::to_string(i));
+    return std::nullopt;
+}
+
+std::optional<StudyProblem> checkReplicateSum(const Study& study) {
+    long long total = 0;
+    for (int i = 1; i <= gridLevels(study); ++i)
+        total += parseInteger(replicateCount(study, i));
+    if (total != study.stgdatos.rowCount() - 1)
+        return at(C::stgniveles, "El número de celdas de captura para los datos, no coincide "
+                                 "con el número de replicas por nivel.");
+    return std::nullopt;
+}
+
+std::optional<StudyProblem> checkDataOnEnter(const Study& study) {
+    if (auto problem = checkReplicateCells(study))
+        return problem;
+    if (auto problem = checkReplicatesPresent(study))
+        return problem;
+    return checkReplicateSum(study);
+}
+
+std::optional<StudyProblem> checkDataOnExit(const Study& study, char decimal) {
+    const StringGrid& g = study.stgdatos;
+    for (int column = 1; column <= 2; ++column) {
+        for (int row = 1; row < g.rowCount(); ++row) {
+            const std::string& value = g.cell(column, row);
+            if (value.empty())
+                return at(C::stgdatos, "Falta capturar un dato ");
+            if (!isFloat(value, decimal))
+                return at(C::stgdatos, "Algun dato capturado no es un valor numérico.");
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace linealidad

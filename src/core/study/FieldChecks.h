@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/study/Study.h"
+#include "core/study/StudyProblem.h"
+
+#include <optional>
+
+namespace linealidad {
+
+// The checks the study window runs as the focus leaves or enters its controls, each returning
+// the first problem found, or nothing. The checks of the replicate counts against the levels
+// and the data rows are ValidaEstudio's as well. Where a check converts the number of levels
+// or a replicate count as an integer, a text that is not one throws ConversionError, as the
+// window's commands expect. The study is only read.
+
+// Leaving the number of levels: it is present, a whole number, and 3 to 5.
+std::optional<StudyProblem> checkLevelsOnExit(const Study& study);
+
+// Leaving the replicates grid: every count across the grid is present and a number (in the
+// `decimal` separator), then none is above 5 (a count with a fraction throws here).
+std::optional<StudyProblem> checkReplicatesOnExit(const Study& study, char decimal);
+
+// The replicates grid has one cell per level, as "Aceptar número de niveles" made it.
+std::optional<StudyProblem> checkReplicateCells(const Study& study);
+
+// Every replicate cell across the grid's width holds a count.
+std::optional<StudyProblem> checkReplicatesPresent(const Study& study);
+
+// The replicate counts across the grid add up to the data grid's rows.
+std::optional<StudyProblem> checkReplicateSum(const Study& study);
+
+// Entering the data grid: the grid of replicates matches the levels, holds every count, and
+// the counts add up to the data rows.
+std::optional<StudyProblem> checkDataOnEnter(const Study& study);
+
+// Leaving the data grid: every X, then every Y, is present and a number.
+std::optional<StudyProblem> checkDataOnExit(const Study& study, char decimal);
+
+} // namespace linealidad

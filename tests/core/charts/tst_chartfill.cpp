@@ -1,0 +1,122 @@
+#include "core/charts/ChartFill.h"
+#include "core/charts/DrawMarker.h"
+#include "core/charts/LineStyle.h"
+#include "core/text/Errors.h"
+#include "support/TestStudies.h"
+
+#include <QtTest>
+
+#include <algorithm>
+
+using namespace linealidad;
+
+namespace {
+
+// Three levels of two replicates with X and Y on half units, so every text converts exactly,
+// written with `decimal` as the separator.
+Study halves(char decimal) {
+    const std::vector<std::string> x{"1.5", "1.5", "2.5", "2.5", "3.5", "3.5"};
+    const std::vector<std::string> y{"1.0", "1.5", "2.5", "2.0", "3.5", "3.0"};
+    Study s = test::study({2, 2, 2}, x, y);
+    for (int row = 1; row <= 6; ++row)
+        for (int column = 1; column <= 2; ++column) {
+            std::string text = s.stgdatos.cell(column, row);
+            std::replace(text.begin(), text.end(), '.', decimal);
+            s.stgdatos.setCell(column, row, text);
+        }
+    s.eadicionada = "mg";
+    s.emedida = "Absorbancia";
+    return s;
+}
+
+QList<QPointF> points(const Curve& c) {
+    QList<QPointF> list;
+    for (int i = 0; i < c.count; ++i)
+        list << QPointF(c.points[static_cast<std::size_t>(i)].x,
+                        c.points[static_cast<std::size_t>(i)].y);
+    return list;
+}
+
+const QList<QPointF> kData{{1.5, 1.0}, {1.5, 1.5}, {2.5, 2.5}, {2.5, 2.0}, {3.5, 3.5}, {3.5, 3.0}};
+const QList<double> kX{1.5, 1.5, 2.5, 2.5, 3.5, 3.5};
+
+void checkStylesAndAxes(const ChartModel& m) {
+    QCOMPARE(m.curve(2).lineStyle, kSolidLine);
+    QCOMPARE(m.curve(2).marker, std::uint8_t{kCircleMarker});
+    QCOMPARE(m.curve(1).lineStyle, kNoLine);
+    QCOMPARE(m.curve(1).marker, std::uint8_t{kTriangleMarker});
+    QCOMPARE(m.XLabel, std::string("mg"));
+    QCOMPARE(m.YLabel, std::string("Absorbancia"));
+}
+
+} // namespace
+
+class TestChartFill : public QObject {
+    Q_OBJECT
+private slots:
+    void regression_data() {
+        QTest::addColumn<char>("decimal");
+        QTest::newRow("point") << '.';
+        QTest::newRow("comma") << ',';
+    }
+    // The fitted value at every row's X as the line, the observations as the data.
+    void regression() {
+        QFETCH(char, decimal);
+        ResultadosRegresion fit;
+        fit.Pendiente = 0.75;
+        fit.Ordenada = 0.25;
+        ChartModel m;
+        fillRegressionChart(m, halves(decimal), fit, decimal);
+        QList<QPointF> line;
+        for (double x : kX)
+            line << QPointF(x, 0.75 * x + 0.25);
+        QCOMPARE(points(m.curve(2)), line);
+        QCOMPARE(points(m.curve(1)), kData);
+        QCOMPARE(m.curve(3).count, 0);
+        checkStylesAndAxes(m);
+    }
+
+    void residuals_data() {
+        QTest::addColumn<int>("held");
+        QTest::addColumn<int>("drawn");
+        QTest::newRow("none after a zero slope") << 0 << 0;
+        QTest::newRow("fewer than the rows") << 4 << 4;
+        QTest::newRow("one per row") << 6 << 6;
+        QTest::newRow("more than the rows") << 8 << 6;
+    }
+    // The zero line at every row's X; as many residuals as both the analysis and the rows have.
+    void residuals() {
+        QFETCH(int, held);
+        QFETCH(int, drawn);
+        Residuals r;
+        for (int i = 0; i < held; ++i)
+            r.Estudentizado.push_back(0.5 * i - 1);
+        ChartModel m;
+        fillResidualsChart(m, halves('.'), r, '.');
+        QList<QPointF> zero, residuals;
+        for (double x : kX)
+            zero << QPointF(x, 0);
+        for (int i = 0; i < drawn; ++i)
+            residuals << QPointF(kX[i], 0.5 * i - 1);
+        QCOMPARE(points(m.curve(2)), zero);
+        QCOMPARE(points(m.curve(1)), residuals);
+        checkStylesAndAxes(m);
+    }
+
+    // A text that is not a number ends the filling; what came before it stays in the chart.
+    void aBadTextKeepsTheEarlierPoints() {
+        Study s = halves('.');
+        s.stgdatos.setCell(2, 3, "x");
+        ChartModel m;
+        QVERIFY_THROWS_EXCEPTION(ConversionError,
+                                 fillRegressionChart(m, s, ResultadosRegresion{}, '.'));
+        QCOMPARE(m.curve(2).count, 6);
+        QCOMPARE(m.curve(2).lineStyle, kSolidLine);
+        QCOMPARE(points(m.curve(1)), kData.first(2));
+        QCOMPARE(m.curve(1).marker, std::uint8_t{0});
+        QCOMPARE(m.XLabel, std::string());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestChartFill)
+#include "tst_chartfill.moc"

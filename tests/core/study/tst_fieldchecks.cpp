@@ -1,0 +1,207 @@
+#include "core/study/FieldChecks.h"
+#include "core/study/ValidaEstudio.h"
+#include "core/text/Errors.h"
+
+#include <QtTest>
+
+using namespace linealidad;
+
+namespace {
+
+// A study with `levels` typed, one replicate cell per text and `rows` data rows, each X and Y
+// a number.
+Study study(const QString& levels, const QStringList& replicates, int rows = 9) {
+    Study s = Study::fresh();
+    s.eniveles = levels.toStdString();
+    s.stgniveles.setColCount(static_cast<int>(replicates.size()) + 1);
+    for (int i = 1; i <= replicates.size(); ++i)
+        s.stgniveles.setCell(i, 1, replicates[i - 1].toStdString());
+    s.stgdatos.setRowCount(rows + 1);
+    for (int row = 1; row <= rows; ++row) {
+        s.stgdatos.setCell(1, row, std::to_string(row));
+        s.stgdatos.setCell(2, row, std::to_string(2 * row));
+    }
+    return s;
+}
+
+const char* name(StudyControl control) {
+    switch (control) {
+    case StudyControl::eniveles:
+        return "eniveles";
+    case StudyControl::stgniveles:
+        return "stgniveles";
+    case StudyControl::stgdatos:
+        return "stgdatos";
+    }
+    return "?";
+}
+
+// "tab <n>, <control>: <message>", or empty when the check passes: one text that shows every
+// part of a problem when a comparison fails.
+QString outcome(const std::optional<StudyProblem>& p) {
+    if (!p)
+        return {};
+    return QStringLiteral("tab %1, %2: %3")
+        .arg(p->tab)
+        .arg(QLatin1String(name(p->control)), QString::fromStdString(p->message));
+}
+
+const QString kReplicateCells = QStringLiteral(
+    "tab 1, eniveles: El número de celdas de captura para las replicaciones, no coincide con el "
+    "número de niveles.");
+const QString kDataCells = QStringLiteral(
+    "tab 1, stgniveles: El número de celdas de captura para los datos, no coincide con el "
+    "número de replicas por nivel.");
+
+} // namespace
+
+class TestFieldChecks : public QObject {
+    Q_OBJECT
+private slots:
+    void levelsOnExit_data() {
+        QTest::addColumn<QString>("levels");
+        QTest::addColumn<QString>("expected");
+        const QString range = QStringLiteral("tab 1, eniveles: Datos fuera de rango, 3-5 Niveles");
+        const QString notNumber =
+            QStringLiteral("tab 1, eniveles: El valor de captura no es un valor numérico.");
+        QTest::newRow("empty") << ""
+                               << "tab 1, eniveles: Falta capturar número de Niveles";
+        QTest::newRow("letter") << "x" << notNumber;
+        QTest::newRow("fraction") << "4.0" << notNumber;
+        QTest::newRow("two") << "2" << range;
+        QTest::newRow("six") << "6" << range;
+        QTest::newRow("three") << "3"
+                               << "";
+        QTest::newRow("five") << "5"
+                              << "";
+        QTest::newRow("leading blank") << " 4"
+                                       << "";
+    }
+    void levelsOnExit() {
+        QFETCH(QString, levels);
+        QFETCH(QString, expected);
+        QCOMPARE(outcome(checkLevelsOnExit(study(levels, {"3", "3", "3"}))), expected);
+    }
+
+    void replicatesOnExit_data() {
+        QTest::addColumn<QStringList>("replicates");
+        QTest::addColumn<char>("decimal");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("throws");
+        const QString range =
+            QStringLiteral("tab 1, stgniveles: Datos fuera de rango, maximo 5 Réplicas");
+        QTest::newRow("complete") << QStringList{"3", "5", "1"} << '.' << "" << false;
+        QTest::newRow("missing") << QStringList{"3", "", "x"} << '.'
+                                 << "tab 1, stgniveles: Falta el dato 2" << false;
+        QTest::newRow("not a number")
+            << QStringList{"3", "x", ""} << '.'
+            << "tab 1, stgniveles: El dato2 no es un valor numérico." << false;
+        // Every cell is checked to be a number before any is checked against 5.
+        QTest::newRow("missing after too many")
+            << QStringList{"6", "3", ""} << '.' << "tab 1, stgniveles: Falta el dato 3" << false;
+        QTest::newRow("too many") << QStringList{"3", "6", "3"} << '.' << range << false;
+        QTest::newRow("over the whole grid")
+            << QStringList{"3", "3", "3", "3", "9"} << '.' << range << false;
+        QTest::newRow("other separator")
+            << QStringList{"2.5", "3", "3"} << ','
+            << "tab 1, stgniveles: El dato1 no es un valor numérico." << false;
+        QTest::newRow("fraction") << QStringList{"3", "2,5", "3"} << ',' << "" << true;
+    }
+    void replicatesOnExit() {
+        QFETCH(QStringList, replicates);
+        QFETCH(char, decimal);
+        QFETCH(QString, expected);
+        QFETCH(bool, throws);
+        const Study s = study(QStringLiteral("3"), replicates);
+        if (throws)
+            QVERIFY_THROWS_EXCEPTION(ConversionError, checkReplicatesOnExit(s, decimal));
+        else
+            QCOMPARE(outcome(checkReplicatesOnExit(s, decimal)), expected);
+    }
+
+    void dataOnEnter_data() {
+        QTest::addColumn<QString>("levels");
+        QTest::addColumn<QStringList>("replicates");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("complete") << "3" << QStringList{"3", "3", "3"} << 9 << "";
+        QTest::newRow("cells before counts")
+            << "4" << QStringList{"", "", ""} << 9 << kReplicateCells;
+        QTest::newRow("missing count") << "3" << QStringList{"3", "", "3"} << 9
+                                       << "tab 1, stgniveles: Falta la replicación en el nivel 2";
+        QTest::newRow("sum short") << "3" << QStringList{"3", "3", "2"} << 9 << kDataCells;
+        QTest::newRow("sum long") << "3" << QStringList{"3", "3", "3"} << 8 << kDataCells;
+        QTest::newRow("five levels") << "5" << QStringList{"1", "2", "3", "4", "5"} << 15 << "";
+    }
+    void dataOnEnter() {
+        QFETCH(QString, levels);
+        QFETCH(QStringList, replicates);
+        QFETCH(int, rows);
+        QFETCH(QString, expected);
+        QCOMPARE(outcome(checkDataOnEnter(study(levels, replicates, rows))), expected);
+    }
+
+    void countsThatAreNotIntegersThrow() {
+        QVERIFY_THROWS_EXCEPTION(ConversionError,
+                                 checkReplicateCells(study(QStringLiteral("x"), {"3"})));
+        QVERIFY_THROWS_EXCEPTION(ConversionError,
+                                 checkDataOnEnter(study(QStringLiteral("3"), {"3", "3.0", "3"})));
+    }
+
+    void dataOnExit_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<char>("decimal");
+        QTest::addColumn<QString>("expected");
+        const QString missing = QStringLiteral("tab 2, stgdatos: Falta capturar un dato ");
+        const QString notNumber =
+            QStringLiteral("tab 2, stgdatos: Algun dato capturado no es un valor numérico.");
+        QTest::newRow("complete") << 1 << 1 << "1" << '.' << "";
+        QTest::newRow("missing X") << 1 << 9 << "" << '.' << missing;
+        QTest::newRow("missing Y") << 2 << 1 << "" << '.' << missing;
+        QTest::newRow("letter") << 2 << 5 << "x" << '.' << notNumber;
+        QTest::newRow("decimal comma") << 1 << 2 << "1,5" << ',' << "";
+        QTest::newRow("wrong separator") << 1 << 2 << "1,5" << '.' << notNumber;
+    }
+    void dataOnExit() {
+        QFETCH(int, column);
+        QFETCH(int, row);
+        QFETCH(QString, text);
+        QFETCH(char, decimal);
+        QFETCH(QString, expected);
+        Study s = study(QStringLiteral("3"), {"3", "3", "3"});
+        s.stgdatos.setCell(column, row, text.toStdString());
+        QCOMPARE(outcome(checkDataOnExit(s, decimal)), expected);
+    }
+
+    void dataOnExitChecksEveryXBeforeAnyY() {
+        Study s = study(QStringLiteral("3"), {"3", "3", "3"});
+        s.stgdatos.setCell(2, 1, "");
+        s.stgdatos.setCell(1, 9, "x");
+        QCOMPARE(outcome(checkDataOnExit(s, '.')),
+                 QStringLiteral("tab 2, stgdatos: Algun dato capturado no es un valor numérico."));
+    }
+
+    // The study validation reports the replicate problems exactly as the window's checks do.
+    void validationSharesTheReplicateChecks_data() {
+        QTest::addColumn<QString>("levels");
+        QTest::addColumn<QStringList>("replicates");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("cells") << "4" << QStringList{"3", "3", "3"} << kReplicateCells;
+        QTest::newRow("sum") << "3" << QStringList{"3", "3", "4"} << kDataCells;
+        QTest::newRow("missing") << "3" << QStringList{"3", "3", ""}
+                                 << "tab 1, stgniveles: Falta la replicación en el nivel 3";
+    }
+    void validationSharesTheReplicateChecks() {
+        QFETCH(QString, levels);
+        QFETCH(QStringList, replicates);
+        QFETCH(QString, expected);
+        const Study s = study(levels, replicates);
+        QCOMPARE(outcome(ValidaEstudio(s)), expected);
+        QCOMPARE(outcome(checkDataOnEnter(s)), expected);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFieldChecks)
+#include "tst_fieldchecks.moc"
