@@ -330,6 +330,19 @@ private slots:
         QVERIFY(fs::status(target.toStdString()).permissions() == permissions);
         QVERIFY(!filesIn(dir).join(' ').contains(".tmp"));
     }
+
+    void savingThroughALinkReplacesTheFileItNames() {
+        QTemporaryDir apart;
+        const QString real = apart.filePath("real.w02");
+        const QString link = apart.filePath("enlace.w02");
+        writeStudy(real.toStdString(), threeByThree(), {"", "", ""});
+        QVERIFY(QFile::link(real, link));
+
+        writeStudy(link.toStdString(), test::workedExample(), {"", "", ""});
+        QCOMPARE(QFileInfo(link).symLinkTarget(), real);
+        QCOMPARE(readStudy(real.toStdString()).stgdatos.rowCount(), 7);
+        QCOMPARE(filesIn(apart), QStringList({"enlace.w02", "real.w02"}));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestStudyFile)
