@@ -4,6 +4,7 @@
 #include "core/stats/TablaT.h"
 #include "core/stats/Verdicts.h"
 #include "core/text/Errors.h"
+#include "support/CompareNear.h"
 #include "support/TestStudies.h"
 
 #include <QtTest>
@@ -16,10 +17,6 @@ using test::study;
 using test::workedExample;
 
 namespace {
-
-bool near(double a, double b, double tolerance = 1e-9) {
-    return std::fabs(a - b) <= tolerance * std::max(1.0, std::fabs(b));
-}
 
 // The message of the fault that `f` throws, or an empty text.
 template <typename F> QString failure(F f) {
@@ -53,17 +50,17 @@ private slots:
         bool zero = true;
         CalculaRegresion(workedExample(), '.', R, zero);
         QVERIFY(!zero);
-        QVERIFY(near(R.Pendiente, 0.975));
-        QVERIFY(near(R.Ordenada, 0.1));
+        QCOMPARE_NEAR(R.Pendiente, 0.975, 1e-12);
+        QCOMPARE_NEAR(R.Ordenada, 0.1, 1e-12);
         QCOMPARE(R.TTabla, 2.7764);
-        QVERIFY(near(R.DesvRegresion, std::sqrt(0.023125)));
-        QVERIFY(near(R.TcalOrdenada, 0.608816, 1e-6));
+        QCOMPARE_NEAR(R.DesvRegresion, std::sqrt(0.023125), 1e-12);
+        QCOMPARE_NEAR(R.TcalOrdenada, 0.608816, 5e-7);
         const double sm = std::sqrt(0.023125) / std::sqrt(8.0 / 2);
-        QVERIFY(near(R.LimSupPendiente, 0.975 + 2.7764 * sm));
-        QVERIFY(near(R.LimInfPendiente, 0.975 - 2.7764 * sm));
-        QVERIFY(near(R.TcalPendiente, 0.975 / sm));
-        QVERIFY(near(R.CoefVariacion, std::sqrt(0.023125) * 100 / (12.3 / 6)));
-        QVERIFY(near(R.R2, 3.8025 / (3.8025 + 0.0925)));
+        QCOMPARE_NEAR(R.LimSupPendiente, 0.975 + 2.7764 * sm, 1e-12);
+        QCOMPARE_NEAR(R.LimInfPendiente, 0.975 - 2.7764 * sm, 1e-12);
+        QCOMPARE_NEAR(R.TcalPendiente, 0.975 / sm, 1e-12);
+        QCOMPARE_NEAR(R.CoefVariacion, std::sqrt(0.023125) * 100 / (12.3 / 6), 1e-12);
+        QCOMPARE_NEAR(R.R2, 3.8025 / (3.8025 + 0.0925), 1e-12);
     }
 
     void workedExampleAnova() {
@@ -72,20 +69,21 @@ private slots:
         bool zero = true;
         CalculaAnova(workedExample(), '.', A, zero, r);
         QVERIFY(!zero);
-        QVERIFY(near(A.SCRegresion, 3.8025));
-        QVERIFY(near(A.MCRegresion, 3.8025));
+        QCOMPARE_NEAR(A.SCRegresion, 3.8025, 1e-12);
+        QCOMPARE_NEAR(A.MCRegresion, 3.8025, 1e-12);
         QCOMPARE(A.GLError, 4.0);
-        QVERIFY(near(A.SCError, 0.0925));
-        QVERIFY(near(A.MCError, 0.023125));
-        QVERIFY(near(A.FRegresion, 164.432, 1e-5));
-        QVERIFY(near(A.PRegresion, 0.000898959, 1e-5));
+        QCOMPARE_NEAR(A.SCError, 0.0925, 1e-12);
+        QCOMPARE_NEAR(A.MCError, 0.023125, 1e-12);
+        // Values known to six digits, to within half a unit of the last one.
+        QCOMPARE_NEAR(A.FRegresion, 164.432, 5e-4);
+        QCOMPARE_NEAR(A.PRegresion, 0.000898959, 5e-10);
         QCOMPARE(A.GLErrorPuro, 3.0);
-        QVERIFY(near(A.SCErrorPuro, 0.085));
-        QVERIFY(near(A.MCErrorPuro, 0.085 / 3));
+        QCOMPARE_NEAR(A.SCErrorPuro, 0.085, 1e-12);
+        QCOMPARE_NEAR(A.MCErrorPuro, 0.085 / 3, 1e-12);
         QCOMPARE(A.GLFaltaAjuste, 1.0);
-        QVERIFY(near(A.SCFaltaAjuste, 0.0075, 1e-6));
-        QVERIFY(near(A.FFaltaAjuste, 0.264706, 1e-5));
-        QVERIFY(near(A.PFaltaAjuste, 0.642406, 1e-5));
+        QCOMPARE_NEAR(A.SCFaltaAjuste, 0.0075, 1e-12);
+        QCOMPARE_NEAR(A.FFaltaAjuste, 0.264706, 5e-7);
+        QCOMPARE_NEAR(A.PFaltaAjuste, 0.642406, 5e-7);
         QCOMPARE(relationClass(A.PRegresion), Relation::HighlySignificant);
         QCOMPARE(modelClass(A.PFaltaAjuste), LinearModel::Adequate);
     }
@@ -101,11 +99,11 @@ private slots:
         QCOMPARE(r.Observacion.size(), std::size_t(6));
         for (std::size_t j = 0; j < 6; ++j) {
             QCOMPARE(r.Observacion[j], int(j) + 1);
-            QVERIFY(near(r.Pronostico[j], predicted[j]));
-            QVERIFY(near(r.Residual[j], residual[j], 1e-9));
-            QVERIFY(near(r.Estudentizado[j], studentized[j], 1e-5));
+            QCOMPARE_NEAR(r.Pronostico[j], predicted[j], 1e-12);
+            QCOMPARE_NEAR(r.Residual[j], residual[j], 1e-12);
+            QCOMPARE_DIGITS(r.Estudentizado[j], studentized[j], 5);
         }
-        QVERIFY(std::fabs(std::accumulate(r.Residual.begin(), r.Residual.end(), 0.0)) < 1e-12);
+        QCOMPARE_NEAR(std::accumulate(r.Residual.begin(), r.Residual.end(), 0.0), 0.0, 1e-12);
     }
 
     void tableT() {
@@ -137,19 +135,20 @@ private slots:
     }
 
     void probabilityF() {
-        QVERIFY(near(ProbabilidadF(4.96, 1, 10), 0.04829, 1e-3));
-        QVERIFY(near(ProbabilidadF(10.04, 1, 10), 0.009898, 1e-3));
-        QVERIFY(near(ProbabilidadF(1, 1, 10), 0.3427, 1e-3));
-        QVERIFY(near(ProbabilidadF(0.5, 2, 3), 0.6509, 1e-3));
-        QVERIFY(near(ProbabilidadF(3, 1, 3), 0.1815, 1e-3));
+        // Each value to within half a unit of its last digit.
+        QCOMPARE_NEAR(ProbabilidadF(4.96, 1, 10), 0.04829, 5e-6);
+        QCOMPARE_NEAR(ProbabilidadF(10.04, 1, 10), 0.009898, 5e-7);
+        QCOMPARE_NEAR(ProbabilidadF(1, 1, 10), 0.3427, 5e-5);
+        QCOMPARE_NEAR(ProbabilidadF(0.5, 2, 3), 0.6509, 5e-5);
+        QCOMPARE_NEAR(ProbabilidadF(3, 1, 3), 0.1815, 5e-5);
         QCOMPARE(ProbabilidadF(0, 1, 5), 1.0);
         QCOMPARE(ProbabilidadF(-2, 1, 5), 1.0);
         // The core is bounded by 0.5 on either side of F = 1.
-        QVERIFY(ProbabilidadF(1.0001, 30, 2) <= 0.5);
-        QVERIFY(ProbabilidadF(0.9999, 30, 2) >= 0.5);
+        QCOMPARE_LE(ProbabilidadF(1.0001, 30, 2), 0.5);
+        QCOMPARE_GE(ProbabilidadF(0.9999, 30, 2), 0.5);
         QCOMPARE(failure([] { Potencia(0, 4); }), QString("Floating point division by zero"));
         QCOMPARE(failure([] { Potencia(-1, 0.5); }), QString("Invalid floating point operation"));
-        QVERIFY(near(Potencia(2, 10), 1024, 1e-12));
+        QCOMPARE_DIGITS(Potencia(2, 10), 1024, 12);
     }
 
     void extendedThresholds() {
@@ -293,7 +292,7 @@ private slots:
         Residuals r;
         bool zero;
         CalculaAnova(study({1, 1, 1}, {"1", "2", "3"}, {"1", "2.2", "2.9"}), '.', A, zero, r);
-        QVERIFY(near(r.Estudentizado[1], r.Residual[1] / std::sqrt(A.MCError * (2.0 / 3)), 1e-12));
+        QCOMPARE_NEAR(r.Estudentizado[1], r.Residual[1] / std::sqrt(A.MCError * (2.0 / 3)), 1e-12);
     }
 };
 
