@@ -1,5 +1,6 @@
 #include "support/TestCharts.h"
 
+#include "core/charts/PlotOptions.h"
 #include "support/TestStudies.h"
 
 namespace linealidad::test {
@@ -34,6 +35,22 @@ void fillRegression(ChartModel& m) {
     m.SetMarker(1, 4);
     m.SetXLabel("mg");
     m.SetYLabel("Área");
+}
+
+RegressionChartOnCanvas::RegressionChartOnCanvas(char decimal) : decimal(decimal) {
+    fillRegression(plot.model());
+}
+
+void RegressionChartOnCanvas::draw() {
+    canvas.clear();
+    plot.RedrawPlot(canvas, 629, 330, study, decimal);
+}
+
+void RegressionChartOnCanvas::typeXLimits(const std::string& min, const std::string& max) {
+    PlotOptions o = optionsFromChart(plot.model(), decimal);
+    o.XMinEdit = min;
+    o.XMaxEdit = max;
+    applyOptions(plot.model(), o, decimal);
 }
 
 } // namespace linealidad::test
