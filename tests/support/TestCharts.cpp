@@ -11,13 +11,7 @@ Study studyOfFive() {
         x.insert(x.end(), {std::to_string(v), std::to_string(v)});
         y.insert(y.end(), {std::to_string(2 * v - 11), std::to_string(2 * v - 9)});
     }
-    Study s = test::study({2, 2, 2, 2, 2}, x, y);
-    s.emetodo = "Valoración";
-    s.eanalista = "Ana";
-    s.efecha = "08/12/2026";
-    s.eadicionada = "mg";
-    s.emedida = "Área";
-    return s;
+    return described(study({2, 2, 2, 2, 2}, x, y), "Valoración", "Ana", "08/12/2026", "mg", "Área");
 }
 
 void fillRegression(ChartModel& m) {

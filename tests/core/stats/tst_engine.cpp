@@ -40,15 +40,35 @@ Study longStudy(int levels, int replicatesPerLevel) {
     return study(r, x, y);
 }
 
+// The results of one command on `s`, in fresh variables.
+struct Regression {
+    ResultadosRegresion R;
+    bool zero = true;
+};
+Regression regressionOf(const Study& s) {
+    Regression result;
+    CalculaRegresion(s, '.', result.R, result.zero);
+    return result;
+}
+
+struct Anova {
+    ResultadosAnova A;
+    Residuals r;
+    bool zero = true;
+};
+Anova anovaOf(const Study& s) {
+    Anova result;
+    CalculaAnova(s, '.', result.A, result.zero, result.r);
+    return result;
+}
+
 } // namespace
 
 class TestEngine : public QObject {
     Q_OBJECT
 private slots:
     void workedExampleRegression() {
-        ResultadosRegresion R;
-        bool zero = true;
-        CalculaRegresion(workedExample(), '.', R, zero);
+        const auto [R, zero] = regressionOf(workedExample());
         QVERIFY(!zero);
         QCOMPARE_NEAR(R.Pendiente, 0.975, 1e-12);
         QCOMPARE_NEAR(R.Ordenada, 0.1, 1e-12);
@@ -64,10 +84,7 @@ private slots:
     }
 
     void workedExampleAnova() {
-        ResultadosAnova A;
-        Residuals r;
-        bool zero = true;
-        CalculaAnova(workedExample(), '.', A, zero, r);
+        const auto [A, r, zero] = anovaOf(workedExample());
         QVERIFY(!zero);
         QCOMPARE_NEAR(A.SCRegresion, 3.8025, 1e-12);
         QCOMPARE_NEAR(A.MCRegresion, 3.8025, 1e-12);
@@ -89,10 +106,7 @@ private slots:
     }
 
     void workedExampleResiduals() {
-        ResultadosAnova A;
-        Residuals r;
-        bool zero;
-        CalculaAnova(workedExample(), '.', A, zero, r);
+        const Residuals r = anovaOf(workedExample()).r;
         const double predicted[] = {1.075, 1.075, 2.05, 2.05, 3.025, 3.025};
         const double residual[] = {-0.075, 0.125, 0.05, -0.15, 0.175, -0.125};
         const double studentized[] = {-0.645746, 1.07624, 0.36018, -1.08054, 1.50674, -1.07624};
@@ -106,19 +120,31 @@ private slots:
         QCOMPARE_NEAR(std::accumulate(r.Residual.begin(), r.Residual.end(), 0.0), 0.0, 1e-12);
     }
 
+    // The program's table of Student's t: its listed points, and between two of them the
+    // value of the lower one (34, 324).
+    void tableT_data() {
+        QTest::addColumn<int>("degrees");
+        QTest::addColumn<double>("t");
+        QTest::newRow("1") << 1 << 12.706;
+        QTest::newRow("3") << 3 << 3.1825;
+        QTest::newRow("9") << 9 << 2.2622;
+        QTest::newRow("23") << 23 << 2.0687;
+        QTest::newRow("29") << 29 << 2.0452;
+        QTest::newRow("30") << 30 << 2.0423;
+        QTest::newRow("34") << 34 << 2.0423;
+        QTest::newRow("35") << 35 << 2.0301;
+        QTest::newRow("79") << 79 << 1.9945;
+        QTest::newRow("199") << 199 << 1.9733;
+        QTest::newRow("200") << 200 << 1.9719;
+        QTest::newRow("324") << 324 << 1.9719;
+    }
     void tableT() {
-        QCOMPARE(TablaT(1), 12.706);
-        QCOMPARE(TablaT(3), 3.1825);
-        QCOMPARE(TablaT(9), 2.2622);
-        QCOMPARE(TablaT(23), 2.0687);
-        QCOMPARE(TablaT(29), 2.0452);
-        QCOMPARE(TablaT(30), 2.0423);
-        QCOMPARE(TablaT(34), 2.0423);
-        QCOMPARE(TablaT(35), 2.0301);
-        QCOMPARE(TablaT(79), 1.9945);
-        QCOMPARE(TablaT(199), 1.9733);
-        QCOMPARE(TablaT(200), 1.9719);
-        QCOMPARE(TablaT(324), 1.9719);
+        QFETCH(int, degrees);
+        QFETCH(double, t);
+        QCOMPARE(TablaT(degrees), t);
+    }
+
+    void tableTOutOfRange() {
         QVERIFY_THROWS_EXCEPTION(ArithmeticError, TablaT(0));
         QVERIFY_THROWS_EXCEPTION(ArithmeticError, TablaT(325));
     }
@@ -184,7 +210,7 @@ private slots:
         bool zero;
         CalculaRegresion(workedExample(), '.', R, zero);
         CalculaAnova(workedExample(), '.', A, zero, r);
-        const ResultadosRegresion residualsBeforeR = R;
+        const ResultadosRegresion regressionBefore = R;
         const ResultadosAnova anovaBefore = A;
         const Residuals residualsBefore = r;
 
@@ -194,9 +220,9 @@ private slots:
         QVERIFY(zero);
         QCOMPARE(R.Pendiente, 0.0);
         QCOMPARE(R.Ordenada, 4.0);
-        QCOMPARE(R.R2, residualsBeforeR.R2);
-        QCOMPARE(R.TTabla, residualsBeforeR.TTabla);
-        QCOMPARE(R.LimSupPendiente, residualsBeforeR.LimSupPendiente);
+        QCOMPARE(R.R2, regressionBefore.R2);
+        QCOMPARE(R.TTabla, regressionBefore.TTabla);
+        QCOMPARE(R.LimSupPendiente, regressionBefore.LimSupPendiente);
 
         zero = false;
         CalculaAnova(plain, '.', A, zero, r);
@@ -207,11 +233,10 @@ private slots:
     }
 
     void withoutPureErrorKeepsTheLackOfFit() {
-        ResultadosAnova A;
+        const ResultadosAnova before = anovaOf(workedExample()).A;
+        ResultadosAnova A = before;
         Residuals r;
         bool zero;
-        CalculaAnova(workedExample(), '.', A, zero, r);
-        const ResultadosAnova before = A;
         CalculaAnova(study({1, 1, 1}, {"1", "2", "3"}, {"1", "2.2", "2.9"}), '.', A, zero, r);
         QCOMPARE(A.GLErrorPuro, 0.0);
         QCOMPARE(A.GLError, 1.0);
@@ -221,11 +246,9 @@ private slots:
     }
 
     void negativeCoefficientOfVariation() {
-        ResultadosRegresion R;
-        bool zero;
-        CalculaRegresion(study({1, 1, 1}, {"1", "2", "3"}, {"-10", "-12.2", "-13.9"}), '.', R,
-                         zero);
-        QVERIFY(R.CoefVariacion < 0);
+        const Regression fit =
+            regressionOf(study({1, 1, 1}, {"1", "2", "3"}, {"-10", "-12.2", "-13.9"}));
+        QCOMPARE_LT(fit.R.CoefVariacion, 0.0);
     }
 
     void arithmeticFaults() {
@@ -288,10 +311,7 @@ private slots:
     void smallestLeverageAtTheMean() {
         // X = 1, 2, 3 once each: the middle observation has leverage 1/n, so its studentized
         // residual is residual / sqrt(MCError * (1 - 1/3)).
-        ResultadosAnova A;
-        Residuals r;
-        bool zero;
-        CalculaAnova(study({1, 1, 1}, {"1", "2", "3"}, {"1", "2.2", "2.9"}), '.', A, zero, r);
+        const auto [A, r, zero] = anovaOf(study({1, 1, 1}, {"1", "2", "3"}, {"1", "2.2", "2.9"}));
         QCOMPARE_NEAR(r.Estudentizado[1], r.Residual[1] / std::sqrt(A.MCError * (2.0 / 3)), 1e-12);
     }
 };
