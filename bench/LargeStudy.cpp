@@ -38,18 +38,22 @@ Study largeStudy() {
     return s;
 }
 
-TemporaryFileTest::TemporaryFileTest() {
+void writeLargeStudy(const std::string& path) {
+    writeStudy(path, largeStudy(), {"Linealidad", "mg", "Área"});
+}
+
+TemporaryStudyFile::TemporaryStudyFile() {
     std::string templateText = (std::filesystem::temp_directory_path() / "linealidad-bench-XXXXXX");
     if (!mkdtemp(templateText.data()))
         throw std::runtime_error("cannot create a temporary directory");
-    directorio_ = templateText;
-    path_ = directorio_ + "/estudio-150.w02";
-    writeStudy(path_, largeStudy(), {"Linealidad", "mg", "Área"});
+    directory_ = templateText;
+    path_ = directory_ + "/estudio-150.w02";
+    writeLargeStudy(path_);
 }
 
-TemporaryFileTest::~TemporaryFileTest() {
+TemporaryStudyFile::~TemporaryStudyFile() {
     std::error_code ignored;
-    std::filesystem::remove_all(directorio_, ignored);
+    std::filesystem::remove_all(directory_, ignored);
 }
 
 } // namespace linealidad::bench

@@ -10,18 +10,21 @@ namespace linealidad::bench {
 // observations, on a calibration line with a small deterministic scatter.
 Study largeStudy();
 
+// Writes that study as a study file.
+void writeLargeStudy(const std::string& path);
+
 // A temporary directory holding that study as a file, removed on destruction.
-class TemporaryFileTest {
+class TemporaryStudyFile {
 public:
-    TemporaryFileTest();
-    ~TemporaryFileTest();
-    TemporaryFileTest(const TemporaryFileTest&) = delete;
-    TemporaryFileTest& operator=(const TemporaryFileTest&) = delete;
+    TemporaryStudyFile();
+    ~TemporaryStudyFile();
+    TemporaryStudyFile(const TemporaryStudyFile&) = delete;
+    TemporaryStudyFile& operator=(const TemporaryStudyFile&) = delete;
 
     const std::string& path() const { return path_; }
 
 private:
-    std::string directorio_;
+    std::string directory_;
     std::string path_;
 };
 

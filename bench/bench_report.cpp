@@ -17,7 +17,7 @@ using namespace linealidad;
 
 namespace {
 
-const bench::TemporaryFileTest* file = nullptr;
+const bench::TemporaryStudyFile* file = nullptr;
 
 struct Computation {
     ResultadosRegresion R;
@@ -74,8 +74,8 @@ BENCHMARK(ReadComputeReport)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    const bench::TemporaryFileTest temporal;
-    file = &temporal;
+    const bench::TemporaryStudyFile studyFile;
+    file = &studyFile;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

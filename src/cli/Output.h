@@ -27,6 +27,6 @@ private:
 // Exit statuses.
 constexpr int kSuccess = 0;
 constexpr int kFailure = 1;
-constexpr int kErrorDeUso = 2;
+constexpr int kUsageError = 2;
 
 } // namespace linealidad::cli

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     }
     if (!arguments.command) {
         std::cerr << usageErrorText(arguments.error);
-        return kErrorDeUso;
+        return kUsageError;
     }
     Output output(std::cout, std::cerr);
     return run(*arguments.command, output);

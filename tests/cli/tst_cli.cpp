@@ -9,7 +9,7 @@
 namespace {
 
 struct Result {
-    int estado = -1;
+    int exitCode = -1;
     QString output; // standard output
     QString errors; // standard error
 };
@@ -69,19 +69,15 @@ private:
     QTemporaryDir dir_;
 
 private slots:
-    void inference() {
-        const Result r = run({"inferencia", example("ejemplo-trabajado.w02")});
-        QCOMPARE(r.estado, 0);
-        QCOMPARE(r.output, lines(kInference));
-        QCOMPARE(r.errors, QString());
-    }
-
-    void anova() {
-        const Result r = run({"anova", example("ejemplo-trabajado.w02")});
-        QCOMPARE(r.estado, 0);
-        QCOMPARE(
-            r.output,
-            lines({"         FUENTE\t    GRADOS\t      SUMA\t     MEDIA\t\t",
+    // The inference, variance and residuals views of the worked example.
+    void views_data() {
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("inferencia") << "inferencia" << kInference;
+        QTest::newRow("anova")
+            << "anova"
+            << QStringList{
+                   "         FUENTE\t    GRADOS\t      SUMA\t     MEDIA\t\t",
                    "             DE\t        DE\t        DE\t        DE\t      fcal\t     Pfcal",
                    "      VARIACIÓN\t  LIBERTAD\t CUADRADOS\t CUADRADOS\t\t",
                    "REGRESIÓN\t1\t3.8025\t3.8025\t164.432\t0.000898959",
@@ -90,25 +86,30 @@ private slots:
                    "ERROR PURO\t3\t0.085\t0.0283333\t\t",
                    "EXISTE RELACIÓN ALTAMENTE SIGNIFICATIVA DE mg Y Absorbancia",
                    "EL MODELO LINEAL REPRESENTA DE MANERA CORRECTA LA RELACIÓN mg Y "
-                   "Absorbancia"}));
+                   "Absorbancia"};
+        QTest::newRow("residuales")
+            << "residuales"
+            << QStringList{"****\t****\t****\tResiduos",
+                           "Observación\tPronóstico para Y\tResiduales\tEstudentizados",
+                           "           1\t1.075\t-0.075\t-0.645746",
+                           "           2\t1.075\t0.125\t1.07624",
+                           "           3\t2.05\t0.05\t0.36018",
+                           "           4\t2.05\t-0.15\t-1.08054",
+                           "           5\t3.025\t0.175\t1.50674",
+                           "           6\t3.025\t-0.125\t-1.07624"};
     }
-
-    void residuals() {
-        const Result r = run({"residuales", example("ejemplo-trabajado.w02")});
-        QCOMPARE(r.estado, 0);
-        QCOMPARE(
-            r.output,
-            lines({"****\t****\t****\tResiduos",
-                   "Observación\tPronóstico para Y\tResiduales\tEstudentizados",
-                   "           1\t1.075\t-0.075\t-0.645746", "           2\t1.075\t0.125\t1.07624",
-                   "           3\t2.05\t0.05\t0.36018", "           4\t2.05\t-0.15\t-1.08054",
-                   "           5\t3.025\t0.175\t1.50674",
-                   "           6\t3.025\t-0.125\t-1.07624"}));
+    void views() {
+        QFETCH(QString, view);
+        QFETCH(QStringList, expected);
+        const Result r = run({view, example("ejemplo-trabajado.w02")});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.output, lines(expected));
+        QCOMPARE(r.errors, QString());
     }
 
     void report() {
         const Result r = run({"informe", example("ejemplo-trabajado.w02")});
-        QCOMPARE(r.estado, 0);
+        QCOMPARE(r.exitCode, 0);
         QVERIFY(r.output.endsWith('\n'));
         const QStringList l = r.output.chopped(1).split('\n');
         QCOMPARE(l.size(), 79);
@@ -133,7 +134,7 @@ private slots:
         for (const char* view : {"informe", "inferencia", "anova", "residuales"}) {
             const Result r = run({view, example(file)});
             QCOMPARE(r.errors, QString());
-            QCOMPARE(r.estado, 0);
+            QCOMPARE(r.exitCode, 0);
         }
     }
 
@@ -141,7 +142,7 @@ private slots:
         const QString path =
             writeStudy(dir_, "coma.w02", kX, {"1,0", "1,2", "2,1", "1,9", "3,2", "2,9"});
         const Result r = run({"inferencia", "--decimal", ",", path});
-        QCOMPARE(r.estado, 0);
+        QCOMPARE(r.exitCode, 0);
         QStringList expected = kInference;
         for (QString& line : expected)
             line.replace(QRegularExpression("(\\d)\\.(\\d)"), "\\1,\\2");
@@ -162,15 +163,15 @@ private slots:
         const QString path =
             writeStudy(dir_, "local.w02", kX, {"1,0", "1,2", "2,1", "1,9", "3,2", "2,9"});
         const Result r = run({"residuales", path}, name);
-        QCOMPARE(r.estado, 0);
+        QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.output.split('\n').at(2), QString("           1\t1,075\t-0,075\t-0,645746"));
-        QCOMPARE(run({"residuales", path, "--decimal", "."}, name).estado, 1);
+        QCOMPARE(run({"residuales", path, "--decimal", "."}, name).exitCode, 1);
     }
 
     // Data written with a point do not read with a comma: a conversion fault, before any line.
     void separatorThatDoesNotMatch() {
         const Result r = run({"inferencia", example("ejemplo-trabajado.w02"), "--decimal", ","});
-        QCOMPARE(r.estado, 1);
+        QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.output, QString());
         QCOMPARE(r.errors, QString("'1.0' is not a valid floating point value.\n"));
     }
@@ -179,7 +180,7 @@ private slots:
         const QString path = writeStudy(dir_, "plana.w02", kX, {"2", "2", "2", "2", "2", "2"});
         for (const char* view : {"informe", "inferencia", "anova", "residuales"}) {
             const Result r = run({view, path});
-            QCOMPARE(r.estado, 1);
+            QCOMPARE(r.exitCode, 1);
             QCOMPARE(r.output, QString());
             QCOMPARE(r.errors, kZeroSlope);
         }
@@ -189,7 +190,7 @@ private slots:
         const QString path = writeStudy(dir_, "dos.w02", {"1", "1", "2", "2"},
                                         {"1", "1.1", "2", "2.1"}, "2", {"2", "2"});
         const Result r = run({"informe", path});
-        QCOMPARE(r.estado, 1);
+        QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.output, QString());
         QCOMPARE(r.errors, QString("Datos fuera de rango, 3-10 Niveles\n"));
     }
@@ -198,11 +199,11 @@ private slots:
     void perfectFit() {
         const QString path = writeStudy(dir_, "perfecto.w02", kX, {"2", "2", "4", "4", "6", "6"});
         Result r = run({"inferencia", path});
-        QCOMPARE(r.estado, 1);
+        QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.output, QString());
         QCOMPARE(r.errors, QString("Floating point division by zero.\n"));
         r = run({"anova", path});
-        QCOMPARE(r.estado, 1);
+        QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.output, QString());
         QCOMPARE(r.errors, QString("Invalid floating point operation.\n"));
     }
@@ -213,7 +214,7 @@ private slots:
         const QString path =
             writeStudy(dir_, "sinerror.w02", kX, {"1", "1", "2.5", "2.5", "3", "3"});
         Result r = run({"inferencia", path});
-        QCOMPARE(r.estado, 1);
+        QCOMPARE(r.exitCode, 1);
         QStringList l = r.output.split('\n');
         QCOMPARE(l.size(), 15); // 13 lines, the empty line, and the split after the last "\n"
         QCOMPARE(l.at(13), QString());
@@ -221,7 +222,7 @@ private slots:
         QCOMPARE(r.errors, QString("Floating point division by zero.\n"));
 
         r = run({"informe", path});
-        QCOMPARE(r.estado, 1);
+        QCOMPARE(r.exitCode, 1);
         l = r.output.chopped(1).split('\n');
         QCOMPARE(l.size(), 12 + 3 + 1 + 1 + 6 + 1 + 13 + 1); // lines 1 to 31
         QCOMPARE(l.last(), QString(" "));
@@ -229,20 +230,20 @@ private slots:
         QCOMPARE(r.errors, QString("Floating point division by zero.\n"));
 
         r = run({"anova", path});
-        QCOMPARE(r.estado, 1);
+        QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.output, QString());
     }
 
     void unreadableFile() {
         const QString path = dir_.filePath("no-existe.w02");
         Result r = run({"informe", path});
-        QCOMPARE(r.estado, 1);
+        QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.output, QString());
         QCOMPARE(r.errors, path + ": File not found.\n");
 
         const QString noStudy = writeStudy(dir_, "tres.w02", kX, kX, "tres");
         r = run({"informe", noStudy});
-        QCOMPARE(r.estado, 1);
+        QCOMPARE(r.exitCode, 1);
         QVERIFY(r.errors.contains(noStudy));
         QVERIFY(r.errors.contains("línea 6"));
     }
@@ -250,7 +251,7 @@ private slots:
     void help() {
         for (const QStringList& a : {QStringList{"--help"}, QStringList{"informe", "-h"}}) {
             const Result r = run(a);
-            QCOMPARE(r.estado, 0);
+            QCOMPARE(r.exitCode, 0);
             QVERIFY(r.output.startsWith("Uso: linealidad-cli VISTA ARCHIVO [--decimal C]\n"));
             QVERIFY(r.output.contains("residuales"));
             QCOMPARE(r.errors, QString());
@@ -271,7 +272,7 @@ private slots:
     void usageError() {
         QFETCH(QStringList, arguments);
         const Result r = run(arguments);
-        QCOMPARE(r.estado, 2);
+        QCOMPARE(r.exitCode, 2);
         QCOMPARE(r.output, QString());
         QVERIFY(r.errors.startsWith("linealidad-cli: "));
         QVERIFY(r.errors.contains("Uso: linealidad-cli"));

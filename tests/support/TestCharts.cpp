@@ -1,6 +1,7 @@
 #include "support/TestCharts.h"
 
 #include "core/charts/ChartFill.h"
+#include "core/charts/PlotOptions.h"
 #include "support/TestStudies.h"
 
 namespace linealidad::test {
@@ -11,13 +12,7 @@ Study studyOfFive() {
         x.insert(x.end(), {std::to_string(v), std::to_string(v)});
         y.insert(y.end(), {std::to_string(2 * v - 11), std::to_string(2 * v - 9)});
     }
-    Study s = test::study({2, 2, 2, 2, 2}, x, y);
-    s.emetodo = "Valoración";
-    s.eanalista = "Ana";
-    s.efecha = "08/12/2026";
-    s.eadicionada = "mg";
-    s.emedida = "Área";
-    return s;
+    return described(study({2, 2, 2, 2, 2}, x, y), "Valoración", "Ana", "08/12/2026", "mg", "Área");
 }
 
 void fillRegression(ChartModel& m) {
@@ -26,6 +21,22 @@ void fillRegression(ChartModel& m) {
     fit.Ordenada = -10;
     m.ClearPlot();
     fillRegressionChart(m, studyOfFive(), fit, '.');
+}
+
+RegressionChartOnCanvas::RegressionChartOnCanvas(char decimal) : decimal(decimal) {
+    fillRegression(plot.model());
+}
+
+void RegressionChartOnCanvas::draw() {
+    canvas.clear();
+    plot.RedrawPlot(canvas, 629, 330, study, decimal);
+}
+
+void RegressionChartOnCanvas::typeXLimits(const std::string& min, const std::string& max) {
+    PlotOptions o = optionsFromChart(plot.model(), decimal);
+    o.XMinEdit = min;
+    o.XMaxEdit = max;
+    applyOptions(plot.model(), o, decimal);
 }
 
 } // namespace linealidad::test

@@ -20,15 +20,20 @@ Study study(const std::vector<int>& replicates, const std::vector<std::string>& 
     return s;
 }
 
-Study workedExample() {
-    Study s = study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"},
-                    {"1.0", "1.2", "2.1", "1.9", "3.2", "2.9"});
-    s.emetodo = "Valoración por UV";
-    s.eanalista = "Ana Pérez";
-    s.efecha = "08/12/2026";
-    s.eadicionada = "mg";
-    s.emedida = "Absorbancia";
+Study described(Study s, const std::string& method, const std::string& analyst,
+                const std::string& date, const std::string& units, const std::string& property) {
+    s.emetodo = method;
+    s.eanalista = analyst;
+    s.efecha = date;
+    s.eadicionada = units;
+    s.emedida = property;
     return s;
+}
+
+Study workedExample() {
+    return described(study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"},
+                           {"1.0", "1.2", "2.1", "1.9", "3.2", "2.9"}),
+                     "Valoración por UV", "Ana Pérez", "08/12/2026", "mg", "Absorbancia");
 }
 
 } // namespace linealidad::test

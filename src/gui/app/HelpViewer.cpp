@@ -89,8 +89,8 @@ void HelpViewer::loadTopics() {
     if (!file.open(QIODevice::ReadOnly))
         return;
     const QJsonArray list = QJsonDocument::fromJson(file.readAll()).array();
-    for (const QJsonValue& valor : list) {
-        const QJsonObject o = valor.toObject();
+    for (const QJsonValue& value : list) {
+        const QJsonObject o = value.toObject();
         Topic topic{o.value(QStringLiteral("archivo")).toString(),
                     o.value(QStringLiteral("titulo")).toString(),
                     o.value(QStringLiteral("contexto")).toInt(),

@@ -147,6 +147,8 @@ void TMainForm::createMenus() {
     const QString file = QStringLiteral("Archivo|");
     const QString calculations = QStringLiteral("Cálculos|");
 
+    // The program's texts keep their slips ("imrpime", "Crea,abre", "Lasser", "Archivo Actual",
+    // "hint|", "Como &usar  la ayuda"): the user sees them so; do not correct them.
     QMenu* FileMenu = menu("FileMenu", QStringLiteral("&Archivo"),
                            QStringLiteral("Crea,abre,guarda e imrpime un archivo"), help::kFile);
     action(FileMenu, "FileNewItem", QStringLiteral("&Nuevo"), file + "Crea un nuevo archivo",
@@ -270,6 +272,7 @@ void TMainForm::createToolBar() {
     button("spdguardar", QStringLiteral("guardar"), QStringLiteral("Guardar|Guarda el archivo"),
            G::Save, menuItem("FileSaveItem"));
     SpeedBar_->addSeparator();
+    // "Lasser" and "archivo Actual" are the program's own texts: do not correct them.
     button("spdprint", QStringLiteral("imprimir"),
            QStringLiteral("Imprimir en Lasser|Imprime el archivo actual"), G::Print,
            menuItem("PrintLasser"));

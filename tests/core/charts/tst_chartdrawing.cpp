@@ -1,6 +1,5 @@
 #include "core/charts/DrawMarker.h"
 #include "core/charts/Plot.h"
-#include "core/charts/PlotOptions.h"
 #include "core/text/Errors.h"
 #include "support/RecordingCanvas.h"
 #include "support/TestCharts.h"
@@ -9,9 +8,8 @@
 #include <QtTest>
 
 using namespace linealidad;
-using test::fillRegression;
 using test::RecordingCanvas;
-using test::studyOfFive;
+using test::RegressionChartOnCanvas;
 using Shape = RecordingCanvas::ShapeKind;
 
 namespace {
@@ -109,10 +107,9 @@ private slots:
     }
 
     void regressionFrameTexts() {
-        Plot plot(PlotKind::Regression);
-        fillRegression(plot.model());
-        RecordingCanvas c;
-        plot.RedrawPlot(c, 629, 330, studyOfFive(), '.');
+        RegressionChartOnCanvas chart;
+        chart.draw();
+        const RecordingCanvas& c = chart.canvas;
 
         // A white field with a black outline comes first.
         QCOMPARE(c.shapes.front().kind, Shape::Rectangle);
@@ -157,21 +154,18 @@ private slots:
     }
 
     void statisticsUseTheDecimalSeparator() {
-        Plot plot(PlotKind::Regression);
-        fillRegression(plot.model());
-        RecordingCanvas c;
-        Study s = studyOfFive();
-        plot.RedrawPlot(c, 629, 330, s, ',');
+        RegressionChartOnCanvas chart(',');
+        chart.draw();
+        const RecordingCanvas& c = chart.canvas;
         QCOMPARE(c.textsEqual("Sx/y = 1,11803").size(), std::size_t{1});
         QCOMPARE(c.textsEqual("CVx/y = 0,588").size(), std::size_t{1});
     }
 
     void axesAndTicks() {
-        Plot plot(PlotKind::Regression);
-        fillRegression(plot.model());
-        RecordingCanvas c;
-        plot.RedrawPlot(c, 629, 330, studyOfFive(), '.');
-        const ChartModel& m = plot.model();
+        RegressionChartOnCanvas chart;
+        chart.draw();
+        const RecordingCanvas& c = chart.canvas;
+        const ChartModel& m = chart.plot.model();
         QCOMPARE((ChartLimits{m.XMin, m.YMin, m.XMax, m.YMax}), (ChartLimits{80, 145, 120, 235}));
 
         // Two axes, no border.
@@ -206,11 +200,10 @@ private slots:
     void gridPenPerStrength() {
         const PenStyle pens[] = {PenStyle::Clear, PenStyle::Dot, PenStyle::Dash, PenStyle::Solid};
         for (int grid = 0; grid <= 3; ++grid) {
-            Plot plot(PlotKind::Regression);
-            fillRegression(plot.model());
-            plot.model().Grid = static_cast<std::uint8_t>(grid);
-            RecordingCanvas c;
-            plot.RedrawPlot(c, 629, 330, studyOfFive(), '.');
+            RegressionChartOnCanvas chart;
+            chart.plot.model().Grid = static_cast<std::uint8_t>(grid);
+            chart.draw();
+            const RecordingCanvas& c = chart.canvas;
             const auto vertical = linesMatching(c, -1, kBottom, -1, kTop);
             // The Y axis, then one grid line per X tick, the last along the right edge.
             QCOMPARE(vertical.size(), std::size_t{10});
@@ -247,10 +240,9 @@ private slots:
     // Curve 1 (the data, triangles, no line) first, then curve 2 (the fitted line, solid,
     // circles), each joined from its first point's centre.
     void curves() {
-        Plot plot(PlotKind::Regression);
-        fillRegression(plot.model());
-        RecordingCanvas c;
-        plot.RedrawPlot(c, 629, 330, studyOfFive(), '.');
+        RegressionChartOnCanvas chart;
+        chart.draw();
+        const RecordingCanvas& c = chart.canvas;
         const auto triangles = c.shapesOf(Shape::Polygon);
         const auto circles = c.shapesOf(Shape::Ellipse);
         QCOMPARE(triangles.size(), std::size_t{10});
@@ -280,11 +272,10 @@ private slots:
     // On paper: R = (250, 400, page), no background, and the limits the screen left are
     // rounded once more, so 145 (an odd multiple of 5) moves down to 140.
     void printPage() {
-        Plot plot(PlotKind::Regression);
-        fillRegression(plot.model());
-        const Study study = studyOfFive();
-        RecordingCanvas screen;
-        plot.RedrawPlot(screen, 629, 330, study, '.');
+        RegressionChartOnCanvas screen;
+        screen.draw();
+        Plot& plot = screen.plot;
+        const Study& study = screen.study;
         RecordingCanvas page;
         plot.PrintPlot(page, 3300, 2550, study, '.');
         QCOMPARE(plot.geometry(), (PlotGeometry{464, 404, 2707, 2023, 39, 53, 9}));
@@ -308,7 +299,7 @@ private slots:
         plot.PrintPlot(page, 3300, 2550, study, '.');
         QCOMPARE(plot.model().YMin, 140.0);
         // The screen starts from the stored limits again.
-        plot.RedrawPlot(screen, 629, 330, study, '.');
+        screen.draw();
         QCOMPARE(plot.model().YMin, 145.0);
     }
 
@@ -352,45 +343,38 @@ private slots:
     void zeroSlopeRefreshesOnlyTheEquation() {
         const Study plain = test::study({2, 2, 2}, {"80", "80", "90", "90", "100", "100"},
                                         {"5", "5", "5", "5", "5", "5"});
-        Plot plot(PlotKind::Regression);
-        fillRegression(plot.model());
-        RecordingCanvas c;
-        plot.RedrawPlot(c, 629, 330, plain, '.');
+        RegressionChartOnCanvas chart;
+        const RecordingCanvas& c = chart.canvas;
+        const Study five = chart.study;
+        chart.study = plain;
+        chart.draw();
         QCOMPARE(c.textsEqual("Y = 0(X) + (5)").size(), std::size_t{1});
         QCOMPARE(c.textsEqual("Sx/y = 0").size(), std::size_t{1});
 
-        plot.RedrawPlot(c, 629, 330, studyOfFive(), '.');
-        c.clear();
-        plot.RedrawPlot(c, 629, 330, plain, '.');
+        chart.study = five;
+        chart.draw();
+        chart.study = plain;
+        chart.draw();
         QCOMPARE(c.textsEqual("Y = 0(X) + (5)").size(), std::size_t{1});
         QCOMPARE(c.textsEqual("Sx/y = 1.11803").size(), std::size_t{1});
         QCOMPARE(c.textsEqual("(r^2) = 0.998752").size(), std::size_t{1});
     }
 
     void perfectFitStopsTheRegressionChart() {
-        Plot plot(PlotKind::Regression);
-        fillRegression(plot.model());
-        RecordingCanvas c;
-        const Study perfect = test::study({1, 1, 1}, {"1", "2", "3"}, {"2", "4", "6"});
-        QVERIFY_THROWS_EXCEPTION(ArithmeticError, plot.RedrawPlot(c, 629, 330, perfect, '.'));
-        QVERIFY(c.texts.empty()); // the background was drawn, the frame not
-        QCOMPARE(c.shapes.size(), std::size_t{1});
+        RegressionChartOnCanvas chart;
+        chart.study = test::study({1, 1, 1}, {"1", "2", "3"}, {"2", "4", "6"});
+        QVERIFY_THROWS_EXCEPTION(ArithmeticError, chart.draw());
+        QVERIFY(chart.canvas.texts.empty()); // the background was drawn, the frame not
+        QCOMPARE(chart.canvas.shapes.size(), std::size_t{1});
     }
 
     // Typed limits narrower than the data: the points fall outside the axes, unclipped.
     void narrowLimitsDrawOutside() {
-        Plot plot(PlotKind::Regression);
-        fillRegression(plot.model());
-        RecordingCanvas c;
-        const Study study = studyOfFive();
-        plot.RedrawPlot(c, 629, 330, study, '.');
-        PlotOptions o = optionsFromChart(plot.model());
-        o.XMinEdit = "90";
-        o.XMaxEdit = "110";
-        applyOptions(plot.model(), o);
-        c.clear();
-        plot.RedrawPlot(c, 629, 330, study, '.');
-        const auto triangles = c.shapesOf(Shape::Polygon);
+        RegressionChartOnCanvas chart;
+        chart.draw();
+        chart.typeXLimits("90", "110");
+        chart.draw();
+        const auto triangles = chart.canvas.shapesOf(Shape::Polygon);
         QVERIFY(triangles.front().points[0].x < kLeft);
         QVERIFY(triangles.back().points[0].x > kRight);
     }
@@ -398,28 +382,19 @@ private slots:
     // Limits that cannot make an axis end the drawing with the program's fault instead of
     // hanging; reversed limits give a single tick.
     void degenerateTypedLimits() {
-        Plot plot(PlotKind::Regression);
-        fillRegression(plot.model());
-        RecordingCanvas c;
-        const Study study = studyOfFive();
-        plot.RedrawPlot(c, 629, 330, study, '.');
-        PlotOptions o = optionsFromChart(plot.model());
-        o.XMinEdit = "1e20";
-        o.XMaxEdit = "1e20";
-        applyOptions(plot.model(), o);
+        RegressionChartOnCanvas chart;
+        chart.draw();
+        chart.typeXLimits("1e20", "1e20");
         try {
-            plot.RedrawPlot(c, 629, 330, study, '.');
+            chart.draw();
             QFAIL("an axis of no length cannot be scaled");
         } catch (const ArithmeticError& e) {
             QCOMPARE(std::string(e.what()), std::string("Floating point division by zero"));
         }
 
-        o.XMinEdit = "100";
-        o.XMaxEdit = "0";
-        applyOptions(plot.model(), o);
-        c.clear();
-        plot.RedrawPlot(c, 629, 330, study, '.');
-        QCOMPARE(linesMatching(c, -1, kBottom, -1, kBottom + 5).size(), std::size_t{1});
+        chart.typeXLimits("100", "0");
+        chart.draw();
+        QCOMPARE(linesMatching(chart.canvas, -1, kBottom, -1, kBottom + 5).size(), std::size_t{1});
     }
 };
 

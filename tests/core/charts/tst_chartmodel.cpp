@@ -118,12 +118,10 @@ private slots:
 
     // The dialog shows the limits of the last drawing, after the axis rounding.
     void optionsShowRoundedLimits() {
-        Plot plot(PlotKind::Regression);
-        fillRegression(plot.model());
-        plot.model().Title = "Lote 7";
-        RecordingCanvas canvas;
-        plot.RedrawPlot(canvas, 629, 330, studyOfFive(), '.');
-        const PlotOptions o = optionsFromChart(plot.model());
+        test::RegressionChartOnCanvas chart;
+        chart.plot.model().Title = "Lote 7";
+        chart.draw();
+        const PlotOptions o = optionsFromChart(chart.plot.model());
         QCOMPARE(o.TitleEdit, std::string("Lote 7"));
         QCOMPARE(o.XLblEdit, std::string("mg"));
         QCOMPARE(o.YLblEdit, std::string("Área"));
@@ -142,13 +140,10 @@ private slots:
     }
 
     void optionsOkCopiesBackAndRedraws() {
-        Plot plot(PlotKind::Regression);
-        fillRegression(plot.model());
-        RecordingCanvas canvas;
-        const Study study = studyOfFive();
-        plot.RedrawPlot(canvas, 629, 330, study, ',');
+        test::RegressionChartOnCanvas chart(',');
+        chart.draw();
 
-        PlotOptions o = optionsFromChart(plot.model(), ',');
+        PlotOptions o = optionsFromChart(chart.plot.model(), ',');
         o.TitleEdit = "Lote 7";
         o.XLblEdit = "µg";
         o.YLblEdit = "";
@@ -156,8 +151,8 @@ private slots:
         o.XMaxEdit = "99";
         o.YMinEdit = "140,5";
         o.ReferenceGroup = 2;
-        applyOptions(plot.model(), o, ',');
-        const ChartModel& m = plot.model();
+        applyOptions(chart.plot.model(), o, ',');
+        const ChartModel& m = chart.plot.model();
         QCOMPARE(m.Title, std::string("Lote 7"));
         QCOMPARE(m.XLabel, std::string("µg"));
         QCOMPARE(m.YLabel, std::string());
@@ -165,7 +160,7 @@ private slots:
         QCOMPARE(m.Grid, std::uint8_t{2});
 
         // The next drawing starts from the typed limits and rounds them: 1..99 becomes 0..100.
-        plot.RedrawPlot(canvas, 629, 330, study, ',');
+        chart.draw();
         QCOMPARE(m.XMin, 0.0);
         QCOMPARE(m.XMax, 100.0);
         QCOMPARE(optionsFromChart(m, ',').XMaxEdit, std::string("100"));

@@ -4,6 +4,7 @@
 #include "core/stats/TablaT.h"
 #include "core/stats/Verdicts.h"
 #include "core/text/Errors.h"
+#include "support/CompareNear.h"
 #include "support/TestStudies.h"
 
 #include <QtTest>
@@ -16,10 +17,6 @@ using test::study;
 using test::workedExample;
 
 namespace {
-
-bool near(double a, double b, double tolerance = 1e-9) {
-    return std::fabs(a - b) <= tolerance * std::max(1.0, std::fabs(b));
-}
 
 // The message of the fault that `f` throws, or an empty text.
 template <typename F> QString failure(F f) {
@@ -43,84 +40,111 @@ Study longStudy(int levels, int replicatesPerLevel) {
     return study(r, x, y);
 }
 
+// The results of one command on `s`, in fresh variables.
+struct Regression {
+    ResultadosRegresion R;
+    bool zero = true;
+};
+Regression regressionOf(const Study& s) {
+    Regression result;
+    CalculaRegresion(s, '.', result.R, result.zero);
+    return result;
+}
+
+struct Anova {
+    ResultadosAnova A;
+    Residuals r;
+    bool zero = true;
+};
+Anova anovaOf(const Study& s) {
+    Anova result;
+    CalculaAnova(s, '.', result.A, result.zero, result.r);
+    return result;
+}
+
 } // namespace
 
 class TestEngine : public QObject {
     Q_OBJECT
 private slots:
     void workedExampleRegression() {
-        ResultadosRegresion R;
-        bool zero = true;
-        CalculaRegresion(workedExample(), '.', R, zero);
+        const auto [R, zero] = regressionOf(workedExample());
         QVERIFY(!zero);
-        QVERIFY(near(R.Pendiente, 0.975));
-        QVERIFY(near(R.Ordenada, 0.1));
+        QCOMPARE_NEAR(R.Pendiente, 0.975, 1e-12);
+        QCOMPARE_NEAR(R.Ordenada, 0.1, 1e-12);
         QCOMPARE(R.TTabla, 2.7764);
-        QVERIFY(near(R.DesvRegresion, std::sqrt(0.023125)));
-        QVERIFY(near(R.TcalOrdenada, 0.608816, 1e-6));
+        QCOMPARE_NEAR(R.DesvRegresion, std::sqrt(0.023125), 1e-12);
+        QCOMPARE_NEAR(R.TcalOrdenada, 0.608816, 5e-7);
         const double sm = std::sqrt(0.023125) / std::sqrt(8.0 / 2);
-        QVERIFY(near(R.LimSupPendiente, 0.975 + 2.7764 * sm));
-        QVERIFY(near(R.LimInfPendiente, 0.975 - 2.7764 * sm));
-        QVERIFY(near(R.TcalPendiente, 0.975 / sm));
-        QVERIFY(near(R.CoefVariacion, std::sqrt(0.023125) * 100 / (12.3 / 6)));
-        QVERIFY(near(R.R2, 3.8025 / (3.8025 + 0.0925)));
+        QCOMPARE_NEAR(R.LimSupPendiente, 0.975 + 2.7764 * sm, 1e-12);
+        QCOMPARE_NEAR(R.LimInfPendiente, 0.975 - 2.7764 * sm, 1e-12);
+        QCOMPARE_NEAR(R.TcalPendiente, 0.975 / sm, 1e-12);
+        QCOMPARE_NEAR(R.CoefVariacion, std::sqrt(0.023125) * 100 / (12.3 / 6), 1e-12);
+        QCOMPARE_NEAR(R.R2, 3.8025 / (3.8025 + 0.0925), 1e-12);
     }
 
     void workedExampleAnova() {
-        ResultadosAnova A;
-        Residuals r;
-        bool zero = true;
-        CalculaAnova(workedExample(), '.', A, zero, r);
+        const auto [A, r, zero] = anovaOf(workedExample());
         QVERIFY(!zero);
-        QVERIFY(near(A.SCRegresion, 3.8025));
-        QVERIFY(near(A.MCRegresion, 3.8025));
+        QCOMPARE_NEAR(A.SCRegresion, 3.8025, 1e-12);
+        QCOMPARE_NEAR(A.MCRegresion, 3.8025, 1e-12);
         QCOMPARE(A.GLError, 4.0);
-        QVERIFY(near(A.SCError, 0.0925));
-        QVERIFY(near(A.MCError, 0.023125));
-        QVERIFY(near(A.FRegresion, 164.432, 1e-5));
-        QVERIFY(near(A.PRegresion, 0.000898959, 1e-5));
+        QCOMPARE_NEAR(A.SCError, 0.0925, 1e-12);
+        QCOMPARE_NEAR(A.MCError, 0.023125, 1e-12);
+        // Values known to six digits, to within half a unit of the last one.
+        QCOMPARE_NEAR(A.FRegresion, 164.432, 5e-4);
+        QCOMPARE_NEAR(A.PRegresion, 0.000898959, 5e-10);
         QCOMPARE(A.GLErrorPuro, 3.0);
-        QVERIFY(near(A.SCErrorPuro, 0.085));
-        QVERIFY(near(A.MCErrorPuro, 0.085 / 3));
+        QCOMPARE_NEAR(A.SCErrorPuro, 0.085, 1e-12);
+        QCOMPARE_NEAR(A.MCErrorPuro, 0.085 / 3, 1e-12);
         QCOMPARE(A.GLFaltaAjuste, 1.0);
-        QVERIFY(near(A.SCFaltaAjuste, 0.0075, 1e-6));
-        QVERIFY(near(A.FFaltaAjuste, 0.264706, 1e-5));
-        QVERIFY(near(A.PFaltaAjuste, 0.642406, 1e-5));
+        QCOMPARE_NEAR(A.SCFaltaAjuste, 0.0075, 1e-12);
+        QCOMPARE_NEAR(A.FFaltaAjuste, 0.264706, 5e-7);
+        QCOMPARE_NEAR(A.PFaltaAjuste, 0.642406, 5e-7);
         QCOMPARE(relationClass(A.PRegresion), Relation::HighlySignificant);
         QCOMPARE(modelClass(A.PFaltaAjuste), LinearModel::Adequate);
     }
 
     void workedExampleResiduals() {
-        ResultadosAnova A;
-        Residuals r;
-        bool zero;
-        CalculaAnova(workedExample(), '.', A, zero, r);
+        const Residuals r = anovaOf(workedExample()).r;
         const double predicted[] = {1.075, 1.075, 2.05, 2.05, 3.025, 3.025};
         const double residual[] = {-0.075, 0.125, 0.05, -0.15, 0.175, -0.125};
         const double studentized[] = {-0.645746, 1.07624, 0.36018, -1.08054, 1.50674, -1.07624};
         QCOMPARE(r.Observacion.size(), std::size_t(6));
         for (std::size_t j = 0; j < 6; ++j) {
             QCOMPARE(r.Observacion[j], int(j) + 1);
-            QVERIFY(near(r.Pronostico[j], predicted[j]));
-            QVERIFY(near(r.Residual[j], residual[j], 1e-9));
-            QVERIFY(near(r.Estudentizado[j], studentized[j], 1e-5));
+            QCOMPARE_NEAR(r.Pronostico[j], predicted[j], 1e-12);
+            QCOMPARE_NEAR(r.Residual[j], residual[j], 1e-12);
+            QCOMPARE_DIGITS(r.Estudentizado[j], studentized[j], 5);
         }
-        QVERIFY(std::fabs(std::accumulate(r.Residual.begin(), r.Residual.end(), 0.0)) < 1e-12);
+        QCOMPARE_NEAR(std::accumulate(r.Residual.begin(), r.Residual.end(), 0.0), 0.0, 1e-12);
     }
 
+    // The program's table of Student's t: its listed points, and between two of them the
+    // value of the lower one (34, 324).
+    void tableT_data() {
+        QTest::addColumn<int>("degrees");
+        QTest::addColumn<double>("t");
+        QTest::newRow("1") << 1 << 12.706;
+        QTest::newRow("3") << 3 << 3.1825;
+        QTest::newRow("9") << 9 << 2.2622;
+        QTest::newRow("23") << 23 << 2.0687;
+        QTest::newRow("29") << 29 << 2.0452;
+        QTest::newRow("30") << 30 << 2.0423;
+        QTest::newRow("34") << 34 << 2.0423;
+        QTest::newRow("35") << 35 << 2.0301;
+        QTest::newRow("79") << 79 << 1.9945;
+        QTest::newRow("199") << 199 << 1.9733;
+        QTest::newRow("200") << 200 << 1.9719;
+        QTest::newRow("324") << 324 << 1.9719;
+    }
     void tableT() {
-        QCOMPARE(TablaT(1), 12.706);
-        QCOMPARE(TablaT(3), 3.1825);
-        QCOMPARE(TablaT(9), 2.2622);
-        QCOMPARE(TablaT(23), 2.0687);
-        QCOMPARE(TablaT(29), 2.0452);
-        QCOMPARE(TablaT(30), 2.0423);
-        QCOMPARE(TablaT(34), 2.0423);
-        QCOMPARE(TablaT(35), 2.0301);
-        QCOMPARE(TablaT(79), 1.9945);
-        QCOMPARE(TablaT(199), 1.9733);
-        QCOMPARE(TablaT(200), 1.9719);
-        QCOMPARE(TablaT(324), 1.9719);
+        QFETCH(int, degrees);
+        QFETCH(double, t);
+        QCOMPARE(TablaT(degrees), t);
+    }
+
+    void tableTOutOfRange() {
         QVERIFY_THROWS_EXCEPTION(ArithmeticError, TablaT(0));
         QVERIFY_THROWS_EXCEPTION(ArithmeticError, TablaT(325));
     }
@@ -137,19 +161,20 @@ private slots:
     }
 
     void probabilityF() {
-        QVERIFY(near(ProbabilidadF(4.96, 1, 10), 0.04829, 1e-3));
-        QVERIFY(near(ProbabilidadF(10.04, 1, 10), 0.009898, 1e-3));
-        QVERIFY(near(ProbabilidadF(1, 1, 10), 0.3427, 1e-3));
-        QVERIFY(near(ProbabilidadF(0.5, 2, 3), 0.6509, 1e-3));
-        QVERIFY(near(ProbabilidadF(3, 1, 3), 0.1815, 1e-3));
+        // Each value to within half a unit of its last digit.
+        QCOMPARE_NEAR(ProbabilidadF(4.96, 1, 10), 0.04829, 5e-6);
+        QCOMPARE_NEAR(ProbabilidadF(10.04, 1, 10), 0.009898, 5e-7);
+        QCOMPARE_NEAR(ProbabilidadF(1, 1, 10), 0.3427, 5e-5);
+        QCOMPARE_NEAR(ProbabilidadF(0.5, 2, 3), 0.6509, 5e-5);
+        QCOMPARE_NEAR(ProbabilidadF(3, 1, 3), 0.1815, 5e-5);
         QCOMPARE(ProbabilidadF(0, 1, 5), 1.0);
         QCOMPARE(ProbabilidadF(-2, 1, 5), 1.0);
         // The core is bounded by 0.5 on either side of F = 1.
-        QVERIFY(ProbabilidadF(1.0001, 30, 2) <= 0.5);
-        QVERIFY(ProbabilidadF(0.9999, 30, 2) >= 0.5);
+        QCOMPARE_LE(ProbabilidadF(1.0001, 30, 2), 0.5);
+        QCOMPARE_GE(ProbabilidadF(0.9999, 30, 2), 0.5);
         QCOMPARE(failure([] { Potencia(0, 4); }), QString("Floating point division by zero"));
         QCOMPARE(failure([] { Potencia(-1, 0.5); }), QString("Invalid floating point operation"));
-        QVERIFY(near(Potencia(2, 10), 1024, 1e-12));
+        QCOMPARE_DIGITS(Potencia(2, 10), 1024, 12);
     }
 
     void extendedThresholds() {
@@ -185,7 +210,7 @@ private slots:
         bool zero;
         CalculaRegresion(workedExample(), '.', R, zero);
         CalculaAnova(workedExample(), '.', A, zero, r);
-        const ResultadosRegresion residualsBeforeR = R;
+        const ResultadosRegresion regressionBefore = R;
         const ResultadosAnova anovaBefore = A;
         const Residuals residualsBefore = r;
 
@@ -195,9 +220,9 @@ private slots:
         QVERIFY(zero);
         QCOMPARE(R.Pendiente, 0.0);
         QCOMPARE(R.Ordenada, 4.0);
-        QCOMPARE(R.R2, residualsBeforeR.R2);
-        QCOMPARE(R.TTabla, residualsBeforeR.TTabla);
-        QCOMPARE(R.LimSupPendiente, residualsBeforeR.LimSupPendiente);
+        QCOMPARE(R.R2, regressionBefore.R2);
+        QCOMPARE(R.TTabla, regressionBefore.TTabla);
+        QCOMPARE(R.LimSupPendiente, regressionBefore.LimSupPendiente);
 
         zero = false;
         CalculaAnova(plain, '.', A, zero, r);
@@ -208,11 +233,10 @@ private slots:
     }
 
     void withoutPureErrorKeepsTheLackOfFit() {
-        ResultadosAnova A;
+        const ResultadosAnova before = anovaOf(workedExample()).A;
+        ResultadosAnova A = before;
         Residuals r;
         bool zero;
-        CalculaAnova(workedExample(), '.', A, zero, r);
-        const ResultadosAnova before = A;
         CalculaAnova(study({1, 1, 1}, {"1", "2", "3"}, {"1", "2.2", "2.9"}), '.', A, zero, r);
         QCOMPARE(A.GLErrorPuro, 0.0);
         QCOMPARE(A.GLError, 1.0);
@@ -222,11 +246,9 @@ private slots:
     }
 
     void negativeCoefficientOfVariation() {
-        ResultadosRegresion R;
-        bool zero;
-        CalculaRegresion(study({1, 1, 1}, {"1", "2", "3"}, {"-10", "-12.2", "-13.9"}), '.', R,
-                         zero);
-        QVERIFY(R.CoefVariacion < 0);
+        const Regression fit =
+            regressionOf(study({1, 1, 1}, {"1", "2", "3"}, {"-10", "-12.2", "-13.9"}));
+        QCOMPARE_LT(fit.R.CoefVariacion, 0.0);
     }
 
     void arithmeticFaults() {
@@ -289,11 +311,8 @@ private slots:
     void smallestLeverageAtTheMean() {
         // X = 1, 2, 3 once each: the middle observation has leverage 1/n, so its studentized
         // residual is residual / sqrt(MCError * (1 - 1/3)).
-        ResultadosAnova A;
-        Residuals r;
-        bool zero;
-        CalculaAnova(study({1, 1, 1}, {"1", "2", "3"}, {"1", "2.2", "2.9"}), '.', A, zero, r);
-        QVERIFY(near(r.Estudentizado[1], r.Residual[1] / std::sqrt(A.MCError * (2.0 / 3)), 1e-12));
+        const auto [A, r, zero] = anovaOf(study({1, 1, 1}, {"1", "2", "3"}, {"1", "2.2", "2.9"}));
+        QCOMPARE_NEAR(r.Estudentizado[1], r.Residual[1] / std::sqrt(A.MCError * (2.0 / 3)), 1e-12);
     }
 };
 

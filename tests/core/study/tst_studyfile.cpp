@@ -72,14 +72,10 @@ QStringList filesIn(const QTemporaryDir& dir) {
 }
 
 Study threeByThree() {
-    Study s = test::study({3, 3, 3}, {"1", "1", "1", "2", "2", "2", "3", "3", "3"},
-                          {"0.98", "1.01", "1.03", "2.0", "1.97", "2.05", "3.1", "2.95", "3.02"});
-    s.emetodo = "Valoración";
-    s.eanalista = "Ana";
-    s.efecha = "08/12/2026";
-    s.eadicionada = "mg";
-    s.emedida = " Absorbancia ";
-    return s;
+    return test::described(
+        test::study({3, 3, 3}, {"1", "1", "1", "2", "2", "2", "3", "3", "3"},
+                    {"0.98", "1.01", "1.03", "2.0", "1.97", "2.05", "3.1", "2.95", "3.02"}),
+        "Valoración", "Ana", "08/12/2026", "mg", " Absorbancia ");
 }
 
 } // namespace
@@ -329,6 +325,19 @@ private slots:
         QCOMPARE(readStudy(target.toStdString()).stgdatos.rowCount(), 7);
         QVERIFY(fs::status(target.toStdString()).permissions() == permissions);
         QVERIFY(!filesIn(dir).join(' ').contains(".tmp"));
+    }
+
+    void savingThroughALinkReplacesTheFileItNames() {
+        QTemporaryDir apart;
+        const QString real = apart.filePath("real.w02");
+        const QString link = apart.filePath("enlace.w02");
+        writeStudy(real.toStdString(), threeByThree(), {"", "", ""});
+        QVERIFY(QFile::link(real, link));
+
+        writeStudy(link.toStdString(), test::workedExample(), {"", "", ""});
+        QCOMPARE(QFileInfo(link).symLinkTarget(), real);
+        QCOMPARE(readStudy(real.toStdString()).stgdatos.rowCount(), 7);
+        QCOMPARE(filesIn(apart), QStringList({"enlace.w02", "real.w02"}));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "gui/common/CanvasFont.h"
 #include "gui/common/CanvasQt.h"
+#include "support/CompareNear.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -38,8 +39,7 @@ private slots:
         QImage image = canvas();
         for (int height : {6, 8, 11, 15, 21, 40, 78}) {
             const QFontMetrics fm(qtFont(arial(height), &image), &image);
-            QVERIFY2(std::abs(fm.height() - height) <= 1,
-                     qPrintable(QStringLiteral("%1 gives %2").arg(height).arg(fm.height())));
+            QCOMPARE_NEAR(fm.height(), height, 1);
         }
         QCOMPARE(qtFont(arial(-17), &image).pixelSize(), 17); // character height
     }

@@ -15,7 +15,8 @@ using test::TestWindow;
 
 namespace {
 
-QString estado(const TestWindow& v) {
+// The text of the status panel "estado".
+QString statusPanelText(const TestWindow& v) {
     return v.form->findChild<QLabel*>("estado")->text();
 }
 
@@ -45,7 +46,7 @@ private slots:
         QCOMPARE(v.dialogs->dialogs.size(), 1);
         QCOMPARE(v.dialogs->dialogs[0].title, QStringLiteral("Guardar como"));
         QCOMPARE(v.dialogs->dialogs[0].initialName, QStringLiteral("Nuevo"));
-        QCOMPARE(estado(v), QStringLiteral(" "));
+        QCOMPARE(statusPanelText(v), QStringLiteral(" "));
         QCOMPARE(v.form->Finforma->windowTitle(), path);
         QCOMPARE(readStudy(path.toStdString()).stgdatos.cell(2, 6), std::string("2.9"));
 
@@ -53,13 +54,13 @@ private slots:
         v.form->markModified();
         QVERIFY(v.form->FileSave());
         QCOMPARE(v.dialogs->dialogs.size(), 1);
-        QCOMPARE(estado(v), QString());
+        QCOMPARE(statusPanelText(v), QString());
     }
 
     void cancelledSaveKeepsTheMark() {
         WithExample v;
         QVERIFY(!v.form->FileSaveAs());
-        QCOMPARE(estado(v), QStringLiteral("Modificado"));
+        QCOMPARE(statusPanelText(v), QStringLiteral("Modificado"));
         QCOMPARE(v.form->Finforma->windowTitle(), QStringLiteral("Nuevo"));
     }
 
@@ -94,7 +95,7 @@ private slots:
         QCOMPARE(v.dialogs->dialogs[0].title, QStringLiteral("Abrir archivo"));
         QCOMPARE(TestWindow::focus(), v.box("emetodo")); // it starts on its first page
         QCOMPARE(v.form->Finforma->windowTitle(), path);
-        QCOMPARE(estado(v), QString());
+        QCOMPARE(statusPanelText(v), QString());
         QCOMPARE(v.box("emetodo")->text(), QStringLiteral("Valoración por UV"));
         QCOMPARE(v.box("eadicionada")->text(), QStringLiteral("mg"));
         const Study& s = v.form->Finforma->study();
@@ -139,7 +140,7 @@ private slots:
         QCOMPARE(v.dialogs->questions,
                  QStringList{QStringLiteral("Guardar archivo?|Se realizaron cambios!\nQuiere "
                                             "guardar su información?")});
-        QCOMPARE(estado(v), QStringLiteral(" "));
+        QCOMPARE(statusPanelText(v), QStringLiteral(" "));
     }
 
     void noChangesAsksNothing() {
@@ -155,7 +156,7 @@ private slots:
         v.dialogs->answer = true; // save it; the save dialog is cancelled
         QVERIFY(!v.form->Finforma->close());
         QVERIFY(v.form->Finforma);
-        QCOMPARE(estado(v), QStringLiteral("Modificado"));
+        QCOMPARE(statusPanelText(v), QStringLiteral("Modificado"));
         v.form->FileExit();
         QVERIFY(v.form->isVisible()); // the program does not end
         QVERIFY(v.form->Finforma);

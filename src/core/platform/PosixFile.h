@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace linealidad::platform {
+
+// The operating system's file calls, and nothing more: the rules of reading and of the safe
+// save live in core/study/FileAccess. A failed call throws std::system_error holding the
+// system's error number (errno), so the caller decides what the user reads.
+
+// An open file descriptor, closed when it goes out of scope.
+class PosixFile {
+public:
+    // Opens an existing file for reading.
+    static PosixFile openForReading(const std::string& path);
+    // Creates `path` for writing, only if nothing has that name yet (no file is ever taken
+    // over); empty when the name exists. A new file gets 0666 less the umask.
+    static std::optional<PosixFile> createNew(const std::string& path);
+
+    PosixFile(PosixFile&& other) noexcept;
+    PosixFile& operator=(PosixFile&&) = delete;
+    PosixFile(const PosixFile&) = delete;
+    PosixFile& operator=(const PosixFile&) = delete;
+    ~PosixFile();
+
+    bool isDirectory() const;
+    // Up to `size` bytes into `buffer`; 0 at the end of the file.
+    std::size_t read(char* buffer, std::size_t size);
+    void writeAll(std::string_view bytes);
+    // Best effort: a file that cannot take them keeps the ones it was created with.
+    void setPermissions(mode_t permissions) noexcept;
+    // Waits until what was written is on the disk.
+    void sync();
+    // Closes now and reports the failure: a close can be the first to see a write error.
+    void close();
+
+private:
+    explicit PosixFile(int descriptor) : descriptor_(descriptor) {}
+    int descriptor_;
+};
+
+// The permission bits of `path` when it names a regular file (following links).
+std::optional<mode_t> regularFilePermissions(const std::string& path);
+// The file a symbolic link names, absolute; `path` itself when it is not a link or cannot be
+// resolved.
+std::string linkTarget(const std::string& path);
+// Renames atomically, replacing `to`.
+void renameFile(const std::string& from, const std::string& to);
+// Removes a file, ignoring failures.
+void removeFile(const std::string& path) noexcept;
+// Makes the entries of a directory durable, ignoring failures.
+void syncDirectory(const std::string& directory) noexcept;
+// This process's number, which makes temporary names unique between processes.
+long processId();
+
+} // namespace linealidad::platform
