@@ -6,10 +6,9 @@
 
 #include "LargeStudy.h"
 
-#include "core/charts/DrawMarker.h"
+#include "core/charts/ChartFill.h"
 #include "core/charts/Plot.h"
 #include "core/stats/CalculaRegresion.h"
-#include "core/stats/Observations.h"
 #include "gui/common/CanvasQt.h"
 
 #include <QGuiApplication>
@@ -22,26 +21,13 @@ using namespace linealidad;
 
 namespace {
 
-// The regression chart's content as its window fills it: curve 2 the fitted value of every
-// observation, a solid line with circles; curve 1 the observations, triangles without a line.
-void fillRegressionChart(ChartModel& model, const Study& study) {
+// The regression chart's content as its window fills it.
+void fillChart(ChartModel& model, const Study& study) {
     ResultadosRegresion R;
     bool zeroSlope = false;
     CalculaRegresion(study, '.', R, zeroSlope);
     model.ClearPlot();
-    const int rows = study.stgdatos.rowCount() - 1;
-    for (int r = 1; r <= rows; ++r) {
-        const double x = readX(study, r, '.');
-        model.AddPoint(2, x, R.Pendiente * x + R.Ordenada);
-    }
-    model.SetLineStyle(2, 3);
-    model.SetMarker(2, kCircleMarker);
-    for (int r = 1; r <= rows; ++r)
-        model.AddPoint(1, readX(study, r, '.'), readY(study, r, '.'));
-    model.SetLineStyle(1, 0);
-    model.SetMarker(1, kTriangleMarker);
-    model.SetXLabel(study.eadicionada);
-    model.SetYLabel(study.emedida);
+    fillRegressionChart(model, study, R, '.');
 }
 
 void RegressionChartRepaint(benchmark::State& state) {
@@ -49,7 +35,7 @@ void RegressionChartRepaint(benchmark::State& state) {
     const int height = static_cast<int>(state.range(1));
     const Study study = bench::largeStudy();
     Plot plot(PlotKind::Regression);
-    fillRegressionChart(plot.model(), study);
+    fillChart(plot.model(), study);
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&image);
