@@ -1,7 +1,5 @@
 #include "gui/app/TMainForm.h"
 
-#include "core/stats/CalculaAnova.h"
-#include "core/stats/CalculaRegresion.h"
 #include "core/study/StudyFile.h"
 #include "core/study/ValidaEstudio.h"
 #include "gui/app/HelpViewer.h"
@@ -357,14 +355,18 @@ void TMainForm::apply(StudyEvent event) {
 }
 
 void TMainForm::markModified() {
+    modified_ = true;
     estado_->setText(QStringLiteral("Modificado"));
 }
 
 bool TMainForm::modified() const {
-    return estado_->text() == QStringLiteral("Modificado");
+    return modified_;
 }
 
+// The panel shows `text` once the mark is gone: a blank after some commands, nothing after
+// others.
 void TMainForm::clearModified(const QString& text) {
+    modified_ = false;
     estado_->setText(text);
 }
 
@@ -373,6 +375,8 @@ void TMainForm::clearModified(const QString& text) {
 TFinforma* TMainForm::createStudyWindow() {
     auto* window = new TFinforma(*this);
     Finforma = window;
+    studyPath_.reset();
+    showStudyTitle();
     connectPopupItems(window);
     ClientArea_->addSubWindow(window);
     return window;
@@ -420,12 +424,22 @@ bool TMainForm::openStudy(const QString& path) {
         return false;
     TFinforma* window = createStudyWindow();
     window->loadStudy(study);
-    window->setWindowTitle(path);
+    studyPath_ = path;
+    showStudyTitle();
     fileName_ = path;
     window->show();
     activateWindow(); // back from the file dialog, the study window takes the focus
     apply(StudyEvent::OpenDone);
     return true;
+}
+
+// The study window's title: the study's file, or "Nuevo" while it was never saved.
+void TMainForm::showStudyTitle() {
+    Finforma->setWindowTitle(studyPath_.value_or(QStringLiteral("Nuevo")));
+}
+
+const Study* TMainForm::validStudy() {
+    return validateStudy() ? &Finforma->study() : nullptr;
 }
 
 bool TMainForm::validateStudy() {
@@ -451,11 +465,11 @@ bool TMainForm::writeStudy(const QString& path) {
 bool TMainForm::FileSave() {
     if (!validateStudy())
         return false;
-    if (Finforma->windowTitle() == QStringLiteral("Nuevo")) { // never saved
+    if (!studyPath_) {
         fileName_ = QStringLiteral("Nuevo");
         return FileSaveAs();
     }
-    if (!writeStudy(fileName_))
+    if (!writeStudy(*studyPath_))
         return false;
     clearModified(QString());
     return true;
@@ -468,7 +482,8 @@ bool TMainForm::FileSaveAs() {
     if (path.isEmpty() || !Finforma || !writeStudy(path))
         return false;
     clearModified(QStringLiteral(" "));
-    Finforma->setWindowTitle(path);
+    studyPath_ = path;
+    showStudyTitle();
     fileName_ = path;
     return true;
 }
@@ -594,31 +609,36 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 // --- calculations: each command's work lives with its window -------------------------------
 
 void TMainForm::mnuinferenciaClick() {
-    TFinfo::mnuinferenciaClick(*this);
+    if (TFinfo* window = TFinfo::mnuinferenciaClick(*this))
+        Finfo = window;
 }
 void TMainForm::mnuanovaClick() {
-    TfinfoA::mnuanovaClick(*this);
+    if (TfinfoA* window = TfinfoA::mnuanovaClick(*this))
+        finfoA = window;
 }
 void TMainForm::mnuresidClick() {
-    TfinfoR::mnuresidClick(*this);
+    if (TfinfoR* window = TfinfoR::mnuresidClick(*this))
+        finfoR = window;
 }
 void TMainForm::mnuinformeClick() {
-    Tfrminforme::mnuinformeClick(*this);
+    if (Tfrminforme* window = Tfrminforme::mnuinformeClick(*this))
+        frminforme = window;
 }
 void TMainForm::mnuprediceClick() {
-    Tfrmpredice::mnuprediceClick(*this);
+    if (frmpredice)
+        frmpredice->mnuprediceClick(*this);
 }
 
 // --- charts ----------------------------------------------------------------------------------
 
 // The regression chart: the study refitted into the shared results, then shown until closed.
 void TMainForm::mnugraphClick() {
-    if (!validateStudy())
+    const Study* study = validStudy();
+    if (!study)
         return;
-    const bool filled = runCommand(*dialogs_, [this] {
-        const Study& study = Finforma->study();
-        CalculaRegresion(study, decimalSeparator(), regression, PendienteCero);
-        PlotForm->fill(study, regression);
+    const bool filled = runCommand(*dialogs_, [&] {
+        fit(*study, decimalSeparator(), results_);
+        PlotForm->fill(*study, results_.regression);
     });
     if (filled)
         PlotForm->showModal();
@@ -627,13 +647,13 @@ void TMainForm::mnugraphClick() {
 // The residuals chart: the fit and the residual analysis into the shared results, then shown
 // until closed.
 void TMainForm::mnugraphRClick() {
-    if (!validateStudy())
+    const Study* study = validStudy();
+    if (!study)
         return;
-    const bool filled = runCommand(*dialogs_, [this] {
-        const Study& study = Finforma->study();
-        CalculaRegresion(study, decimalSeparator(), regression, PendienteCero);
-        CalculaAnova(study, decimalSeparator(), anova, PendienteCero, residuals);
-        PlotForm1->fill(study, residuals);
+    const bool filled = runCommand(*dialogs_, [&] {
+        fit(*study, decimalSeparator(), results_);
+        analyse(*study, decimalSeparator(), results_);
+        PlotForm1->fill(*study, results_.residuals);
     });
     if (filled)
         PlotForm1->showModal();

@@ -1,6 +1,6 @@
 #include "gui/results/ResultWindow.h"
 
-#include "gui/common/StudyHost.h"
+#include "gui/common/ResultHost.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -9,7 +9,7 @@
 
 namespace linealidad {
 
-ResultWindow::ResultWindow(StudyHost& host, const QString& title, const QSize& size,
+ResultWindow::ResultWindow(ResultHost& host, const QString& title, const QSize& size,
                            int helpContext)
     : host_(host) {
     setAttribute(Qt::WA_DeleteOnClose);
