@@ -30,6 +30,7 @@ protected:
 
 private:
     ResultHost& host_;
+    QString title_; // shown once the window is in place
 };
 
 // Lines of text joined for a memo.
