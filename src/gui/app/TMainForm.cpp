@@ -32,6 +32,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -64,7 +65,6 @@ TMainForm::TMainForm(QWidget* parent)
     createToolBar();
     createStatusLine();
     apply(StudyEvent::AtStart);
-    createStartupWindows();
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &TMainForm::helpF1);
@@ -95,10 +95,10 @@ Dialogs& TMainForm::dialogs() {
     return *dialogs_;
 }
 
-// The windows the program keeps from start-up to the end: the chart options dialog, the
-// predictions dialog and the two chart windows. The study file's chart title lines are those
-// of the options dialog.
+// The study file's chart title lines are those of the options dialog.
 void TMainForm::createStartupWindows() {
+    if (OptionsDlg)
+        return;
     OptionsDlg = new TOptionsDlg(this);
     OptionsDlg->onHelpRequested = [this](int context) { showHelp(context, OptionsDlg); };
     frmpredice = new Tfrmpredice([this]() -> Dialogs& { return dialogs(); }, this);
@@ -324,6 +324,10 @@ void TMainForm::showHint(const QString& hint) {
 }
 
 bool TMainForm::event(QEvent* event) {
+    if (event->type() == QEvent::Paint && !startupWindowsScheduled_) {
+        startupWindowsScheduled_ = true;
+        QTimer::singleShot(0, this, &TMainForm::createStartupWindows);
+    }
     if (event->type() == QEvent::StatusTip) {
         showHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
@@ -456,6 +460,7 @@ bool TMainForm::validateStudy() {
 }
 
 bool TMainForm::writeStudy(const QString& path) {
+    createStartupWindows();
     WaitCursor wait;
     return runCommand(*dialogs_, [&] {
         linealidad::writeStudy(localPath(path), Finforma->study(), titleSource_());
@@ -625,14 +630,15 @@ void TMainForm::mnuinformeClick() {
         frminforme = window;
 }
 void TMainForm::mnuprediceClick() {
-    if (frmpredice)
-        frmpredice->mnuprediceClick(*this);
+    createStartupWindows();
+    frmpredice->mnuprediceClick(*this);
 }
 
 // --- charts ----------------------------------------------------------------------------------
 
 // The regression chart: the study refitted into the shared results, then shown until closed.
 void TMainForm::mnugraphClick() {
+    createStartupWindows();
     const Study* study = validStudy();
     if (!study)
         return;
@@ -647,6 +653,7 @@ void TMainForm::mnugraphClick() {
 // The residuals chart: the fit and the residual analysis into the shared results, then shown
 // until closed.
 void TMainForm::mnugraphRClick() {
+    createStartupWindows();
     const Study* study = validStudy();
     if (!study)
         return;

@@ -52,14 +52,18 @@ public:
     QPointer<TfinfoA> finfoA;
     QPointer<TfinfoR> finfoR;
     QPointer<Tfrminforme> frminforme;
-    // The dialogs created at start-up.
+    // The windows kept from start-up to the end (see createStartupWindows).
     QPointer<Tfrmpredice> frmpredice;
-    // The chart options dialog and the two chart windows, created with the main window.
     QPointer<TOptionsDlg> OptionsDlg;
     QPointer<TPlotForm> PlotForm;
     QPointer<TPlotForm1> PlotForm1;
 
     QMdiArea* ClientArea() const override { return ClientArea_; }
+    // Creates, once, the windows the program keeps from start-up to the end, in their start-up
+    // order: the chart options dialog, the predictions dialog and the two chart windows. The
+    // first paint does not need them, so they come just after it; whatever needs them sooner
+    // creates them then.
+    void createStartupWindows();
     // Tests replace the message boxes and file dialogs.
     void setDialogs(std::unique_ptr<Dialogs> dialogs);
     // Where the three chart titles saved with a study come from (the chart options dialog).
@@ -130,7 +134,6 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusLine();
-    void createStartupWindows();
     QAction* action(QMenu* menu, const char* name, const QString& title, const QString& hint,
                     int context, CommandGroup group, std::function<void()> command);
     QAction* button(const char* name, const QString& glyph, const QString& hint, CommandGroup group,
@@ -161,6 +164,7 @@ private:
     // The results the calculation commands share: each command recomputes what it shows.
     ResultSet results_;
     QPointer<HelpViewer> viewer_;
+    bool startupWindowsScheduled_ = false;
 };
 
 } // namespace linealidad

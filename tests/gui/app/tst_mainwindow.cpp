@@ -1,5 +1,9 @@
 #include "gui/app/HelpViewer.h"
 #include "gui/app/TFshow.h"
+#include "gui/charts/TOptionsDlg.h"
+#include "gui/charts/TPlotForm.h"
+#include "gui/charts/TPlotForm1.h"
+#include "gui/results/Tfrmpredice.h"
 #include "support/TestStudies.h"
 #include "support/TestWindow.h"
 
@@ -35,6 +39,21 @@ private slots:
             if (qobject_cast<HelpViewer*>(w))
                 w->close();
         QVERIFY(test::noStrayWindows());
+    }
+
+    // The windows kept from start-up come on their own once the main window has been painted,
+    // hidden, children of the main window.
+    void startupWindowsFollowTheFirstPaint() {
+        TestWindow v;
+        QTRY_VERIFY(v.form->OptionsDlg && v.form->frmpredice && v.form->PlotForm &&
+                    v.form->PlotForm1);
+        for (QWidget* w : std::initializer_list<QWidget*>{v.form->OptionsDlg, v.form->frmpredice,
+                                                          v.form->PlotForm, v.form->PlotForm1}) {
+            QCOMPARE(w->parentWidget(), v.form.get());
+            QVERIFY(!w->isVisible());
+        }
+        v.form->createStartupWindows(); // once only
+        QCOMPARE(v.form->findChildren<TOptionsDlg*>().size(), 1);
     }
 
     void toolBar() {

@@ -28,7 +28,9 @@ ResultSet& shared(const test::TestWindow& v) {
 
 // A main window with a study in its study window, and its charts.
 struct WithCharts : test::WithStudy {
-    using WithStudy::WithStudy;
+    explicit WithCharts(const Study& study = test::workedExample()) : WithStudy(study) {
+        form->createStartupWindows();
+    }
 
     TPlotForm& chart() const { return *form->PlotForm; }
     TPlotForm1& residuals() const { return *form->PlotForm1; }
@@ -335,6 +337,7 @@ private slots:
     // The options dialog: Enter closes it with OK (even from a title edit), Esc with Cancel.
     void optionsDialog() {
         TestWindow v;
+        v.form->createStartupWindows();
         TOptionsDlg& d = *v.form->OptionsDlg;
         QCOMPARE(d.windowTitle(), QStringLiteral("Opciones"));
         QCOMPARE(d.size(), QSize(534, 193));
