@@ -3,6 +3,7 @@
 #include "gui/charts/TOptionsDlg.h"
 #include "gui/charts/TPlotForm.h"
 #include "gui/charts/TPlotForm1.h"
+#include "gui/common/Glyphs.h"
 #include "gui/results/Tfrmpredice.h"
 #include "support/TestStudies.h"
 #include "support/TestWindow.h"
@@ -71,6 +72,10 @@ private slots:
         // A switched-off button shows its own disabled image.
         const QIcon icon = v.action("spdguardar")->icon();
         QVERIFY(icon.pixmap(20, QIcon::Disabled).toImage() != icon.pixmap(20).toImage());
+        // Its larger image is drawn at that size, not the smaller one scaled up.
+        QCOMPARE(icon.pixmap(40).toImage(),
+                 glyphIcon(QStringLiteral("guardar")).pixmap(40).toImage());
+        QVERIFY(icon.pixmap(40).toImage() != icon.pixmap(20).toImage().scaled(40, 40));
     }
 
     void hintsInTheStatusLine() {
