@@ -57,6 +57,7 @@ struct Frame {
         setDecimalSeparator('.');
         form.resize(1280, 900);
         form.show();
+        form.createStartupWindows();
         form.FileNew();
         form.Finforma->loadStudy(bench::largeStudy());
         QCoreApplication::processEvents();
