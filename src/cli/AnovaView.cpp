@@ -1,8 +1,7 @@
 #include "cli/Views.h"
 
-#include "core/results/AnovaTable.h"
+#include "core/results/ResultCommands.h"
 #include "core/results/ZeroSlope.h"
-#include "core/stats/CalculaAnova.h"
 
 namespace linealidad::cli {
 
@@ -18,15 +17,13 @@ std::string joinedByTabs(const std::array<std::string, kAnovaColumns>& cells) {
 } // namespace
 
 int anovaView(const Study& study, char decimal, Output& output) {
-    ResultadosAnova A;
-    Residuals residuals;
-    bool zeroSlope = false;
-    CalculaAnova(study, decimal, A, zeroSlope, residuals);
-    if (zeroSlope)
+    ResultSet results;
+    const std::optional<VarianceText> text = varianceCommand(study, decimal, results);
+    if (!text)
         return output.fail(kZeroSlopeMessage);
-    for (const auto& row : anovaCells(decimal, A))
+    for (const auto& row : text->cells)
         output.line(joinedByTabs(row));
-    output.lines(anovaSentences(study, A));
+    output.lines(text->sentences);
     return kSuccess;
 }
 

@@ -1,7 +1,5 @@
 #include "gui/app/TMainForm.h"
 
-#include "core/stats/CalculaAnova.h"
-#include "core/stats/CalculaRegresion.h"
 #include "core/study/StudyFile.h"
 #include "core/study/ValidaEstudio.h"
 #include "gui/app/HelpViewer.h"
@@ -34,6 +32,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -66,7 +65,6 @@ TMainForm::TMainForm(QWidget* parent)
     createToolBar();
     createStatusLine();
     apply(StudyEvent::AtStart);
-    createStartupWindows();
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &TMainForm::helpF1);
@@ -97,10 +95,10 @@ Dialogs& TMainForm::dialogs() {
     return *dialogs_;
 }
 
-// The windows the program keeps from start-up to the end: the chart options dialog, the
-// predictions dialog and the two chart windows. The study file's chart title lines are those
-// of the options dialog.
+// The study file's chart title lines are those of the options dialog.
 void TMainForm::createStartupWindows() {
+    if (OptionsDlg)
+        return;
     OptionsDlg = new TOptionsDlg(this);
     OptionsDlg->onHelpRequested = [this](int context) { showHelp(context, OptionsDlg); };
     frmpredice = new Tfrmpredice([this]() -> Dialogs& { return dialogs(); }, this);
@@ -329,6 +327,10 @@ void TMainForm::showHint(const QString& hint) {
 }
 
 bool TMainForm::event(QEvent* event) {
+    if (event->type() == QEvent::Paint && !startupWindowsScheduled_) {
+        startupWindowsScheduled_ = true;
+        QTimer::singleShot(0, this, &TMainForm::createStartupWindows);
+    }
     if (event->type() == QEvent::StatusTip) {
         showHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
@@ -360,14 +362,18 @@ void TMainForm::apply(StudyEvent event) {
 }
 
 void TMainForm::markModified() {
+    modified_ = true;
     estado_->setText(QStringLiteral("Modificado"));
 }
 
 bool TMainForm::modified() const {
-    return estado_->text() == QStringLiteral("Modificado");
+    return modified_;
 }
 
+// The panel shows `text` once the mark is gone: a blank after some commands, nothing after
+// others.
 void TMainForm::clearModified(const QString& text) {
+    modified_ = false;
     estado_->setText(text);
 }
 
@@ -376,6 +382,8 @@ void TMainForm::clearModified(const QString& text) {
 TFinforma* TMainForm::createStudyWindow() {
     auto* window = new TFinforma(*this);
     Finforma = window;
+    studyPath_.reset();
+    showStudyTitle();
     connectPopupItems(window);
     ClientArea_->addSubWindow(window);
     return window;
@@ -423,12 +431,22 @@ bool TMainForm::openStudy(const QString& path) {
         return false;
     TFinforma* window = createStudyWindow();
     window->loadStudy(study);
-    window->setWindowTitle(path);
+    studyPath_ = path;
+    showStudyTitle();
     fileName_ = path;
     window->show();
     activateWindow(); // back from the file dialog, the study window takes the focus
     apply(StudyEvent::OpenDone);
     return true;
+}
+
+// The study window's title: the study's file, or "Nuevo" while it was never saved.
+void TMainForm::showStudyTitle() {
+    Finforma->setWindowTitle(studyPath_.value_or(QStringLiteral("Nuevo")));
+}
+
+const Study* TMainForm::validStudy() {
+    return validateStudy() ? &Finforma->study() : nullptr;
 }
 
 bool TMainForm::validateStudy() {
@@ -445,6 +463,7 @@ bool TMainForm::validateStudy() {
 }
 
 bool TMainForm::writeStudy(const QString& path) {
+    createStartupWindows();
     WaitCursor wait;
     return runCommand(*dialogs_, [&] {
         linealidad::writeStudy(localPath(path), Finforma->study(), titleSource_());
@@ -454,11 +473,11 @@ bool TMainForm::writeStudy(const QString& path) {
 bool TMainForm::FileSave() {
     if (!validateStudy())
         return false;
-    if (Finforma->windowTitle() == QStringLiteral("Nuevo")) { // never saved
+    if (!studyPath_) {
         fileName_ = QStringLiteral("Nuevo");
         return FileSaveAs();
     }
-    if (!writeStudy(fileName_))
+    if (!writeStudy(*studyPath_))
         return false;
     clearModified(QString());
     return true;
@@ -471,7 +490,8 @@ bool TMainForm::FileSaveAs() {
     if (path.isEmpty() || !Finforma || !writeStudy(path))
         return false;
     clearModified(QStringLiteral(" "));
-    Finforma->setWindowTitle(path);
+    studyPath_ = path;
+    showStudyTitle();
     fileName_ = path;
     return true;
 }
@@ -597,31 +617,37 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 // --- calculations: each command's work lives with its window -------------------------------
 
 void TMainForm::mnuinferenciaClick() {
-    TFinfo::mnuinferenciaClick(*this);
+    if (TFinfo* window = TFinfo::mnuinferenciaClick(*this))
+        Finfo = window;
 }
 void TMainForm::mnuanovaClick() {
-    TfinfoA::mnuanovaClick(*this);
+    if (TfinfoA* window = TfinfoA::mnuanovaClick(*this))
+        finfoA = window;
 }
 void TMainForm::mnuresidClick() {
-    TfinfoR::mnuresidClick(*this);
+    if (TfinfoR* window = TfinfoR::mnuresidClick(*this))
+        finfoR = window;
 }
 void TMainForm::mnuinformeClick() {
-    Tfrminforme::mnuinformeClick(*this);
+    if (Tfrminforme* window = Tfrminforme::mnuinformeClick(*this))
+        frminforme = window;
 }
 void TMainForm::mnuprediceClick() {
-    Tfrmpredice::mnuprediceClick(*this);
+    createStartupWindows();
+    frmpredice->mnuprediceClick(*this);
 }
 
 // --- charts ----------------------------------------------------------------------------------
 
 // The regression chart: the study refitted into the shared results, then shown until closed.
 void TMainForm::mnugraphClick() {
-    if (!validateStudy())
+    createStartupWindows();
+    const Study* study = validStudy();
+    if (!study)
         return;
-    const bool filled = runCommand(*dialogs_, [this] {
-        const Study& study = Finforma->study();
-        CalculaRegresion(study, decimalSeparator(), regression, PendienteCero);
-        PlotForm->fill(study, regression);
+    const bool filled = runCommand(*dialogs_, [&] {
+        fit(*study, decimalSeparator(), results_);
+        PlotForm->fill(*study, results_.regression);
     });
     if (filled)
         PlotForm->showModal();
@@ -630,13 +656,14 @@ void TMainForm::mnugraphClick() {
 // The residuals chart: the fit and the residual analysis into the shared results, then shown
 // until closed.
 void TMainForm::mnugraphRClick() {
-    if (!validateStudy())
+    createStartupWindows();
+    const Study* study = validStudy();
+    if (!study)
         return;
-    const bool filled = runCommand(*dialogs_, [this] {
-        const Study& study = Finforma->study();
-        CalculaRegresion(study, decimalSeparator(), regression, PendienteCero);
-        CalculaAnova(study, decimalSeparator(), anova, PendienteCero, residuals);
-        PlotForm1->fill(study, residuals);
+    const bool filled = runCommand(*dialogs_, [&] {
+        fit(*study, decimalSeparator(), results_);
+        analyse(*study, decimalSeparator(), results_);
+        PlotForm1->fill(*study, results_.residuals);
     });
     if (filled)
         PlotForm1->showModal();

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "core/app/EnablingRules.h"
-#include "core/stats/Results.h"
+#include "core/results/ResultSet.h"
 #include "core/study/StudyFile.h"
 #include "gui/common/ChartHost.h"
+#include "gui/common/ResultHost.h"
 #include "gui/common/StudyHost.h"
 
 #include <QMainWindow>
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QMdiArea;
@@ -36,7 +38,8 @@ class HelpViewer;
 // The frame of the program: menus, tool bar, status line and the child windows (the one study
 // window and any number of result windows). It runs the commands, keeps their enabled state
 // in step with the study's life through one table, and holds the references the commands use.
-class TMainForm : public QMainWindow, public StudyHost, public ChartHost {
+// The windows it holds reach it only through the small host interfaces.
+class TMainForm : public QMainWindow, public StudyHost, public ResultHost, public ChartHost {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -49,14 +52,18 @@ public:
     QPointer<TfinfoA> finfoA;
     QPointer<TfinfoR> finfoR;
     QPointer<Tfrminforme> frminforme;
-    // The dialogs created at start-up.
+    // The windows kept from start-up to the end (see createStartupWindows).
     QPointer<Tfrmpredice> frmpredice;
-    // The chart options dialog and the two chart windows, created with the main window.
     QPointer<TOptionsDlg> OptionsDlg;
     QPointer<TPlotForm> PlotForm;
     QPointer<TPlotForm1> PlotForm1;
 
-    QMdiArea* ClientArea() const { return ClientArea_; }
+    QMdiArea* ClientArea() const override { return ClientArea_; }
+    // Creates, once, the windows the program keeps from start-up to the end, in their start-up
+    // order: the chart options dialog, the predictions dialog and the two chart windows. The
+    // first paint does not need them, so they come just after it; whatever needs them sooner
+    // creates them then.
+    void createStartupWindows();
     // Tests replace the message boxes and file dialogs.
     void setDialogs(std::unique_ptr<Dialogs> dialogs);
     // Where the three chart titles saved with a study come from (the chart options dialog).
@@ -107,12 +114,6 @@ public:
     void mnuprediceClick();
     void PrintLasserClick();
 
-    // The result set the calculation commands share: each command recomputes it.
-    ResultadosRegresion regression;
-    ResultadosAnova anova;
-    bool PendienteCero = false;
-    Residuals residuals;
-
 signals:
     // The main window was activated (each time).
     void activated();
@@ -126,10 +127,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The result windows' requests.
+    const Study* validStudy() override;
+    ResultSet& results() override { return results_; }
+
     void createMenus();
     void createToolBar();
     void createStatusLine();
-    void createStartupWindows();
     QAction* action(QMenu* menu, const char* name, const QString& title, const QString& hint,
                     int context, CommandGroup group, std::function<void()> command);
     QAction* button(const char* name, const QString& glyph, const QString& hint, CommandGroup group,
@@ -138,6 +142,7 @@ private:
     void connectPopupItems(TFinforma* window);
     bool writeStudy(const QString& path);
     void showHint(const QString& hint);
+    void showStudyTitle();
     void helpF1();
     HelpViewer& viewer(QWidget* from);
 
@@ -152,7 +157,14 @@ private:
     std::unique_ptr<Dialogs> dialogs_;
     std::function<ChartTitles()> titleSource_;
     QString fileName_ = QStringLiteral("Nuevo"); // the save dialog's file name
+    // The file the open study was read from or last saved to; none while it was never saved.
+    std::optional<QString> studyPath_;
+    // The study has typing that was not saved.
+    bool modified_ = false;
+    // The results the calculation commands share: each command recomputes what it shows.
+    ResultSet results_;
     QPointer<HelpViewer> viewer_;
+    bool startupWindowsScheduled_ = false;
 };
 
 } // namespace linealidad

@@ -1,9 +1,11 @@
 #include "gui/common/Glyphs.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
+#include <array>
 #include <cmath>
 
 namespace linealidad {
@@ -122,7 +124,7 @@ void draw(QPainter& p, const QString& name) {
     }
 }
 
-QPixmap paint(const QString& name, int side, bool off) {
+QPixmap drawGlyph(const QString& name, int side, bool off) {
     QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -144,15 +146,60 @@ QPixmap paint(const QString& name, int side, bool off) {
     return QPixmap::fromImage(image);
 }
 
+// A glyph's icon: images of 20 and 40 pixels, normal and disabled, each drawn when it is first
+// asked for (a tool bar at start-up needs only one image per button). It answers as an icon
+// holding all four would: a size up to 20 × 20 takes the 20-pixel image, anything larger the
+// 40-pixel one; Active and Selected take the normal image, as they do in an icon without
+// images of their own.
+class GlyphIconEngine : public QIconEngine {
+public:
+    explicit GlyphIconEngine(const QString& name) : name_(name) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return drawn(size, mode).pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return drawn(size, mode).pixmap(size / scale, scale, mode, state);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal scale = painter->device()->devicePixelRatio();
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * scale, mode, state, scale));
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return drawn(size, mode).actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State) override {
+        if (mode != QIcon::Normal && mode != QIcon::Disabled)
+            return {};
+        return {QSize(20, 20), QSize(40, 40)};
+    }
+    QIconEngine* clone() const override { return new GlyphIconEngine(*this); }
+    QString key() const override { return QStringLiteral("linealidad-glyph"); }
+
+private:
+    // The images drawn so far, with the one that answers `size` in `mode` among them.
+    const QIcon& drawn(const QSize& size, QIcon::Mode mode) {
+        const int side = size.width() * size.height() <= 20 * 20 ? 20 : 40;
+        const bool off = mode == QIcon::Disabled;
+        const int k = (side == 20 ? 0 : 2) + (off ? 1 : 0);
+        if (!drawn_[k]) {
+            images_.addPixmap(drawGlyph(name_, side, off), off ? QIcon::Disabled : QIcon::Normal);
+            drawn_[k] = true;
+        }
+        return images_;
+    }
+
+    QString name_;
+    QIcon images_;
+    std::array<bool, 4> drawn_{};
+};
+
 } // namespace
 
 QIcon glyphIcon(const QString& name) {
-    QIcon icon;
-    for (int side : {20, 40}) {
-        icon.addPixmap(paint(name, side, false), QIcon::Normal);
-        icon.addPixmap(paint(name, side, true), QIcon::Disabled);
-    }
-    return icon;
+    return QIcon(new GlyphIconEngine(name));
 }
 
 // A calibration scene: a sky-to-white field, a lab flask and a chart of points on their line.

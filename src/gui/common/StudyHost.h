@@ -14,7 +14,7 @@ public:
     virtual ~StudyHost() = default;
 
     virtual Dialogs& dialogs() = 0;
-    // The modified mark: the status panel showing "Modificado".
+    // The modified mark, shown as "Modificado" in the status panel.
     virtual void markModified() = 0;
     virtual bool modified() const = 0;
     // Clears the mark, leaving `text` (a blank or nothing) in the panel.

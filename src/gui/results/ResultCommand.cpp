@@ -1,26 +1,24 @@
 #include "gui/results/ResultCommand.h"
 
 #include "core/results/ZeroSlope.h"
-#include "gui/app/TMainForm.h"
 #include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
+#include "gui/common/ResultHost.h"
 #include "gui/common/RunCommand.h"
-#include "gui/study/TFinforma.h"
 
 namespace linealidad {
 
-void runResultCommand(TMainForm& m, const std::function<void(const Study&, char)>& command) {
-    if (!m.validateStudy())
+void runResultCommand(ResultHost& host,
+                      const std::function<void(const Study&, char, ResultSet&)>& command) {
+    const Study* study = host.validStudy();
+    if (!study)
         return;
-    const Study& study = m.Finforma->study();
     const char decimal = decimalSeparator();
-    runCommand(m.dialogs(), [&] { command(study, decimal); });
+    runCommand(host.dialogs(), [&] { command(*study, decimal, host.results()); });
 }
 
-bool reportZeroSlope(TMainForm& m) {
-    if (m.PendienteCero)
-        m.dialogs().message(QString::fromUtf8(kZeroSlopeMessage));
-    return m.PendienteCero;
+void reportZeroSlope(ResultHost& host) {
+    host.dialogs().message(QString::fromUtf8(kZeroSlopeMessage));
 }
 
 } // namespace linealidad

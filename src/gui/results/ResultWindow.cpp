@@ -1,6 +1,6 @@
 #include "gui/results/ResultWindow.h"
 
-#include "gui/common/StudyHost.h"
+#include "gui/common/ResultHost.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -9,20 +9,22 @@
 
 namespace linealidad {
 
-ResultWindow::ResultWindow(StudyHost& host, const QString& title, const QSize& size,
+ResultWindow::ResultWindow(ResultHost& host, const QString& title, const QSize& size,
                            int helpContext)
-    : host_(host) {
+    : host_(host), title_(title) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(title);
     setProperty("helpContext", helpContext);
     resize(size);
 }
 
+// The title comes last: each geometry change of a child window, and its showing, measure the
+// title bar's text again (shaping it anew), a good part of the cost of opening the window.
 void ResultWindow::showIn(QMdiArea* area) {
     area->addSubWindow(this);
     const QSize free = area->viewport()->size();
     move(std::max(0, (free.width() - width()) / 2), std::max(0, (free.height() - height()) / 2));
     show();
+    setWindowTitle(title_);
 }
 
 void ResultWindow::closeEvent(QCloseEvent* event) {

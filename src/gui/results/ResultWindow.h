@@ -7,7 +7,7 @@ class QPlainTextEdit;
 
 namespace linealidad {
 
-class StudyHost;
+class ResultHost;
 
 // A result window: a child window of the main frame that holds only its text, independent of
 // the study once written, destroyed when closed. Closing the last child window switches
@@ -15,7 +15,7 @@ class StudyHost;
 class ResultWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
-    ResultWindow(StudyHost& host, const QString& title, const QSize& size, int helpContext);
+    ResultWindow(ResultHost& host, const QString& title, const QSize& size, int helpContext);
 
     // Adds the window to the frame, centred, and shows it.
     void showIn(QMdiArea* area);
@@ -29,7 +29,8 @@ protected:
     void addCloseMenu(QWidget* widget);
 
 private:
-    StudyHost& host_;
+    ResultHost& host_;
+    QString title_; // shown once the window is in place
 };
 
 // Lines of text joined for a memo.

@@ -9,20 +9,19 @@ class QPlainTextEdit;
 
 namespace linealidad {
 
-class TMainForm;
-
 // The inference window: slope and intercept with their confidence limits and t statistics,
 // Sy/x, CV and r², and whether the line passes through the origin.
 class TFinfo : public ResultWindow {
     Q_OBJECT
 public:
-    explicit TFinfo(StudyHost& host);
+    explicit TFinfo(ResultHost& host);
 
-    void write(const std::vector<std::string>& lines);
+    // Adds lines after those the memo holds.
+    void append(const std::vector<std::string>& lines);
     QString text() const;
 
-    // The "&Inferencia" command.
-    static void mnuinferenciaClick(TMainForm& mainWindow);
+    // The "&Inferencia" command; the window it opened, if it opened one.
+    static TFinfo* mnuinferenciaClick(ResultHost& host);
 
 private:
     QPlainTextEdit* memresult_;

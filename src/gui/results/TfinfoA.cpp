@@ -1,11 +1,7 @@
 #include "gui/results/TfinfoA.h"
 
-#include "core/results/AnovaTable.h"
-#include "core/stats/CalculaAnova.h"
-#include "gui/app/TMainForm.h"
 #include "gui/common/helpcons.h"
 #include "gui/results/ResultCommand.h"
-#include "gui/study/TFinforma.h"
 #include "gui/widgets/StringGridModel.h"
 #include "gui/widgets/StringGridView.h"
 
@@ -39,7 +35,7 @@ private:
 
 } // namespace
 
-TfinfoA::TfinfoA(StudyHost& host)
+TfinfoA::TfinfoA(ResultHost& host)
     : ResultWindow(host, QStringLiteral("Análisis de la varianza"), QSize(601, 300), help::kAnova) {
     setObjectName(QStringLiteral("finfoA"));
     auto* contents = new QWidget(this);
@@ -87,24 +83,29 @@ void TfinfoA::stganovaExit() {
     stganova_->setCurrentCell(stganova_->col(), 0);
 }
 
-void TfinfoA::mnuanovaClick(TMainForm& m) {
-    runResultCommand(m, [&m](const Study& study, char decimal) {
-        CalculaAnova(study, decimal, m.anova, m.PendienteCero, m.residuals);
-        if (reportZeroSlope(m))
+void TfinfoA::fill(const VarianceText& text) {
+    stganova_->setColumnWidth(0, 170);
+    for (int row = 0; row < kAnovaRows; ++row)
+        for (int col = 0; col < kAnovaColumns; ++col)
+            cells_.setCell(col, row, text.cells[row][col]);
+    model_->reload();
+    stganova_->setCurrentCell(0, 0);
+    memoa_->setPlainText(onePerLine(text.sentences));
+}
+
+TfinfoA* TfinfoA::mnuanovaClick(ResultHost& host) {
+    TfinfoA* window = nullptr;
+    runResultCommand(host, [&](const Study& study, char decimal, ResultSet& results) {
+        const std::optional<VarianceText> text = varianceCommand(study, decimal, results);
+        if (!text) {
+            reportZeroSlope(host);
             return;
-        auto* window = new TfinfoA(m);
-        m.finfoA = window;
-        window->stganova_->setColumnWidth(0, 170);
-        const AnovaCells cells = anovaCells(decimal, m.anova);
-        for (int row = 0; row < kAnovaRows; ++row)
-            for (int col = 0; col < kAnovaColumns; ++col)
-                window->cells_.setCell(col, row, cells[row][col]);
-        window->model_->reload();
-        window->stganova_->setCurrentCell(0, 0);
-        for (const std::string& sentence : anovaSentences(study, m.anova))
-            window->memoa_->appendPlainText(QString::fromStdString(sentence));
-        window->showIn(m.ClientArea());
+        }
+        window = new TfinfoA(host);
+        window->fill(*text);
+        window->showIn(host.ClientArea());
     });
+    return window;
 }
 
 } // namespace linealidad

@@ -9,20 +9,23 @@ namespace linealidad {
 
 class StringGridModel;
 class StringGridView;
-class TMainForm;
+struct VarianceText;
 
 // The analysis-of-variance window: the variance table in the grid `stganova` and the verdict
 // sentences below it.
 class TfinfoA : public ResultWindow {
     Q_OBJECT
 public:
-    explicit TfinfoA(StudyHost& host);
+    explicit TfinfoA(ResultHost& host);
 
     const StringGrid& cells() const { return cells_; }
     QString sentences() const;
 
-    // The "&Análisis de la varianza" command.
-    static void mnuanovaClick(TMainForm& mainWindow);
+    // Shows the table and the sentences.
+    void fill(const VarianceText& text);
+
+    // The "&Análisis de la varianza" command; the window it opened, if it opened one.
+    static TfinfoA* mnuanovaClick(ResultHost& host);
 
 private:
     void stganovaKeyPress(QChar key);

@@ -1,11 +1,7 @@
 #include "gui/results/TfinfoR.h"
 
-#include "core/results/ResidualColumns.h"
-#include "core/stats/CalculaAnova.h"
-#include "gui/app/TMainForm.h"
 #include "gui/common/helpcons.h"
 #include "gui/results/ResultCommand.h"
-#include "gui/study/TFinforma.h"
 
 #include <QLabel>
 #include <QMdiArea>
@@ -32,7 +28,7 @@ constexpr std::array<Column, 4> kColumns{{
 
 } // namespace
 
-TfinfoR::TfinfoR(StudyHost& host)
+TfinfoR::TfinfoR(ResultHost& host)
     : ResultWindow(host, QStringLiteral("Análisis de Residuales"), QSize(645, 615), help::kAnova) {
     setObjectName(QStringLiteral("finfoR"));
     contents_ = new QWidget;
@@ -72,21 +68,23 @@ void TfinfoR::fill(const std::array<std::vector<std::string>, 4>& columns) {
     contents_->setFixedSize(contents_->width(), kTop + alto);
 }
 
-void TfinfoR::mnuresidClick(TMainForm& m) {
-    runResultCommand(m, [&m](const Study& study, char decimal) {
-        CalculaAnova(study, decimal, m.anova, m.PendienteCero, m.residuals);
-        if (reportZeroSlope(m))
+TfinfoR* TfinfoR::mnuresidClick(ResultHost& host) {
+    TfinfoR* window = nullptr;
+    runResultCommand(host, [&](const Study& study, char decimal, ResultSet& results) {
+        const std::optional<ResidualColumns> c = residualsCommand(study, decimal, results);
+        if (!c) {
+            reportZeroSlope(host);
             return;
-        auto* window = new TfinfoR(m);
-        m.finfoR = window;
-        const ResidualColumns c = residualColumns(study, decimal, m.residuals);
-        window->fill({c.memoR, c.Memo1R, c.Memo2R, c.Memo3R});
+        }
+        window = new TfinfoR(host);
+        window->fill({c->memoR, c->Memo1R, c->Memo2R, c->Memo3R});
         // Tall enough for every row, within the frame; beyond that the window scrolls.
         const int alto = window->contents_->height() + 60;
-        const int free = m.ClientArea()->viewport()->height();
+        const int free = host.ClientArea()->viewport()->height();
         window->resize(window->width(), std::max(615, std::min(alto, free)));
-        window->showIn(m.ClientArea());
+        window->showIn(host.ClientArea());
     });
+    return window;
 }
 
 } // namespace linealidad

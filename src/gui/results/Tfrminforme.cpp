@@ -1,12 +1,7 @@
 #include "gui/results/Tfrminforme.h"
 
-#include "core/results/ReportText.h"
-#include "core/stats/CalculaAnova.h"
-#include "core/stats/CalculaRegresion.h"
-#include "gui/app/TMainForm.h"
 #include "gui/common/helpcons.h"
 #include "gui/results/ResultCommand.h"
-#include "gui/study/TFinforma.h"
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -14,7 +9,7 @@
 
 namespace linealidad {
 
-Tfrminforme::Tfrminforme(StudyHost& host)
+Tfrminforme::Tfrminforme(ResultHost& host)
     : ResultWindow(host, QStringLiteral("Informe"), QSize(435, 300), help::kReport),
       mminforme_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("frminforme"));
@@ -32,8 +27,7 @@ Tfrminforme::Tfrminforme(StudyHost& host)
 }
 
 void Tfrminforme::append(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines)
-        mminforme_->appendPlainText(QString::fromStdString(line));
+    mminforme_->appendPlainText(onePerLine(lines));
     mminforme_->moveCursor(QTextCursor::Start);
 }
 
@@ -55,21 +49,15 @@ bool Tfrminforme::eventFilter(QObject* watched, QEvent* event) {
     return ResultWindow::eventFilter(watched, event);
 }
 
-void Tfrminforme::mnuinformeClick(TMainForm& m) {
-    runResultCommand(m, [&m](const Study& study, char decimal) {
-        CalculaRegresion(study, decimal, m.regression, m.PendienteCero);
-        if (reportZeroSlope(m))
-            return;
-        auto* window = new Tfrminforme(m);
-        m.frminforme = window;
-        // The first part is in the window before the analysis of variance runs: if that
-        // faults, the window keeps it.
-        window->append(reportStudyAndInference(study, decimal, m.regression));
-        window->showIn(m.ClientArea());
-        CalculaAnova(study, decimal, m.anova, m.PendienteCero, m.residuals);
-        window->append(
-            reportVarianceAndResiduals(study, decimal, m.regression, m.anova, m.residuals));
+// The window opens with the first part before the analysis of variance runs: if that faults,
+// the window keeps it.
+Tfrminforme* Tfrminforme::mnuinformeClick(ResultHost& host) {
+    Tfrminforme* window = nullptr;
+    runResultCommand(host, [&](const Study& study, char decimal, ResultSet& results) {
+        if (!reportCommand(study, decimal, results, windowSink(host, window)))
+            reportZeroSlope(host);
     });
+    return window;
 }
 
 } // namespace linealidad

@@ -1,14 +1,13 @@
 #include "gui/results/Tfrmpredice.h"
 
-#include "core/stats/CalculaRegresion.h"
+#include "core/results/ResultSet.h"
 #include "core/text/NumberFormat.h"
 #include "core/text/NumberParse.h"
-#include "gui/app/TMainForm.h"
 #include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
+#include "gui/common/ResultHost.h"
 #include "gui/common/RunCommand.h"
 #include "gui/common/helpcons.h"
-#include "gui/study/TFinforma.h"
 #include "gui/widgets/FocusGuard.h"
 #include "gui/widgets/StringGridModel.h"
 #include "gui/widgets/StringGridView.h"
@@ -128,10 +127,15 @@ void Tfrmpredice::FormCreate() {
     stgpredice_->setCurrentCell(0, 1);
 }
 
+// The equation predicts with the slope and intercept as shown, rounded to six digits.
 void Tfrmpredice::present(const ResultadosRegresion& R, char decimal) {
     decimal_ = decimal;
-    lblm_->setText(QString::fromStdString(formatGeneral(R.Pendiente, 6, decimal)));
-    lblB_->setText(QString::fromStdString(formatGeneral(R.Ordenada, 6, decimal)));
+    const std::string slope = formatGeneral(R.Pendiente, 6, decimal);
+    const std::string intercept = formatGeneral(R.Ordenada, 6, decimal);
+    slope_ = parseFloat(slope, decimal);
+    intercept_ = parseFloat(intercept, decimal);
+    lblm_->setText(QString::fromStdString(slope));
+    lblB_->setText(QString::fromStdString(intercept));
     LBLCD_->setText(QString::fromStdString(formatGeneral(R.R2, 8, decimal)));
     lblm_->adjustSize();
     lblB_->adjustSize();
@@ -206,28 +210,24 @@ void Tfrmpredice::btncalculaClick() {
                 return;
             }
         }
-        // The equation as shown: slope and intercept rounded to six digits.
-        const double m = parseFloat(lblm_->text().toStdString(), decimal_);
-        const double b = parseFloat(lblB_->text().toStdString(), decimal_);
         for (int i = 1; i <= k; ++i) {
             const double x = parseFloat(cells_.cell(0, i), decimal_);
-            cells_.setCell(1, i, formatGeneral(m * x + b, 6, decimal_));
+            cells_.setCell(1, i, formatGeneral(slope_ * x + intercept_, 6, decimal_));
         }
         model_->reload();
     });
 }
 
-void Tfrmpredice::mnuprediceClick(TMainForm& m) {
-    if (!m.validateStudy() || !m.frmpredice)
+void Tfrmpredice::mnuprediceClick(ResultHost& host) {
+    const Study* study = host.validStudy();
+    if (!study)
         return;
     const char decimal = decimalSeparator();
-    const bool computed = runCommand(m.dialogs(), [&] {
-        CalculaRegresion(m.Finforma->study(), decimal, m.regression, m.PendienteCero);
-    });
-    if (!computed)
+    ResultSet& results = host.results();
+    if (!runCommand(host.dialogs(), [&] { fit(*study, decimal, results); }))
         return;
-    m.frmpredice->present(m.regression, decimal);
-    m.frmpredice->exec();
+    present(results.regression, decimal);
+    exec();
 }
 
 } // namespace linealidad

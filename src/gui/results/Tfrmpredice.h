@@ -16,7 +16,7 @@ namespace linealidad {
 class Dialogs;
 class StringGridModel;
 class StringGridView;
-class TMainForm;
+class ResultHost;
 class FocusGuard;
 
 // The predictions dialog: the fitted equation of the study, and Y = mX + b for up to ten X
@@ -31,8 +31,9 @@ public:
     void present(const ResultadosRegresion& R, char decimal);
     const StringGrid& cells() const { return cells_; }
 
-    // The predictions command: validation, the fit, then the dialog, modally.
-    static void mnuprediceClick(TMainForm& mainWindow);
+    // The predictions command: validation, the fit into the shared results, then this dialog,
+    // modally.
+    void mnuprediceClick(ResultHost& host);
 
 private:
     void FormCreate();
@@ -48,6 +49,9 @@ private:
 
     std::function<Dialogs&()> dialogs_;
     char decimal_ = '.';
+    // The equation as shown.
+    double slope_ = 0;
+    double intercept_ = 0;
     StringGrid cells_{2, 4};
     StringGridModel* model_;
     StringGridView* stgpredice_;

@@ -1,5 +1,10 @@
 #include "gui/app/HelpViewer.h"
 #include "gui/app/TFshow.h"
+#include "gui/charts/TOptionsDlg.h"
+#include "gui/charts/TPlotForm.h"
+#include "gui/charts/TPlotForm1.h"
+#include "gui/common/Glyphs.h"
+#include "gui/results/Tfrmpredice.h"
 #include "support/TestStudies.h"
 #include "support/TestWindow.h"
 
@@ -37,6 +42,21 @@ private slots:
         QVERIFY(test::noStrayWindows());
     }
 
+    // The windows kept from start-up come on their own once the main window has been painted,
+    // hidden, children of the main window.
+    void startupWindowsFollowTheFirstPaint() {
+        TestWindow v;
+        QTRY_VERIFY(v.form->OptionsDlg && v.form->frmpredice && v.form->PlotForm &&
+                    v.form->PlotForm1);
+        for (QWidget* w : std::initializer_list<QWidget*>{v.form->OptionsDlg, v.form->frmpredice,
+                                                          v.form->PlotForm, v.form->PlotForm1}) {
+            QCOMPARE(w->parentWidget(), v.form.get());
+            QVERIFY(!w->isVisible());
+        }
+        v.form->createStartupWindows(); // once only
+        QCOMPARE(v.form->findChildren<TOptionsDlg*>().size(), 1);
+    }
+
     void toolBar() {
         TestWindow v;
         QStringList buttons;
@@ -52,6 +72,10 @@ private slots:
         // A switched-off button shows its own disabled image.
         const QIcon icon = v.action("spdguardar")->icon();
         QVERIFY(icon.pixmap(20, QIcon::Disabled).toImage() != icon.pixmap(20).toImage());
+        // Its larger image is drawn at that size, not the smaller one scaled up.
+        QCOMPARE(icon.pixmap(40).toImage(),
+                 glyphIcon(QStringLiteral("guardar")).pixmap(40).toImage());
+        QVERIFY(icon.pixmap(40).toImage() != icon.pixmap(20).toImage().scaled(40, 40));
     }
 
     void hintsInTheStatusLine() {

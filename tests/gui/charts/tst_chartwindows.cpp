@@ -22,9 +22,16 @@ using test::TestWindow;
 
 namespace {
 
+// The result set the main window's commands share, as its windows reach it.
+ResultSet& shared(const test::TestWindow& v) {
+    return static_cast<ResultHost&>(*v.form).results();
+}
+
 // A main window with a study in its study window, and its charts.
 struct WithCharts : test::WithStudy {
-    using WithStudy::WithStudy;
+    explicit WithCharts(const Study& study = test::workedExample()) : WithStudy(study) {
+        form->createStartupWindows();
+    }
 
     TPlotForm& chart() const { return *form->PlotForm; }
     TPlotForm1& residuals() const { return *form->PlotForm1; }
@@ -115,7 +122,7 @@ private slots:
         QCOMPARE(m.curve(3).count, 0);
         QCOMPARE(m.XLabel, std::string("mg"));
         QCOMPARE(m.YLabel, std::string("Absorbancia"));
-        QCOMPARE(v.form->regression.Pendiente, 0.975); // into the shared results
+        QCOMPARE(shared(v).regression.Pendiente, 0.975); // into the shared results
 
         // Drawn: a black outline round a white field.
         const QImage drawing = g.PlotterBox()->grab().toImage();
@@ -148,7 +155,7 @@ private slots:
         compare(m.curve(2), {{1, 0}, {1, 0}, {2, 0}, {2, 0}, {3, 0}, {3, 0}});
         QCOMPARE(m.curve(2).lineStyle, std::uint8_t{3});
         QCOMPARE(m.curve(2).marker, std::uint8_t{1});
-        const std::vector<double>& e = v.form->residuals.Estudentizado;
+        const std::vector<double>& e = shared(v).residuals.Estudentizado;
         QCOMPARE(e.size(), std::size_t{6});
         compare(m.curve(1), {{1, e[0]}, {1, e[1]}, {2, e[2]}, {2, e[3]}, {3, e[4]}, {3, e[5]}});
         QCOMPARE(m.curve(1).marker, std::uint8_t{4});
@@ -179,7 +186,7 @@ private slots:
         WithCharts v(
             test::study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"}, {"5", "5", "5", "5", "5", "5"}));
         v.form->mnugraphRClick();
-        QVERIFY(v.form->PendienteCero);
+        QVERIFY(shared(v).PendienteCero);
         QCOMPARE(v.residuals().plot().model().curve(2).count, 6);
         QCOMPARE(v.residuals().plot().model().curve(1).count, 0);
         v.residuals().PlotterBox()->grab();
@@ -330,6 +337,7 @@ private slots:
     // The options dialog: Enter closes it with OK (even from a title edit), Esc with Cancel.
     void optionsDialog() {
         TestWindow v;
+        v.form->createStartupWindows();
         TOptionsDlg& d = *v.form->OptionsDlg;
         QCOMPARE(d.windowTitle(), QStringLiteral("Opciones"));
         QCOMPARE(d.size(), QSize(534, 193));

@@ -126,6 +126,7 @@ private slots:
         test::TestWindow v;
         v.form->FileNew();
         v.form->Finforma->loadStudy(test::workedExample());
+        v.form->createStartupWindows();
         Tfrmpredice* d = v.form->frmpredice;
         QString slope, prediction;
         QTimer::singleShot(0, d, [&] {

@@ -57,6 +57,24 @@ private slots:
         QCOMPARE(statusPanelText(v), QString());
     }
 
+    // The study window that follows a saved study starts never saved: saving it asks for a name.
+    void aNewStudyAfterASavedOne() {
+        QTemporaryDir dir;
+        WithExample v;
+        v.dialogs->saveFileDialog = dir.filePath("uno.w02");
+        QVERIFY(v.form->FileSave());
+        QVERIFY(v.form->Finforma->close());
+        QTRY_VERIFY(!v.form->Finforma);
+        v.form->FileNew();
+        QCOMPARE(v.form->Finforma->windowTitle(), QStringLiteral("Nuevo"));
+        v.form->Finforma->loadStudy(test::workedExample());
+        v.dialogs->saveFileDialog = dir.filePath("dos.w02");
+        QVERIFY(v.form->FileSave());
+        QCOMPARE(v.dialogs->dialogs.size(), 2);
+        QCOMPARE(v.form->Finforma->windowTitle(), dir.filePath("dos.w02"));
+        QVERIFY(QFile::exists(dir.filePath("dos.w02")));
+    }
+
     void cancelledSaveKeepsTheMark() {
         WithExample v;
         QVERIFY(!v.form->FileSaveAs());
