@@ -2,6 +2,7 @@
 
 #include "gui/common/Glyphs.h"
 
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -10,6 +11,19 @@
 #include <QVBoxLayout>
 
 namespace linealidad {
+namespace {
+
+// The first of `families` the computer has, or the last one. Naming only an installed face
+// spares the font matcher a search for substitutes of every missing one, which would delay
+// the first paint.
+QString firstInstalled(const QStringList& families) {
+    for (const QString& family : families)
+        if (QFontDatabase::hasFamily(family))
+            return family;
+    return families.back();
+}
+
+} // namespace
 
 TFshow::TFshow(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -27,10 +41,9 @@ TFshow::TFshow(QWidget* parent)
     column->setContentsMargins(12, 8, 12, 12);
 
     auto* product = new QLabel(QStringLiteral("TARVEL v. w 3.1"), panel);
-    QFont title;
-    title.setFamilies({QStringLiteral("Matura MT Script Capitals"),
-                       QStringLiteral("URW Chancery L"), QStringLiteral("Z003"),
-                       QStringLiteral("Liberation Serif")});
+    QFont title(firstInstalled({QStringLiteral("Matura MT Script Capitals"),
+                                QStringLiteral("URW Chancery L"), QStringLiteral("Z003"),
+                                QStringLiteral("Liberation Serif")}));
     title.setPixelSize(27);
     title.setBold(true);
     title.setItalic(true);

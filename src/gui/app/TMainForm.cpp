@@ -330,6 +330,7 @@ bool TMainForm::event(QEvent* event) {
     if (event->type() == QEvent::Paint && !startupWindowsScheduled_) {
         startupWindowsScheduled_ = true;
         QTimer::singleShot(0, this, &TMainForm::createStartupWindows);
+        QTimer::singleShot(0, this, &TMainForm::firstPainted);
     }
     if (event->type() == QEvent::StatusTip) {
         showHint(static_cast<QStatusTipEvent*>(event)->tip());

@@ -117,6 +117,9 @@ public:
 signals:
     // The main window was activated (each time).
     void activated();
+    // The main window was painted for the first time: what it does not need to show itself
+    // can be created now.
+    void firstPainted();
 
 protected:
     bool event(QEvent* event) override;

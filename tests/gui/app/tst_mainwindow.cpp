@@ -1,5 +1,7 @@
 #include "gui/app/HelpViewer.h"
+#include "gui/app/Startup.h"
 #include "gui/app/TFshow.h"
+#include "gui/app/TMainForm.h"
 #include "gui/charts/TOptionsDlg.h"
 #include "gui/charts/TPlotForm.h"
 #include "gui/charts/TPlotForm1.h"
@@ -158,6 +160,23 @@ private slots:
         QVERIFY(fshow.Timer1()->isActive());
         QMetaObject::invokeMethod(fshow.Timer1(), "timeout");
         QVERIFY(!fshow.isVisible());
+    }
+
+    // The splash window comes once the main window has painted itself, above it, and its
+    // timer runs when the main window is already active.
+    void startupShowsTheSplashAfterTheMainWindow() {
+        const auto splash = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* s = qobject_cast<TFshow*>(w))
+                    return s;
+            return static_cast<TFshow*>(nullptr);
+        };
+        Startup startup;
+        QVERIFY(!splash());
+        QTRY_VERIFY(splash() && splash()->isVisible());
+        QVERIFY(splash()->windowFlags() & Qt::WindowStaysOnTopHint);
+        QApplication::setActiveWindow(&startup.mainForm());
+        QTRY_VERIFY(splash()->Timer1()->isActive());
     }
 };
 
