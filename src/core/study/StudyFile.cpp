@@ -44,13 +44,7 @@ std::vector<std::string> lines(const std::string& text) {
 // A line's text as a message quotes it: long lines (a file that is not text at all) are cut
 // at a character boundary.
 std::string quote(const std::string& text) {
-    constexpr std::size_t kLong = 40;
-    if (text.size() <= kLong)
-        return '"' + text + '"';
-    std::size_t cut = kLong;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return '"' + text.substr(0, cut) + "…\"";
+    return '"' + quotedExcerpt(text) + '"';
 }
 
 // The lines of the file, numbered from 1 as an editor shows them; lines past the end read as
