@@ -27,11 +27,18 @@ std::string leadingBytes(const std::string& path, std::size_t limit) {
                                                                &std::fclose);
     if (!file)
         throw fileErrorFor(errno);
-    std::string bytes(limit + 1, '\0');
-    const std::size_t count = std::fread(bytes.data(), 1, bytes.size(), file.get());
+    std::setvbuf(file.get(), nullptr, _IONBF, 0); // the reads below are buffer-sized already
+    std::string bytes;
+    char buffer[65536];
+    while (bytes.size() <= limit) {
+        const std::size_t wanted = std::min(sizeof buffer, limit + 1 - bytes.size());
+        const std::size_t count = std::fread(buffer, 1, wanted, file.get());
+        bytes.append(buffer, count);
+        if (count < wanted)
+            break; // the end of the file, or a failure
+    }
     if (std::ferror(file.get()))
         throw fileErrorFor(errno); // a directory fails here, as "File access denied"
-    bytes.resize(count);
     return bytes;
 }
 
