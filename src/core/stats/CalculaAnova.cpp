@@ -1,7 +1,7 @@
 #include "core/stats/CalculaAnova.h"
 
 #include "core/stats/CheckedArithmetic.h"
-#include "core/stats/Observations.h"
+#include "core/stats/FormulaChoice.h"
 #include "core/stats/ProbabilidadF.h"
 #include "core/text/NumberParse.h"
 
@@ -16,19 +16,49 @@ using arithmetic::squareRoot;
 
 namespace {
 
-// Σ over levels of T_i² / r_i, T_i the sum of the Y of level i; over the N levels of the
-// number-of-levels text, each owning the next r_i rows.
-double levelSumOfSquares(const Study& study, char decimal) {
+// The Y of each level, over the N levels of the number-of-levels text, each owning the next r_i
+// rows.
+std::vector<std::vector<double>> levelYs(const Study& study, char decimal) {
     const int levels = parseInteger(study.eniveles);
-    double sum = 0;
+    std::vector<std::vector<double>> result;
     int k = 0;
     for (int i = 1; i <= levels; ++i) {
         const int r = replicates(study, i);
-        double total = 0;
+        std::vector<double>& ys = result.emplace_back();
         for (int j = k + 1; j <= k + r; ++j)
-            total = checked(total + readY(study, j, decimal));
+            ys.push_back(readY(study, j, decimal));
         k += r;
+    }
+    return result;
+}
+
+// Σ over levels of T_i² / r_i, T_i the sum of the Y of level i.
+double levelSumOfSquares(const std::vector<std::vector<double>>& levels) {
+    double sum = 0;
+    for (const std::vector<double>& ys : levels) {
+        double total = 0;
+        for (double y : ys)
+            total = checked(total + y);
+        const int r = static_cast<int>(ys.size());
         sum = checked(sum + divide(checked(total * total), r));
+    }
+    return sum;
+}
+
+// Σ over levels of Σ (y - ȳ_i)², in the centred sums' units. Each level's Y are measured from
+// its first, so identical replicates give exactly zero.
+double pureErrorSumOfSquares(const std::vector<std::vector<double>>& levels, const CentredSums& c) {
+    double sum = 0;
+    for (const std::vector<double>& ys : levels) {
+        std::vector<double> w;
+        for (double y : ys)
+            w.push_back(c.scaledY(y) - c.scaledY(ys.front()));
+        double total = 0;
+        for (double value : w)
+            total += value;
+        const double mean = divide(total, static_cast<double>(w.size()));
+        for (double value : w)
+            sum += (value - mean) * (value - mean);
     }
     return sum;
 }
@@ -43,17 +73,28 @@ void fitSize(Residuals& r, int n) {
     }
 }
 
-} // namespace
+// The lack-of-fit and pure-error rows from the error and pure-error sums of squares (in any
+// units, `toData` bringing a sum of squares to the data's).
+template <typename ToData>
+void lackOfFit(double SCE, double SCPE, ResultadosAnova& A, ToData toData) {
+    A.SCErrorPuro = toData(SCPE);
+    const double MCPE = divide(SCPE, A.GLErrorPuro);
+    A.MCErrorPuro = toData(MCPE);
+    A.GLFaltaAjuste = A.GLError - A.GLErrorPuro;
+    const double SCLOF = checked(SCE - SCPE);
+    A.SCFaltaAjuste = toData(SCLOF);
+    const double MCLOF = divide(SCLOF, A.GLFaltaAjuste);
+    A.MCFaltaAjuste = toData(MCLOF);
+    A.FFaltaAjuste = divide(MCLOF, MCPE);
+    A.PFaltaAjuste = ProbabilidadF(A.FFaltaAjuste, A.GLFaltaAjuste, A.GLErrorPuro);
+}
 
-void CalculaAnova(const Study& study, char decimal, ResultadosAnova& A, bool& PendienteCero,
-                  Residuals& residuals) {
-    PendienteCero = false;
-    const int n = observationCount(study);
-    long long pureErrorDF = 0;
-    for (int i = 1; i < study.stgniveles.colCount(); ++i)
-        pureErrorDF += replicates(study, i) - 1;
-    const Sums s = sumObservations(study, n, decimal);
-
+// The program's formulas, on the raw sums.
+void rawAnova(const Study& study, char decimal, int n, long long pureErrorDF,
+              const ObservationSums& sums, ResultadosAnova& A, bool& PendienteCero,
+              Residuals& residuals) {
+    const Observations& data = sums.data;
+    const Sums& s = sums.raw;
     const double m = slope(s, n);
     const double b = intercept(s, m, n);
     const double mean = divide(s.x, n);
@@ -62,18 +103,17 @@ void CalculaAnova(const Study& study, char decimal, ResultadosAnova& A, bool& Pe
         return;
     }
 
-    const double levelSS = levelSumOfSquares(study, decimal);
+    const double levelSS = levelSumOfSquares(levelYs(study, decimal));
 
     // Residuals, and the leverage h_j = 1/n + (x_j - x̄)² / Σ(x_j - x̄)² from the deviations.
     fitSize(residuals, n);
     std::vector<double> deviations(static_cast<std::size_t>(n));
     double Sxx = 0;
-    for (int j = 1; j <= n; ++j) {
-        const auto i = static_cast<std::size_t>(j - 1);
-        const double x = readX(study, j, decimal);
-        residuals.Observacion[i] = j;
+    for (std::size_t i = 0; i < deviations.size(); ++i) {
+        const double x = data.x[i];
+        residuals.Observacion[i] = static_cast<int>(i) + 1;
         residuals.Pronostico[i] = checked(checked(x * m) + b);
-        residuals.Residual[i] = checked(readY(study, j, decimal) - residuals.Pronostico[i]);
+        residuals.Residual[i] = checked(data.y[i] - residuals.Pronostico[i]);
         deviations[i] = checked((x - mean) * (x - mean));
         Sxx = checked(Sxx + deviations[i]);
     }
@@ -98,14 +138,70 @@ void CalculaAnova(const Study& study, char decimal, ResultadosAnova& A, bool& Pe
     A.PRegresion = ProbabilidadF(A.FRegresion, 1, A.GLError);
     if (A.GLErrorPuro == 0)
         return;
+    lackOfFit(A.SCError, checked(s.y2 - levelSS), A, [](double v) { return v; });
+}
 
-    A.SCErrorPuro = checked(s.y2 - levelSS);
-    A.MCErrorPuro = divide(A.SCErrorPuro, A.GLErrorPuro);
-    A.GLFaltaAjuste = A.GLError - A.GLErrorPuro;
-    A.SCFaltaAjuste = checked(A.SCError - A.SCErrorPuro);
-    A.MCFaltaAjuste = divide(A.SCFaltaAjuste, A.GLFaltaAjuste);
-    A.FFaltaAjuste = divide(A.MCFaltaAjuste, A.MCErrorPuro);
-    A.PFaltaAjuste = ProbabilidadF(A.FFaltaAjuste, A.GLFaltaAjuste, A.GLErrorPuro);
+// The same figures, in the same steps, from the sums around the means: sums of squares, mean
+// squares and ratios in the centred sums' units, brought back to the data's units as they are
+// stored. The error sum of squares adds the squared residuals.
+void centredAnova(const Study& study, char decimal, long long pureErrorDF, const CentredSums& c,
+                  ResultadosAnova& A, bool& PendienteCero, Residuals& residuals) {
+    const int n = c.n();
+    const double ms = divide(c.Sxy(), c.Sxx());
+    if (c.slope(ms) == 0) {
+        PendienteCero = true;
+        return;
+    }
+
+    const double SCPE = pureErrorSumOfSquares(levelYs(study, decimal), c);
+
+    fitSize(residuals, n);
+    std::vector<double> scaledResiduals(static_cast<std::size_t>(n));
+    double SCE = 0;
+    for (std::size_t i = 0; i < scaledResiduals.size(); ++i) {
+        residuals.Observacion[i] = static_cast<int>(i) + 1;
+        residuals.Pronostico[i] = c.fittedY(ms, c.uDeviation(i));
+        scaledResiduals[i] = c.vDeviation(i) - ms * c.uDeviation(i);
+        residuals.Residual[i] = c.yDeviation(scaledResiduals[i]);
+        SCE += scaledResiduals[i] * scaledResiduals[i];
+    }
+
+    A.GLErrorPuro = static_cast<double>(pureErrorDF);
+    A.GLError = n - 2;
+    A.SCError = c.ySquares(SCE);
+    const double MCE = divide(SCE, A.GLError);
+    A.MCError = c.ySquares(MCE);
+
+    for (std::size_t i = 0; i < scaledResiduals.size(); ++i) {
+        const double leverage = divide(1.0, n) + divide(c.uDeviation(i) * c.uDeviation(i), c.Sxx());
+        const double variance = checked(MCE * (1 - leverage));
+        residuals.Estudentizado[i] = divide(scaledResiduals[i], squareRoot(variance));
+    }
+
+    const double SCR = ms * c.Sxy();
+    A.SCRegresion = c.ySquares(SCR);
+    A.MCRegresion = A.SCRegresion;
+    A.FRegresion = divide(SCR, MCE);
+    A.PRegresion = ProbabilidadF(A.FRegresion, 1, A.GLError);
+    if (A.GLErrorPuro == 0)
+        return;
+    lackOfFit(SCE, SCPE, A, [&c](double v) { return c.ySquares(v); });
+}
+
+} // namespace
+
+void CalculaAnova(const Study& study, char decimal, ResultadosAnova& A, bool& PendienteCero,
+                  Residuals& residuals) {
+    PendienteCero = false;
+    const int n = observationCount(study);
+    long long pureErrorDF = 0;
+    for (int i = 1; i < study.stgniveles.colCount(); ++i)
+        pureErrorDF += replicates(study, i) - 1;
+    const ObservationSums sums = sumObservations(study, n, decimal);
+    if (sums.formulas == Formulas::Raw)
+        rawAnova(study, decimal, n, pureErrorDF, sums, A, PendienteCero, residuals);
+    else
+        centredAnova(study, decimal, pureErrorDF, sums.centred, A, PendienteCero, residuals);
 }
 
 } // namespace linealidad

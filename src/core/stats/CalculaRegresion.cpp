@@ -1,7 +1,7 @@
 #include "core/stats/CalculaRegresion.h"
 
 #include "core/stats/CheckedArithmetic.h"
-#include "core/stats/Observations.h"
+#include "core/stats/FormulaChoice.h"
 #include "core/stats/TablaT.h"
 
 namespace linealidad {
@@ -10,12 +10,10 @@ using arithmetic::checked;
 using arithmetic::divide;
 using arithmetic::squareRoot;
 
-void CalculaRegresion(const Study& study, char decimal, ResultadosRegresion& R,
-                      bool& PendienteCero) {
-    PendienteCero = false;
-    const int n = observationCount(study);
-    const Sums s = sumObservations(study, n, decimal);
+namespace {
 
+// The program's formulas, on the raw sums.
+void rawRegression(const Sums& s, int n, ResultadosRegresion& R, bool& PendienteCero) {
     const double m = slope(s, n);
     R.Pendiente = m;
     const double b = intercept(s, m, n);
@@ -54,6 +52,66 @@ void CalculaRegresion(const Study& study, char decimal, ResultadosRegresion& R,
     R.CoefVariacion = divide(checked(checked(deviation * 100) * n), s.y);
     R.TTabla = t;
     R.R2 = divide(SCR, SCT);
+}
+
+// The same figures, in the same steps, from the sums around the means: sums of squares,
+// deviations and ratios in the centred sums' units, brought back to the data's units as they
+// are stored. The error sum of squares adds the squared residuals.
+void centredRegression(const CentredSums& c, ResultadosRegresion& R, bool& PendienteCero) {
+    const int n = c.n();
+    const double ms = divide(c.Sxy(), c.Sxx());
+    const double m = c.slope(ms);
+    R.Pendiente = m;
+    const double b = c.intercept(ms);
+    R.Ordenada = b;
+    if (m == 0) {
+        PendienteCero = true;
+        return;
+    }
+
+    double SCE = 0;
+    for (std::size_t j = 0; j < static_cast<std::size_t>(n); ++j) {
+        const double residual = c.vDeviation(j) - ms * c.uDeviation(j);
+        SCE += residual * residual;
+    }
+    const double SCT = c.Syy();
+    const double SCR = ms * c.Sxy();
+    const double gl = n - 2;
+    const double CME = divide(SCE, gl);
+    const double deviation = squareRoot(CME);
+
+    const double slopeError = divide(deviation, squareRoot(c.Sxx()));
+    const double t = TablaT(n - 2);
+
+    const double slopeLimit = c.slope(checked(t * slopeError));
+    R.LimSupPendiente = checked(m + slopeLimit);
+    R.LimInfPendiente = checked(m - slopeLimit);
+    R.TcalPendiente = divide(ms, slopeError);
+
+    const double xMean = c.xMeanFromZero();
+    const double q = checked(divide(checked(xMean * xMean), c.Sxx()) + divide(1.0, n));
+    const double interceptError = c.yDeviation(checked(squareRoot(q) * deviation));
+    R.LimSupOrdenada = checked(b + checked(t * interceptError));
+    R.LimInfOrdenada = checked(b - checked(t * interceptError));
+    R.TcalOrdenada = divide(b, interceptError);
+
+    R.DesvRegresion = c.yDeviation(deviation);
+    R.CoefVariacion = divide(checked(R.DesvRegresion * 100), c.yMean());
+    R.TTabla = t;
+    R.R2 = divide(SCR, SCT);
+}
+
+} // namespace
+
+void CalculaRegresion(const Study& study, char decimal, ResultadosRegresion& R,
+                      bool& PendienteCero) {
+    PendienteCero = false;
+    const int n = observationCount(study);
+    const ObservationSums sums = sumObservations(study, n, decimal);
+    if (sums.formulas == Formulas::Raw)
+        rawRegression(sums.raw, n, R, PendienteCero);
+    else
+        centredRegression(sums.centred, R, PendienteCero);
 }
 
 } // namespace linealidad

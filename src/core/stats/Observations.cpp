@@ -27,16 +27,25 @@ double readY(const Study& study, int j, char decimal) {
     return parseFloat(study.stgdatos.cell(2, j), decimal);
 }
 
-Sums sumObservations(const Study& study, int n, char decimal) {
-    Sums s;
+Observations readObservations(const Study& study, int n, char decimal) {
+    Observations data;
     for (int j = 1; j <= n; ++j) {
-        const double x = readX(study, j, decimal);
-        const double y = readY(study, j, decimal);
-        s.x = checked(s.x + x);
-        s.x2 = checked(s.x2 + checked(x * x));
-        s.y = checked(s.y + y);
-        s.y2 = checked(s.y2 + checked(y * y));
-        s.xy = checked(s.xy + checked(x * y));
+        data.x.push_back(readX(study, j, decimal));
+        data.y.push_back(readY(study, j, decimal));
+    }
+    return data;
+}
+
+Sums rawSums(const Observations& data) {
+    Sums s;
+    for (std::size_t j = 0; j < data.x.size(); ++j) {
+        const double x = data.x[j];
+        const double y = data.y[j];
+        s.x += x;
+        s.x2 += x * x;
+        s.y += y;
+        s.y2 += y * y;
+        s.xy += x * y;
     }
     return s;
 }

@@ -5,6 +5,10 @@
 #include "core/text/Errors.h"
 #include "core/text/NumberParse.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -13,6 +17,30 @@ namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr int kLevelsLine = 6; // after the five general-information texts
+// The levels line, a replicate line per level, the X and Y columns and the three chart titles.
+constexpr std::size_t kMaximumLines = kLevelsLine + kMaximumLevels + 2 * kMaximumObservations + 3;
+
+// At most `limit` + 1 bytes of the file: enough to tell a study from a larger file without
+// holding the larger one, which may have no end at all (a device, a pipe).
+std::string leadingBytes(const std::string& path, std::size_t limit) {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                               &std::fclose);
+    if (!file)
+        throw fileErrorFor(errno);
+    std::setvbuf(file.get(), nullptr, _IONBF, 0); // the reads below are buffer-sized already
+    std::string bytes;
+    char buffer[65536];
+    while (bytes.size() <= limit) {
+        const std::size_t wanted = std::min(sizeof buffer, limit + 1 - bytes.size());
+        const std::size_t count = std::fread(buffer, 1, wanted, file.get());
+        bytes.append(buffer, count);
+        if (count < wanted)
+            break; // the end of the file, or a failure
+    }
+    if (std::ferror(file.get()))
+        throw fileErrorFor(errno); // a directory fails here, as "File access denied"
+    return bytes;
+}
 
 // The file's text in UTF-8: valid UTF-8 is taken as it is (without a byte-order mark),
 // anything else is Windows-1252.
@@ -24,33 +52,27 @@ std::string fileText(const std::string& bytes) {
     return bytes;
 }
 
-// Splits at CR LF, LF or a lone CR. A final line end does not start another line.
-std::vector<std::string> lines(const std::string& text) {
+// Splits at CR LF, LF or a lone CR, up to the last line a study can use. A final line end does
+// not start another line.
+std::vector<std::string> lines(std::string_view text) {
     std::vector<std::string> result;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
-            continue;
-        result.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+    while (!text.empty() && result.size() < kMaximumLines) {
+        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        result.emplace_back(text.substr(0, end));
+        const std::size_t next = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
+        text.remove_prefix(std::min(next, text.size()));
     }
-    if (start < text.size())
-        result.push_back(text.substr(start));
     return result;
 }
 
 // A line's text as a message quotes it: long lines (a file that is not text at all) are cut
 // at a character boundary.
 std::string quote(const std::string& text) {
-    constexpr std::size_t kLong = 40;
-    if (text.size() <= kLong)
-        return '"' + text + '"';
-    std::size_t cut = kLong;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return '"' + text.substr(0, cut) + "…\"";
+    return '"' + quotedExcerpt(text) + '"';
+}
+
+StudyFormatError cannotOpenFile(const std::string& path, const std::string& reason) {
+    return StudyFormatError("El archivo \"" + path + "\" no se puede abrir: " + reason + ".");
 }
 
 // The lines of the file, numbered from 1 as an editor shows them; lines past the end read as
@@ -78,7 +100,7 @@ public:
     }
 
     StudyFormatError cannotOpen(const std::string& reason) const {
-        return StudyFormatError("El archivo \"" + path_ + "\" no se puede abrir: " + reason + ".");
+        return cannotOpenFile(path_, reason);
     }
 
 private:
@@ -148,7 +170,12 @@ std::string fileBytes(const std::string& text) {
 } // namespace
 
 Study readStudy(const std::string& path) {
-    const LineReader reader(path, lines(fileText(readFileBytes(path))));
+    const std::string bytes = leadingBytes(path, kMaximumFileBytes);
+    if (bytes.size() > kMaximumFileBytes)
+        throw cannotOpenFile(path, "ocupa más de " + std::to_string(kMaximumFileBytes) +
+                                       " bytes (1 MiB) y el programa admite como máximo ese "
+                                       "tamaño");
+    const LineReader reader(path, lines(fileText(bytes)));
     Study study = Study::fresh();
     const int levels = readLevels(reader);
     const int observations = readReplicates(reader, levels, study);

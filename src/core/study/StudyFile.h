@@ -3,6 +3,7 @@
 #include "core/study/Study.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace linealidad {
@@ -14,13 +15,16 @@ using ChartTitles = std::array<std::string, 3>;
 // The reader's limits: larger files are refused rather than cut.
 constexpr int kMaximumLevels = 30;
 constexpr int kMaximumObservations = 150;
+// The largest study file takes a few kilobytes; a file larger than this is not a study.
+constexpr std::size_t kMaximumFileBytes = 1 << 20;
 
 // Reads a study file exactly as the open command fills the study window: the texts, the levels
 // and replicates, the X and Y columns, the titles of a study read from a file and the level
 // label of every observation row. The chart title lines are read and not used. Lines end in
 // CR LF or LF; text that is valid UTF-8 is read as UTF-8, anything else as Windows-1252.
-// Missing trailing lines read as empty. Throws FileError when the file cannot be read, and
-// StudyFormatError (naming the file and the line) when it cannot be a study.
+// Missing trailing lines read as empty; lines past the last one a study can use are not read.
+// Throws FileError when the file cannot be read, and StudyFormatError (naming the file and the
+// line) when it cannot be a study, among others when it is larger than kMaximumFileBytes.
 Study readStudy(const std::string& path);
 
 // Writes the study in the file layout, one text per line with CR LF, in Windows-1252 when every

@@ -2,6 +2,20 @@
 
 namespace linealidad {
 
+std::string quotedExcerpt(const std::string& text) {
+    constexpr std::size_t kLongest = 40;
+    std::size_t cut = text.size();
+    if (cut > kLongest) {
+        cut = kLongest;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+            --cut; // a continuation byte: the character began before the cut
+    }
+    std::string excerpt;
+    for (std::size_t i = 0; i < cut; ++i)
+        excerpt += text[i] == '\0' ? std::string("\u2400") : std::string(1, text[i]);
+    return cut < text.size() ? excerpt + "…" : excerpt;
+}
+
 std::string genericReportText(const std::string& message) {
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
         return message + '.';

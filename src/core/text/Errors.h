@@ -43,6 +43,12 @@ public:
     using Fault::Fault;
 };
 
+// A text a message quotes (a cell, a line of a file), short enough to read: at most 40 bytes,
+// cut at a character boundary with "…" marking the cut, so a cell of megabytes cannot make a
+// message of megabytes. A NUL byte shows as "␀" (U+2400): the message is read up to its first
+// NUL, and the rest of it must not be lost.
+std::string quotedExcerpt(const std::string& text);
+
 // The text of the generic error report: the message, with a full stop appended when its last
 // character sorts after the full stop.
 std::string genericReportText(const std::string& message);

@@ -98,13 +98,13 @@ std::optional<double> toFloat(const std::string& text, char decimal) {
 int parseInteger(const std::string& text) {
     if (const auto value = toInteger(text))
         return *value;
-    throw ConversionError("'" + text + "' is not a valid integer value");
+    throw ConversionError("'" + quotedExcerpt(text) + "' is not a valid integer value");
 }
 
 double parseFloat(const std::string& text, char decimal) {
     if (const auto value = toFloat(text, decimal))
         return *value;
-    throw ConversionError("'" + text + "' is not a valid floating point value");
+    throw ConversionError("'" + quotedExcerpt(text) + "' is not a valid floating point value");
 }
 
 bool isInteger(const std::string& text) {

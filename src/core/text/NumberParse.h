@@ -5,7 +5,8 @@
 namespace linealidad {
 
 // Text-to-number conversions in the locale's decimal separator. A text that is not a number
-// throws ConversionError with the message the generic error report shows.
+// throws ConversionError with the message the generic error report shows; the message quotes
+// the text as quotedExcerpt does (at most 40 bytes, NUL visible).
 
 // Optional leading blanks, an optional sign and decimal digits, within the 32-bit range.
 // Otherwise: "'<text>' is not a valid integer value".
