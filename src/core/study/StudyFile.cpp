@@ -11,18 +11,7 @@
 namespace linealidad {
 namespace {
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr int kLevelsLine = 6; // after the five general-information texts
-
-// The file's text in UTF-8: valid UTF-8 is taken as it is (without a byte-order mark),
-// anything else is Windows-1252.
-std::string fileText(const std::string& bytes) {
-    if (!isValidUtf8(bytes))
-        return windows1252ToUtf8(bytes);
-    if (std::string_view(bytes).starts_with(kUtf8Mark))
-        return bytes.substr(kUtf8Mark.size());
-    return bytes;
-}
 
 // Splits at CR LF, LF or a lone CR. A final line end does not start another line.
 std::vector<std::string> lines(const std::string& text) {
