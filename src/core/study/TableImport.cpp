@@ -266,13 +266,9 @@ private:
         return {table_.rows.begin() + (heading ? 1 : 0), table_.rows.end()};
     }
 
-    // A heading names its columns: its X or Y is text that is not a number.
-    bool isObservation(const TableRow& row) const {
-        for (const std::string& cell : {x(row), y(row)})
-            if (!isBlank(cell) && !isNumber(cell))
-                return false;
-        return true;
-    }
+    // A heading names its columns: neither its X nor its Y is a number. A first observation
+    // with a typing error in one of them stays an observation, for the calculation to report.
+    bool isObservation(const TableRow& row) const { return isNumber(x(row)) || isNumber(y(row)); }
 
     void addObservation(const TableRow& row) {
         if (++observations_ > kMaximumObservations)

@@ -8,7 +8,7 @@ namespace linealidad {
 
 // A study from a table of observations, as spreadsheets export or copy one: one row per
 // observation with two columns, X and Y, or three, Nivel, X and Y, and perhaps a heading row
-// first (a row whose X or Y is not a number). Cells are separated by tabs, semicolons or commas,
+// first (a row whose X and Y are not numbers). Cells are separated by tabs, semicolons or commas,
 // whichever makes every row as wide as the table; a cell may be quoted ("1,5"), with "" for a
 // quote inside; rows end in CR LF or LF. Consecutive rows with the same level (with two columns,
 // the same X) form a level, levels in the order they come. Rows whose cells are all blank are

@@ -108,6 +108,9 @@ private slots:
         QTest::newRow("números tal como se escribieron")
             << QByteArray("1; 1.50\n1;+1.5E0\n2;abc\n3;\n") << QStringList{"2", "1", "1"}
             << QStringList{"1", "1", "2", "3"} << QStringList{" 1.50", "+1.5E0", "abc", ""};
+        QTest::newRow("un error en la primera fila no la vuelve encabezado")
+            << QByteArray("1;1..5\n2;2\n3;3\n") << QStringList{"1", "1", "1"}
+            << QStringList{"1", "2", "3"} << QStringList{"1..5", "2", "3"};
         QTest::newRow("separador dentro de comillas en el encabezado")
             << QByteArray("\"Nivel; n.º\";\"X\tmg\";Y\n1;1;1\n2;2;2\n3;3;3\n")
             << QStringList{"1", "1", "1"} << QStringList{"1", "2", "3"}
