@@ -38,6 +38,7 @@ Arguments withError(std::string error) {
 Arguments readArguments(const std::vector<std::string>& arguments, char defaultDecimal) {
     std::vector<std::string> positionals;
     std::optional<std::string> decimal;
+    std::optional<std::string> table;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
         if (a == "--help" || a == "-h")
@@ -48,6 +49,12 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
             decimal = arguments[i];
         } else if (a.starts_with("--decimal=")) {
             decimal = a.substr(10);
+        } else if (a == "--tabla") {
+            if (++i == arguments.size())
+                return withError("falta el archivo de la tabla después de --tabla");
+            table = arguments[i];
+        } else if (a.starts_with("--tabla=")) {
+            table = a.substr(8);
         } else if (a.size() > 1 && a[0] == '-') {
             return withError("opción desconocida: " + a);
         } else {
@@ -55,20 +62,24 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
         }
     }
     if (positionals.empty())
-        return withError("falta la vista y el archivo del estudio");
+        return withError(table ? "falta la vista" : "falta la vista y el archivo del estudio");
     const auto view = viewCalled(positionals[0]);
     if (!view)
         return withError("vista desconocida: " + positionals[0]);
-    if (positionals.size() < 2)
+    // A table is named after --tabla; a study file is the argument after the view.
+    const std::size_t positionalsWanted = table ? 1 : 2;
+    if (positionals.size() < positionalsWanted)
         return withError("falta el archivo del estudio");
-    if (positionals.size() > 2)
-        return withError("sobra el argumento " + positionals[2]);
+    if (positionals.size() > positionalsWanted)
+        return withError("sobra el argumento " + positionals[positionalsWanted]);
     if (decimal && !isValidSeparator(*decimal))
         return withError("el separador decimal debe ser un solo signo, como . o , (no \"" +
                          *decimal + "\")");
     const char separator = decimal ? (*decimal)[0] : defaultDecimal;
     return Arguments{
-        .help = false, .command = Command{*view, positionals[1], separator}, .error = {}};
+        .help = false,
+        .command = Command{*view, table ? *table : positionals[1], separator, table.has_value()},
+        .error = {}};
 }
 
 } // namespace linealidad::cli

@@ -9,12 +9,12 @@ namespace linealidad::cli {
 // The result window whose text the tool prints.
 enum class View { report, inference, anova, residuals };
 
-// A well-formed command line: what to print, from which study file, with which decimal
-// separator.
+// A well-formed command line: what to print, from which file, with which decimal separator.
 struct Command {
     View view;
     std::string file;
     char decimal;
+    bool table = false; // the file is a table of observations, not a study file
 };
 
 // What the command line asks for: the help text, a run, or nothing sensible (with the reason,
@@ -25,7 +25,8 @@ struct Arguments {
     std::string error;
 };
 
-// Reads `VISTA ARCHIVO [--decimal C]` in any order, or `--help`. `defaultDecimal` is the
+// Reads `VISTA ARCHIVO [--decimal C]` or `VISTA --tabla ARCHIVO [--decimal C]` in any order, or
+// `--help`. `defaultDecimal` is the
 // separator when no --decimal is given.
 Arguments readArguments(const std::vector<std::string>& arguments, char defaultDecimal);
 

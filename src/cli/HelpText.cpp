@@ -3,15 +3,17 @@
 namespace linealidad::cli {
 
 namespace {
-constexpr const char* kUsage = "Uso: linealidad-cli VISTA ARCHIVO [--decimal C]\n";
+constexpr const char* kUsage = "Uso: linealidad-cli VISTA ARCHIVO [--decimal C]\n"
+                               "     linealidad-cli VISTA --tabla ARCHIVO [--decimal C]\n";
 }
 
 std::string helpText() {
     return std::string(kUsage) +
            "\n"
            "Lee un estudio de linealidad y precisión del sistema de medición (archivo .w02 o\n"
-           ".txt), lo valida, hace los cálculos y escribe en la salida estándar el texto de la\n"
-           "ventana de resultados elegida: UTF-8, un renglón por línea.\n"
+           ".txt), o una tabla de observaciones con --tabla, lo valida, hace los cálculos y\n"
+           "escribe en la salida estándar el texto de la ventana de resultados elegida: UTF-8,\n"
+           "un renglón por línea.\n"
            "\n"
            "VISTA:\n"
            "  informe      el informe completo: estudio, inferencia, análisis de la varianza\n"
@@ -23,6 +25,13 @@ std::string helpText() {
            "               residual y residuo estudentizado, separados por un tabulador\n"
            "\n"
            "Opciones:\n"
+           "  --tabla ARCHIVO\n"
+           "               lee el estudio de una tabla (CSV o texto separado por\n"
+           "               tabuladores) en lugar de un archivo de estudio: dos columnas,\n"
+           "               X e Y, o tres, Nivel, X e Y, una fila por observación, con o\n"
+           "               sin una fila de encabezado; las filas seguidas con el mismo\n"
+           "               nivel (o, con dos columnas, la misma X) forman un nivel; la\n"
+           "               información general del estudio queda vacía\n"
            "  --decimal C  separador decimal con el que se leen los datos y se escriben los\n"
            "               números (por omisión, el de la configuración regional)\n"
            "  -h, --help   muestra esta ayuda y termina\n"

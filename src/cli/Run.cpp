@@ -2,6 +2,7 @@
 
 #include "cli/Views.h"
 #include "core/study/StudyFile.h"
+#include "core/study/TableImport.h"
 #include "core/study/ValidaEstudio.h"
 #include "core/text/Errors.h"
 
@@ -9,7 +10,7 @@ namespace linealidad::cli {
 
 int run(const Command& command, Output& output) {
     try {
-        const Study study = readStudy(command.file);
+        const Study study = command.table ? readTableFile(command.file) : readStudy(command.file);
         if (const auto problem = ValidaEstudio(study))
             return output.fail(problem->message);
         return showView(command.view, study, command.decimal, output);

@@ -1,5 +1,5 @@
-// linealidad-cli VISTA ARCHIVO [--decimal C]: the text of a result window of a study file,
-// on standard output.
+// linealidad-cli VISTA ARCHIVO [--decimal C] (or VISTA --tabla ARCHIVO): the text of a result
+// window of a study file, or of a table of observations, on standard output.
 
 #include "cli/Arguments.h"
 #include "cli/EnvironmentSeparator.h"

@@ -52,6 +52,15 @@ QString writeStudy(const QTemporaryDir& dir, const QString& name, const QStringL
 
 const QStringList kX{"1", "1", "2", "2", "3", "3"};
 
+QString writeTable(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        qFatal("cannot write a table");
+    f.write(bytes);
+    return path;
+}
+
 const QStringList kInference =
     linealidad::test::workedExampleInferenceLines() +
     QStringList{
@@ -248,11 +257,55 @@ private slots:
         QVERIFY(r.errors.contains("línea 6"));
     }
 
+    // The worked example as two spreadsheets save it gives the worked example's results; the
+    // general information of a table is empty, so the origin verdict names no units.
+    void table_data() {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QString>("decimal");
+        QTest::newRow("comas, punto decimal")
+            << QByteArray("X,Y\r\n1,1.0\r\n1,1.2\r\n2,2.1\r\n2,1.9\r\n3,3.2\r\n3,2.9\r\n") << ".";
+        QTest::newRow("punto y coma, coma decimal, tres columnas")
+            << QByteArray("Nivel;X;Y\r\n1;1;1,0\r\n1;1;1,2\r\n2;2;2,1\r\n2;2;1,9\r\n3;3;3,2\r\n"
+                          "3;3;2,9\r\n")
+            << ",";
+    }
+    void table() {
+        QFETCH(QByteArray, table);
+        QFETCH(QString, decimal);
+        const QString path = writeTable(dir_, "tabla.csv", table);
+        const Result r = run({"inferencia", "--tabla", path, "--decimal", decimal});
+        QCOMPARE(r.errors, QString());
+        QCOMPARE(r.exitCode, 0);
+        QStringList expected = kInference;
+        expected.last() = "LA ORDENADA DE LA RELACIÓN LINEAL  -  PASA POR EL ORIGEN.";
+        if (decimal == ",")
+            for (QString& line : expected)
+                line.replace(QRegularExpression("(\\d)\\.(\\d)"), "\\1,\\2");
+        QCOMPARE(r.output, lines(expected));
+        // The option may come anywhere, and with its file after "=".
+        QCOMPARE(run({"--tabla=" + path, "--decimal=" + decimal, "inferencia"}).output, r.output);
+    }
+
+    void tableRefused() {
+        const QString path = writeTable(dir_, "dos.csv", "X;Y\r\n1;1\r\n1;1,1\r\n2;2\r\n2;2,1\r\n");
+        const Result r = run({"informe", "--tabla", path});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.output, QString());
+        QCOMPARE(r.errors, "El archivo \"" + path +
+                               "\" no es un estudio: sus filas con datos (las filas 2 a 5) "
+                               "forman 2 niveles y un estudio tiene de 3 a 10.\n");
+
+        const QString missing = dir_.filePath("no-existe.csv");
+        QCOMPARE(run({"informe", "--tabla", missing}).errors, missing + ": File not found.\n");
+    }
+
     void help() {
         for (const QStringList& a : {QStringList{"--help"}, QStringList{"informe", "-h"}}) {
             const Result r = run(a);
             QCOMPARE(r.exitCode, 0);
-            QVERIFY(r.output.startsWith("Uso: linealidad-cli VISTA ARCHIVO [--decimal C]\n"));
+            QVERIFY(r.output.startsWith("Uso: linealidad-cli VISTA ARCHIVO [--decimal C]\n"
+                                        "     linealidad-cli VISTA --tabla ARCHIVO [--decimal "
+                                        "C]\n"));
             QVERIFY(r.output.contains("residuales"));
             QCOMPARE(r.errors, QString());
         }
@@ -268,6 +321,9 @@ private slots:
         QTest::newRow("--decimal sin valor") << QStringList{"informe", "a.w02", "--decimal"};
         QTest::newRow("separador largo") << QStringList{"informe", "a.w02", "--decimal", ",,"};
         QTest::newRow("separador dígito") << QStringList{"informe", "a.w02", "--decimal", "1"};
+        QTest::newRow("--tabla sin archivo") << QStringList{"informe", "--tabla"};
+        QTest::newRow("--tabla sin vista") << QStringList{"--tabla", "t.csv"};
+        QTest::newRow("tabla y estudio") << QStringList{"informe", "a.w02", "--tabla", "t.csv"};
     }
     void usageError() {
         QFETCH(QStringList, arguments);

@@ -79,15 +79,20 @@ FileError fileErrorFor(int errorNumber) {
     }
 }
 
-std::string readFileBytes(const std::string& path) {
+std::string readFileBytes(const std::string& path, std::size_t limit) {
     return withFileErrors([&] {
         PosixFile file = PosixFile::openForReading(path);
         if (file.isDirectory())
             throw fileErrorFor(EISDIR);
         std::string bytes;
         char buffer[65536];
-        while (const std::size_t count = file.read(buffer, sizeof buffer))
+        while (bytes.size() <= limit) {
+            const std::size_t wanted = std::min(sizeof buffer, limit + 1 - bytes.size());
+            const std::size_t count = file.read(buffer, wanted);
+            if (count == 0)
+                break;
             bytes.append(buffer, count);
+        }
         return bytes;
     });
 }

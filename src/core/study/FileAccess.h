@@ -14,8 +14,10 @@ namespace linealidad {
 // "Disk full", or "I/O error <n>" for the rest.
 FileError fileErrorFor(int errorNumber);
 
-// Every byte of the file. A directory is refused as "File access denied".
-std::string readFileBytes(const std::string& path);
+// The file's bytes, at most `limit` + 1 of them: enough to tell a file of the size the caller
+// takes from a larger one without holding the larger one, which may have no end at all (a
+// device, a pipe). A directory is refused as "File access denied".
+std::string readFileBytes(const std::string& path, std::size_t limit);
 
 // Makes `bytes` the content of `path`: they go to a new file beside it, which is flushed to
 // the disk and then renamed over `path`, so the old content stays whole until the new one is.

@@ -6,51 +6,15 @@
 #include "core/text/NumberParse.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <memory>
 #include <string_view>
 #include <vector>
 
 namespace linealidad {
 namespace {
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr int kLevelsLine = 6; // after the five general-information texts
 // The levels line, a replicate line per level, the X and Y columns and the three chart titles.
 constexpr std::size_t kMaximumLines = kLevelsLine + kMaximumLevels + 2 * kMaximumObservations + 3;
-
-// At most `limit` + 1 bytes of the file: enough to tell a study from a larger file without
-// holding the larger one, which may have no end at all (a device, a pipe).
-std::string leadingBytes(const std::string& path, std::size_t limit) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                               &std::fclose);
-    if (!file)
-        throw fileErrorFor(errno);
-    std::setvbuf(file.get(), nullptr, _IONBF, 0); // the reads below are buffer-sized already
-    std::string bytes;
-    char buffer[65536];
-    while (bytes.size() <= limit) {
-        const std::size_t wanted = std::min(sizeof buffer, limit + 1 - bytes.size());
-        const std::size_t count = std::fread(buffer, 1, wanted, file.get());
-        bytes.append(buffer, count);
-        if (count < wanted)
-            break; // the end of the file, or a failure
-    }
-    if (std::ferror(file.get()))
-        throw fileErrorFor(errno); // a directory fails here, as "File access denied"
-    return bytes;
-}
-
-// The file's text in UTF-8: valid UTF-8 is taken as it is (without a byte-order mark),
-// anything else is Windows-1252.
-std::string fileText(const std::string& bytes) {
-    if (!isValidUtf8(bytes))
-        return windows1252ToUtf8(bytes);
-    if (std::string_view(bytes).starts_with(kUtf8Mark))
-        return bytes.substr(kUtf8Mark.size());
-    return bytes;
-}
 
 // Splits at CR LF, LF or a lone CR, up to the last line a study can use. A final line end does
 // not start another line.
@@ -169,13 +133,17 @@ std::string fileBytes(const std::string& text) {
 
 } // namespace
 
-Study readStudy(const std::string& path) {
-    const std::string bytes = leadingBytes(path, kMaximumFileBytes);
+std::string readStudySizedText(const std::string& path) {
+    const std::string bytes = readFileBytes(path, kMaximumFileBytes);
     if (bytes.size() > kMaximumFileBytes)
         throw cannotOpenFile(path, "ocupa más de " + std::to_string(kMaximumFileBytes) +
                                        " bytes (1 MiB) y el programa admite como máximo ese "
                                        "tamaño");
-    const LineReader reader(path, lines(fileText(bytes)));
+    return fileText(bytes);
+}
+
+Study readStudy(const std::string& path) {
+    const LineReader reader(path, lines(readStudySizedText(path)));
     Study study = Study::fresh();
     const int levels = readLevels(reader);
     const int observations = readReplicates(reader, levels, study);

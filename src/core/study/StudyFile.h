@@ -18,6 +18,11 @@ constexpr int kMaximumObservations = 150;
 // The largest study file takes a few kilobytes; a file larger than this is not a study.
 constexpr std::size_t kMaximumFileBytes = 1 << 20;
 
+// The text of a file of at most kMaximumFileBytes, in UTF-8: valid UTF-8 as it is (without a
+// byte-order mark), anything else as Windows-1252. A larger file is refused with a
+// StudyFormatError naming it; a file that cannot be read throws FileError.
+std::string readStudySizedText(const std::string& path);
+
 // Reads a study file exactly as the open command fills the study window: the texts, the levels
 // and replicates, the X and Y columns, the titles of a study read from a file and the level
 // label of every observation row. The chart title lines are read and not used. Lines end in

@@ -108,4 +108,12 @@ std::optional<std::string> utf8ToWindows1252(std::string_view text) {
     return out;
 }
 
+std::string fileText(const std::string& bytes) {
+    if (!isValidUtf8(bytes))
+        return windows1252ToUtf8(bytes);
+    if (std::string_view(bytes).starts_with(kUtf8Mark))
+        return bytes.substr(kUtf8Mark.size());
+    return bytes;
+}
+
 } // namespace linealidad

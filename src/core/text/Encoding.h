@@ -6,8 +6,15 @@
 
 namespace linealidad {
 
-// Character-set conversions for study files. In memory every text is UTF-8; files written by
-// earlier versions, and most files written now, are Windows-1252.
+// Character-set conversions for the files the program reads and writes. In memory every text is
+// UTF-8; study files written by earlier versions, and most written now, are Windows-1252.
+
+// The byte-order mark some programs put at the start of a UTF-8 file.
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// The text of a file the program reads (a study file, a table), in UTF-8: valid UTF-8 is taken
+// as it is, without a byte-order mark; anything else is Windows-1252.
+std::string fileText(const std::string& bytes);
 
 // True when `bytes` is well-formed UTF-8: shortest forms only, no surrogates, nothing beyond
 // U+10FFFF. Plain ASCII is valid UTF-8.
