@@ -1,5 +1,7 @@
+#include "gui/app/RecoveryKeeper.h"
 #include "gui/app/TFshow.h"
 #include "gui/app/TMainForm.h"
+#include "gui/app/TypingForTests.h"
 #include "gui/common/Dialogs.h"
 #include "gui/common/Glyphs.h"
 
@@ -7,6 +9,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
 
 using namespace linealidad;
@@ -32,5 +35,14 @@ int main(int argc, char* argv[]) {
     MainForm.showMaximized();
     MainForm.activateWindow();
     Fshow.raise();
+    MainForm.startRecovery(defaultRecoveryFolder());
+
+    // For tests that run the program as a process (README, "Development").
+    const QStringList arguments = QApplication::arguments();
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--test-type"));
+        at > 0 && at + 1 < arguments.size())
+        QTimer::singleShot(0, &MainForm, [&MainForm, text = arguments.at(at + 1)] {
+            typeIntoNewStudy(MainForm, text);
+        });
     return QApplication::exec();
 }
