@@ -38,6 +38,7 @@ public:
         questions << title + QLatin1Char('|') + text;
         return answer;
     }
+    bool offer(const QString& title, const QString& text) override { return question(title, text); }
     void error(const QString& text) override {
         errors << text;
         if (onShow)

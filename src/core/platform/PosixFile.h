@@ -19,9 +19,17 @@ public:
     // Creates `path` for writing, only if nothing has that name yet (no file is ever taken
     // over); empty when the name exists. A new file gets 0666 less the umask.
     static std::optional<PosixFile> createNew(const std::string& path);
+    // Creates a file without a name in `directory` (O_TMPFILE): it disappears with the process,
+    // however the process ends, unless linkAs names it. Empty where the file system or the
+    // system cannot create one.
+    static std::optional<PosixFile> createUnnamed(const std::string& directory);
+    // Opens (creating it if needed) and locks `path` for this process alone (flock); empty when
+    // another holder has it. The system releases the lock when the file is closed or the process
+    // ends, however it ends.
+    static std::optional<PosixFile> lockExclusive(const std::string& path);
 
     PosixFile(PosixFile&& other) noexcept;
-    PosixFile& operator=(PosixFile&&) = delete;
+    PosixFile& operator=(PosixFile&& other) noexcept;
     PosixFile(const PosixFile&) = delete;
     PosixFile& operator=(const PosixFile&) = delete;
     ~PosixFile();
@@ -36,6 +44,8 @@ public:
     void sync();
     // Closes now and reports the failure: a close can be the first to see a write error.
     void close();
+    // Gives a file made by createUnnamed the name `path`; false when that name exists already.
+    bool linkAs(const std::string& path);
 
 private:
     explicit PosixFile(int descriptor) : descriptor_(descriptor) {}
@@ -44,8 +54,11 @@ private:
 
 // The permission bits of `path` when it names a regular file (following links).
 std::optional<mode_t> regularFilePermissions(const std::string& path);
-// The file a symbolic link names, absolute; `path` itself when it is not a link or cannot be
-// resolved.
+// Whether this process may write `path` by its permissions (access W_OK). The superuser may
+// write any file.
+bool mayWrite(const std::string& path);
+// The file a symbolic link names, following a chain of links; `path` itself when it is not a
+// link. A link to a file that does not exist yet names that file.
 std::string linkTarget(const std::string& path);
 // Renames atomically, replacing `to`.
 void renameFile(const std::string& from, const std::string& to);
@@ -55,5 +68,9 @@ void removeFile(const std::string& path) noexcept;
 void syncDirectory(const std::string& directory) noexcept;
 // This process's number, which makes temporary names unique between processes.
 long processId();
+// This machine's name, reduced to letters, digits, dots and dashes (never empty).
+std::string hostName();
+// Whether a process with this number runs (one of another user counts as running).
+bool processRuns(long id);
 
 } // namespace linealidad::platform

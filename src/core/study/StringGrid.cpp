@@ -22,6 +22,13 @@ void StringGrid::setRowCount(int count) {
     rowCount_ = std::max(count, 0);
 }
 
+int StringGrid::heldColCount() const {
+    std::size_t widest = 0;
+    for (const auto& line : cells_)
+        widest = std::max(widest, line.size());
+    return static_cast<int>(widest);
+}
+
 const std::string& StringGrid::cell(int col, int row) const {
     if (row < 0 || col < 0 || row >= static_cast<int>(cells_.size()))
         return emptyText;

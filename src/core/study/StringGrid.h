@@ -17,6 +17,11 @@ public:
     void setColCount(int count);
     void setRowCount(int count);
 
+    // The columns and rows that hold written cells, visible or hidden by the counts: every
+    // cell outside them reads as empty.
+    int heldColCount() const;
+    int heldRowCount() const { return static_cast<int>(cells_.size()); }
+
     const std::string& cell(int col, int row) const;
     void setCell(int col, int row, std::string text);
 

@@ -1,13 +1,16 @@
 #include "gui/app/Startup.h"
 
+#include "gui/app/RecoveryKeeper.h"
 #include "gui/app/TFshow.h"
 #include "gui/app/TMainForm.h"
+#include "gui/app/TypingForTests.h"
 #include "gui/common/Dialogs.h"
 #include "gui/common/Glyphs.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QTimer>
 
 namespace linealidad {
 
@@ -29,6 +32,19 @@ Startup::Startup() {
         MainForm->setGeometry(screen->availableGeometry());
     MainForm->showMaximized();
     MainForm->activateWindow();
+    MainForm->startRecovery(defaultRecoveryFolder());
+    typeForTests();
+}
+
+// `--test-type TEXT` types TEXT into a new study once the program runs, for the tests that run
+// the program as a process (README, "Development").
+void Startup::typeForTests() {
+    const QStringList arguments = QApplication::arguments();
+    const qsizetype at = arguments.indexOf(QStringLiteral("--test-type"));
+    if (at > 0 && at + 1 < arguments.size())
+        QTimer::singleShot(0, MainForm.get(), [form = MainForm.get(), text = arguments.at(at + 1)] {
+            typeIntoNewStudy(*form, text);
+        });
 }
 
 // Shown above every other window; its timer runs from each activation of the main window, and

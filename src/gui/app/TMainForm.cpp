@@ -1,8 +1,10 @@
 #include "gui/app/TMainForm.h"
 
+#include "core/study/RecoveryCopy.h"
 #include "core/study/StudyFile.h"
 #include "core/study/ValidaEstudio.h"
 #include "gui/app/HelpViewer.h"
+#include "gui/app/RecoveryKeeper.h"
 #include "gui/app/TAboutBox.h"
 #include "gui/charts/TOptionsDlg.h"
 #include "gui/charts/TPlotForm.h"
@@ -66,6 +68,15 @@ TMainForm::TMainForm(QWidget* parent)
     createStatusLine();
     apply(StudyEvent::AtStart);
 
+    // The copy exists while the study has typing that was not saved.
+    recovery_ = new RecoveryKeeper(
+        [this]() -> std::optional<std::string> {
+            if (!Finforma || !modified_)
+                return std::nullopt;
+            return recoveryCopyText(Finforma->study(), titleSource_());
+        },
+        this);
+
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &TMainForm::helpF1);
 }
@@ -105,6 +116,8 @@ void TMainForm::createStartupWindows() {
     installHelpF1(frmpredice);
     PlotForm = new TPlotForm(*this, *OptionsDlg, this);
     PlotForm1 = new TPlotForm1(*this, *OptionsDlg, this);
+    // Titles typed there are saved with the study: its recovery copy takes them too.
+    connect(OptionsDlg, &QDialog::finished, recovery_, &RecoveryKeeper::changed);
     setTitleSource([this] {
         return ChartTitles{OptionsDlg->title().toStdString(), OptionsDlg->xAxis().toStdString(),
                            OptionsDlg->yAxis().toStdString()};
@@ -360,11 +373,15 @@ void TMainForm::apply(StudyEvent event) {
     if (Finforma && popupItems != Change::Unchanged)
         for (QAction* a : Finforma->popupActions())
             a->setEnabled(popupItems == Change::Enable);
+    // The study window has closed: after its close query nothing of it is to be recovered.
+    if (event == StudyEvent::StudyWindowCloses)
+        recovery_->discard();
 }
 
 void TMainForm::markModified() {
     modified_ = true;
     estado_->setText(QStringLiteral("Modificado"));
+    recovery_->changed();
 }
 
 bool TMainForm::modified() const {
@@ -376,6 +393,49 @@ bool TMainForm::modified() const {
 void TMainForm::clearModified(const QString& text) {
     modified_ = false;
     estado_->setText(text);
+    recovery_->discard();
+}
+
+// --- recovery copy ---------------------------------------------------------------------------
+
+void TMainForm::startRecovery(const QString& folder) {
+    if (folder.isEmpty())
+        return;
+    recovery_->start(folder);
+    QTimer::singleShot(0, this, &TMainForm::offerRecovery);
+}
+
+// Each study left by a program that ended without closing it (a crash, a kill, a power cut)
+// is offered in turn: "Sí" opens it, "No" deletes it. One study window at a time: once one is
+// open, the others wait for a later start.
+void TMainForm::offerRecovery() {
+    while (!Finforma) {
+        const auto left = recovery_->takeLeftCopy();
+        if (!left)
+            return;
+        if (dialogs_->offer(QStringLiteral("Estudio sin guardar"), left->question))
+            openRecovered(left->copy);
+        else
+            recovery_->discard();
+    }
+}
+
+// A recovered study opens as a new one ("Nuevo": saving it asks for a name) with its typing
+// unsaved, and the chart titles it was to be saved with.
+void TMainForm::openRecovered(const RecoveryCopy& copy) {
+    TFinforma* window = createStudyWindow();
+    window->loadStudy(copy.study);
+    fileName_ = QStringLiteral("Nuevo");
+    createStartupWindows();
+    PlotOptions options = OptionsDlg->options();
+    options.TitleEdit = copy.titles[0];
+    options.XLblEdit = copy.titles[1];
+    options.YLblEdit = copy.titles[2];
+    OptionsDlg->display(options);
+    window->show();
+    activateWindow();
+    apply(StudyEvent::OpenDone);
+    markModified();
 }
 
 // --- file commands ---------------------------------------------------------------------------

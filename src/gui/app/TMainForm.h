@@ -34,6 +34,8 @@ class TOptionsDlg;
 class TPlotForm;
 class TPlotForm1;
 class HelpViewer;
+class RecoveryKeeper;
+struct RecoveryCopy;
 
 // The frame of the program: menus, tool bar, status line and the child windows (the one study
 // window and any number of result windows). It runs the commands, keeps their enabled state
@@ -68,6 +70,10 @@ public:
     void setDialogs(std::unique_ptr<Dialogs> dialogs);
     // Where the three chart titles saved with a study come from (the chart options dialog).
     void setTitleSource(std::function<ChartTitles()> source);
+    // Keeps a recovery copy of the open study in `folder` from now on, and once the program
+    // runs, offers the studies that programs which ended without closing them left there.
+    void startRecovery(const QString& folder);
+    RecoveryKeeper& recovery() { return *recovery_; }
 
     // Commands.
     void FileNew();
@@ -142,6 +148,8 @@ private:
     QAction* button(const char* name, const QString& glyph, const QString& hint, CommandGroup group,
                     QAction* command);
     TFinforma* createStudyWindow();
+    void offerRecovery();
+    void openRecovered(const RecoveryCopy& copy);
     void connectPopupItems(TFinforma* window);
     bool writeStudy(const QString& path);
     void showHint(const QString& hint);
@@ -168,6 +176,7 @@ private:
     ResultSet results_;
     QPointer<HelpViewer> viewer_;
     bool startupWindowsScheduled_ = false;
+    RecoveryKeeper* recovery_ = nullptr;
 };
 
 } // namespace linealidad

@@ -28,6 +28,9 @@ public:
     virtual void message(const QString& text) = 0;
     // A Yes/No question box with a question icon and No as the default button; true for Yes.
     virtual bool question(const QString& title, const QString& text) = 0;
+    // The same question box with Yes as the default button: for an offer that a No throws
+    // away.
+    virtual bool offer(const QString& title, const QString& text) = 0;
     // The generic error report: stop icon, OK button, the application's title.
     virtual void error(const QString& text) = 0;
     // The open and save dialogs of study files; an empty name when cancelled.
@@ -48,6 +51,7 @@ public:
 
     void message(const QString& text) override;
     bool question(const QString& title, const QString& text) override;
+    bool offer(const QString& title, const QString& text) override;
     void error(const QString& text) override;
     QString openFileName(const FileDialogSpec& dialog) override;
     QString saveFileName(const FileDialogSpec& dialog) override;

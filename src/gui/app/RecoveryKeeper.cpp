@@ -1,0 +1,100 @@
+#include "gui/app/RecoveryKeeper.h"
+
+#include "core/app/RecoveryStore.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+#include <QtGlobal>
+
+namespace linealidad {
+namespace {
+
+// "Se encontró un estudio que no se guardó...": when it was last changed and, to recognise it,
+// its method.
+QString question(const RecoveryCopy& copy, const QDateTime& written) {
+    QString text = QStringLiteral("Se encontró un estudio que no se guardó: el programa terminó "
+                                  "sin cerrarlo. Su último cambio es del %1 a las %2.")
+                       .arg(written.toString(QStringLiteral("dd/MM/yyyy")),
+                            written.toString(QStringLiteral("HH:mm")));
+    if (!copy.study.emetodo.empty())
+        text += QStringLiteral("\nMétodo: ") + QString::fromStdString(copy.study.emetodo);
+    return text + QStringLiteral("\n\nQuiere abrirlo? Si contesta No, se borrará.");
+}
+
+} // namespace
+
+QString defaultRecoveryFolder() {
+    const QByteArray stateHome = qgetenv("XDG_STATE_HOME");
+    const QByteArray home = qgetenv("HOME");
+    const auto folder = recoveryFolder(stateHome.isEmpty() ? nullptr : stateHome.constData(),
+                                       home.isEmpty() ? nullptr : home.constData());
+    return folder ? QFile::decodeName(QByteArray::fromStdString(*folder)) : QString();
+}
+
+RecoveryKeeper::RecoveryKeeper(std::function<std::optional<std::string>()> content, QObject* parent)
+    : QObject(parent), content_(std::move(content)), timer_(new QTimer(this)) {
+    timer_->setSingleShot(true);
+    timer_->setInterval(kInterval);
+    connect(timer_, &QTimer::timeout, this, &RecoveryKeeper::write);
+}
+
+RecoveryKeeper::~RecoveryKeeper() = default;
+
+void RecoveryKeeper::start(const QString& folder) {
+    store_ = std::make_unique<RecoveryStore>(QFile::encodeName(folder).toStdString());
+}
+
+void RecoveryKeeper::changed() {
+    if (store_ && !timer_->isActive())
+        timer_->start();
+}
+
+void RecoveryKeeper::discard() {
+    timer_->stop();
+    written_.clear();
+    if (store_)
+        store_->discard();
+}
+
+void RecoveryKeeper::flush() {
+    if (timer_->isActive()) {
+        timer_->stop();
+        write();
+    }
+}
+
+QString RecoveryKeeper::ownCopy() const {
+    return store_ ? QFile::decodeName(QByteArray::fromStdString(store_->ownCopy())) : QString();
+}
+
+void RecoveryKeeper::write() {
+    const auto text = content_();
+    if (!store_ || !text || *text == written_)
+        return;
+    try {
+        store_->write(*text);
+        written_ = *text;
+    } catch (const std::exception& e) {
+        // The analyst can do nothing about it while typing; a message box at every pause
+        // would stop the work the copy is there to protect.
+        if (!failureReported_)
+            qWarning("linealidad: the recovery copy cannot be written: %s", e.what());
+        failureReported_ = true;
+    }
+}
+
+std::optional<RecoveryKeeper::Offer> RecoveryKeeper::takeLeftCopy() {
+    if (!store_)
+        return std::nullopt;
+    auto left = store_->takeLeftCopy();
+    if (!left)
+        return std::nullopt;
+    const QFileInfo file(QFile::decodeName(QByteArray::fromStdString(left->path)));
+    QString text = question(left->copy, file.lastModified());
+    written_.clear();
+    return Offer{std::move(left->copy), std::move(text)};
+}
+
+} // namespace linealidad

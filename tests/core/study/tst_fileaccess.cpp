@@ -1,0 +1,218 @@
+#include "core/platform/PosixFile.h"
+#include "core/study/FileAccess.h"
+#include "core/text/Errors.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace linealidad;
+
+namespace {
+
+std::string readBytes(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void writeBytes(const QString& path, const std::string& bytes) {
+    std::ofstream(path.toStdString(), std::ios::binary) << bytes;
+}
+
+void save(const QString& path, const std::string& bytes) {
+    replaceFileBytes(path.toStdString(), bytes);
+}
+
+// The message of the FileError that `action` throws, or an empty text.
+QString fileError(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const FileError& e) {
+        return QString::fromStdString(e.what());
+    }
+    return {};
+}
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
+}
+
+// A temporary file name as the save makes them, for a machine and a process.
+QString temporaryName(const std::string& host, long process) {
+    return QStringLiteral(".linealidad-%1-%2-0.tmp").arg(QString::fromStdString(host)).arg(process);
+}
+
+// The number of a process that has ended.
+long endedProcess() {
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+// Whether the process holds a file open in `folder`, and how it names it ("#123 (deleted)" for
+// a file without a name).
+std::optional<QString> openFileIn(pid_t process, const QString& folder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const std::string prefix = folder.toStdString() + '/';
+    for (fs::directory_iterator fd("/proc/" + std::to_string(process) + "/fd", error), end;
+         !error && fd != end; fd.increment(error)) {
+        std::error_code gone;
+        const std::string target = fs::read_symlink(fd->path(), gone).string();
+        if (!gone && target.starts_with(prefix))
+            return QString::fromStdString(target.substr(prefix.size()));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+class TestFileAccess : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+private slots:
+    void cleanup() {
+        for (const QString& name : filesIn(dir.path()))
+            QFile::remove(path(name));
+    }
+
+    // A temporary name made by adding to the target's name would pass the system's limit of
+    // 255 bytes for a name.
+    void namesAsLongAsTheSystemAllows_data() {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("new, 244 bytes") << 244 << false;
+        QTest::newRow("new, 255 bytes") << 255 << false;
+        QTest::newRow("existing, 244 bytes") << 244 << true;
+        QTest::newRow("existing, 255 bytes") << 255 << true;
+    }
+    void namesAsLongAsTheSystemAllows() {
+        QFETCH(int, length);
+        QFETCH(bool, exists);
+        const QString name = QString(length - 4, QLatin1Char('n')) + ".w02";
+        if (exists)
+            writeBytes(path(name), "antes\r\n");
+        QCOMPARE(fileError([&] { save(path(name), "1\r\n"); }), QString());
+        QCOMPARE(readBytes(path(name)), std::string("1\r\n"));
+        QCOMPARE(filesIn(dir.path()), QStringList{name});
+    }
+
+    void readOnlyFileIsRefusedAndKept_data() {
+        QTest::addColumn<int>("permissions");
+        QTest::newRow("read-only for all") << int(QFile::ReadOwner | QFile::ReadGroup);
+        QTest::newRow("no permission at all") << 0;
+    }
+    void readOnlyFileIsRefusedAndKept() {
+        QFETCH(int, permissions);
+        const QString target = path("protegido.w02");
+        writeBytes(target, "antes\r\n");
+        QVERIFY(QFile::setPermissions(target, QFile::Permissions::fromInt(permissions)));
+        QCOMPARE(
+            fileError([&] { save(target, "después\r\n"); }),
+            QStringLiteral("El archivo \"%1\" es de solo lectura: no se reemplazó.").arg(target));
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(readBytes(target), std::string("antes\r\n"));
+        QCOMPARE(filesIn(dir.path()), QStringList{"protegido.w02"});
+    }
+
+    void readOnlyFileBehindALinkIsKept() {
+        const QString target = path("protegido.w02");
+        writeBytes(target, "antes\r\n");
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
+        QVERIFY(QFile::link("protegido.w02", path("enlace.w02")));
+        QVERIFY(!fileError([&] { save(path("enlace.w02"), "después\r\n"); }).isEmpty());
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(readBytes(target), std::string("antes\r\n"));
+        QVERIFY(QFileInfo(path("enlace.w02")).isSymLink());
+    }
+
+    // The link stays a link, and the file at its end gets the new content.
+    void linksAreFollowed_data() {
+        QTest::addColumn<QStringList>("links"); // each names the next; the last names the file
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("fileExists");
+        QTest::newRow("relative") << QStringList{"enlace.w02"} << "real.w02" << true;
+        QTest::newRow("into a folder") << QStringList{"enlace.w02"} << "sub/real.w02" << true;
+        QTest::newRow("chain") << QStringList{"a.w02", "b.w02"} << "real.w02" << true;
+        QTest::newRow("to a file not made yet") << QStringList{"enlace.w02"} << "real.w02" << false;
+    }
+    void linksAreFollowed() {
+        QFETCH(QStringList, links);
+        QFETCH(QString, file);
+        QFETCH(bool, fileExists);
+        QVERIFY(QDir(dir.path()).mkpath("sub"));
+        if (fileExists)
+            writeBytes(path(file), "antes\r\n");
+        for (int i = 0; i < links.size(); ++i)
+            QVERIFY(QFile::link(i + 1 < links.size() ? links[i + 1] : file, path(links[i])));
+
+        save(path(links.first()), "1\r\n");
+        QCOMPARE(readBytes(path(file)), std::string("1\r\n"));
+        for (const QString& link : links)
+            QVERIFY(QFileInfo(path(link)).isSymLink());
+        QDir(path("sub")).removeRecursively();
+    }
+
+    // A save that the system kills while it writes leaves the previous file as it was, and
+    // nothing else: the new content is in a file without a name, which the system removes.
+    void killedSaveLeavesNothingBehind() {
+        const QString target = path("estudio.w02");
+        writeBytes(target, "antes\r\n");
+        const pid_t saver = fork();
+        if (saver == 0) {
+            // Large enough that the kill comes while it is being written.
+            replaceFileBytes(target.toStdString(), std::string(64 << 20, 'x'));
+            _exit(0);
+        }
+        std::optional<QString> writing;
+        QElapsedTimer waiting;
+        waiting.start();
+        while (!writing && waiting.elapsed() < 10000)
+            writing = openFileIn(saver, dir.path());
+        kill(saver, SIGKILL);
+        waitpid(saver, nullptr, 0);
+        QVERIFY2(writing, "the save never opened its new file");
+        QVERIFY2(writing->endsWith(" (deleted)"), qPrintable(*writing));
+
+        QCOMPARE(readBytes(target), std::string("antes\r\n"));
+        QCOMPARE(filesIn(dir.path()), QStringList{"estudio.w02"});
+    }
+
+    // Where files without a name are not available, a killed save leaves its temporary name;
+    // the next save in that folder removes those of programs of this machine that have ended,
+    // and no other file.
+    void temporariesOfEndedProgramsAreRemoved() {
+        const std::string host = platform::hostName();
+        const QString ended = temporaryName(host, endedProcess());
+        const QStringList kept = {
+            temporaryName(host, getppid()),                // its program still runs
+            temporaryName("otra-maquina", endedProcess()), // on another machine, maybe running
+            ".linealidad-notas.tmp",                       // not a name the save makes
+            "estudio.w02.tmp-1-0",
+        };
+        for (const QString& name : kept)
+            writeBytes(path(name), "x");
+        writeBytes(path(ended), "x");
+
+        save(path("estudio.w02"), "1\r\n");
+        QStringList expected = kept;
+        expected << "estudio.w02";
+        expected.sort();
+        QCOMPARE(filesIn(dir.path()), expected);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFileAccess)
+#include "tst_fileaccess.moc"
