@@ -1,3 +1,4 @@
+#include "gui/app/HeadlessPdf.h"
 #include "gui/app/TFshow.h"
 #include "gui/app/TMainForm.h"
 #include "gui/common/Dialogs.h"
@@ -12,6 +13,11 @@
 using namespace linealidad;
 
 int main(int argc, char* argv[]) {
+    // `linealidad --pdf ...` writes the printed pages of a study file and shows no window.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (isPdfCommandLine(arguments))
+        return pdfMain(argc, argv, arguments);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setWindowIcon(QIcon(programEmblem(QSize(64, 64))));
