@@ -85,13 +85,25 @@ std::optional<std::vector<Sheet>> PrintOptionsWindow::composeChosen(const Study&
                                                                     PageChoice page) {
     std::optional<std::vector<Sheet>> sheets;
     bool zeroSlope = false;
-    const bool composed = runCommand(host_.dialogs(), [&] {
-        sheets = composePage(layout_, page, study, decimalSeparator(), margin(), results_);
-        zeroSlope = !sheets;
-    });
+    bool composed = false;
+    {
+        WaitCursor wait;
+        composed = runCommand(host_.dialogs(), [&] {
+            sheets = composePage(layout_, page, study, decimalSeparator(), margin(), results_);
+            zeroSlope = !sheets;
+        });
+    }
     if (composed && zeroSlope)
         host_.dialogs().message(QString::fromUtf8(kZeroSlopeMessage));
     return sheets;
+}
+
+void PrintOptionsWindow::print(QPrinter& printer, const std::vector<Sheet>& sheets) {
+    WaitCursor wait;
+    runCommand(host_.dialogs(), [&] {
+        PagedDocument document(printer);
+        printSheets(document, sheets);
+    });
 }
 
 // Every computation ends before the document begins: a fault leaves nothing at the printer.
@@ -105,14 +117,8 @@ void PrintOptionsWindow::BitBtn1Click() {
     const std::optional<PageChoice> page = chosenPage();
     if (!page)
         return;
-    WaitCursor wait;
-    const auto sheets = composeChosen(*study, *page);
-    if (!sheets)
-        return;
-    runCommand(host_.dialogs(), [&] {
-        PagedDocument document(printer);
-        printSheets(document, *sheets);
-    });
+    if (const auto sheets = composeChosen(*study, *page))
+        print(printer, *sheets);
 }
 
 void PrintOptionsWindow::BitBtn2Click() {
@@ -124,22 +130,15 @@ void PrintOptionsWindow::previewClick() {
     const std::optional<PageChoice> page = chosenPage();
     if (!study || !page)
         return;
-    std::optional<std::vector<Sheet>> sheets;
-    {
-        WaitCursor wait;
-        sheets = composeChosen(*study, *page);
-    }
+    const auto sheets = composeChosen(*study, *page);
     if (!sheets)
         return;
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* target) {
-        runCommand(host_.dialogs(), [&] {
-            PagedDocument document(*target);
-            printSheets(document, *sheets);
-        });
-    });
+    // The preview draws on its own printer, and on the chosen one when printed from it.
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&](QPrinter* target) { print(*target, *sheets); });
     host_.dialogs().showModal(preview);
 }
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-class QPushButton;
+class QPrinter;
 
 namespace linealidad {
 
@@ -59,6 +59,7 @@ private:
     // showing why.
     std::optional<std::vector<Sheet>> composeChosen(const Study& study, PageChoice page);
     std::optional<PageChoice> chosenPage() const;
+    void print(QPrinter& printer, const std::vector<Sheet>& sheets);
 
     PrintLayout layout_;
     PrintHost& host_;
