@@ -48,6 +48,13 @@ std::string localPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
+// A window kept from start-up, shown beside the others and brought to the front.
+void showModeless(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace
 
 TMainForm::TMainForm(QWidget* parent)
@@ -678,16 +685,6 @@ void TMainForm::mnugraphRClick() {
 }
 
 // --- printing --------------------------------------------------------------------------------
-
-namespace {
-
-void showModeless(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-} // namespace
 
 void TMainForm::PrintLasserClick() {
     createStartupWindows();
