@@ -1,6 +1,6 @@
 #include "cli/Arguments.h"
 
-#include <cctype>
+#include "core/text/NumberParse.h"
 
 namespace linealidad::cli {
 
@@ -16,15 +16,6 @@ std::optional<View> viewCalled(const std::string& name) {
     if (name == "residuales")
         return View::residuals;
     return std::nullopt;
-}
-
-// A separator must be one character that cannot be part of a number itself: not a digit, a
-// sign, an exponent letter or a blank, nor a byte of a multi-byte character.
-bool isValidSeparator(const std::string& text) {
-    if (text.size() != 1)
-        return false;
-    const auto c = static_cast<unsigned char>(text[0]);
-    return c < 0x80 && std::isgraph(c) && !std::isalnum(c) && c != '+' && c != '-';
 }
 
 Arguments withError(std::string error) {
@@ -72,7 +63,7 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
         return withError("falta el archivo del estudio");
     if (positionals.size() > positionalsWanted)
         return withError("sobra el argumento " + positionals[positionalsWanted]);
-    if (decimal && !isValidSeparator(*decimal))
+    if (decimal && !isDecimalSeparator(*decimal))
         return withError("el separador decimal debe ser un solo signo, como . o , (no \"" +
                          *decimal + "\")");
     const char separator = decimal ? (*decimal)[0] : defaultDecimal;

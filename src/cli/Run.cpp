@@ -14,13 +14,8 @@ int run(const Command& command, Output& output) {
         if (const auto problem = ValidaEstudio(study))
             return output.fail(problem->message);
         return showView(command.view, study, command.decimal, output);
-    } catch (const FileError& e) {
-        // The system's message does not say which file; on a command line that matters.
-        return output.fail(genericReportText(command.file + ": " + e.what()));
-    } catch (const StudyFormatError& e) {
-        return output.fail(e.what());
     } catch (const Fault& e) {
-        return output.fail(genericReportText(e.what()));
+        return output.fail(commandLineMessage(e, command.file));
     }
 }
 

@@ -69,6 +69,10 @@ public:
     virtual Font font() const = 0;
 
     virtual int pixelsPerInch() const = 0;
+    // The size of the surface in device pixels: a printer's printable area, a window's paint
+    // box, an image.
+    virtual int width() const = 0;
+    virtual int height() const = 0;
 };
 
 } // namespace linealidad

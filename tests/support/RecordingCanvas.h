@@ -46,7 +46,9 @@ public:
     std::vector<Line> lines;
     std::vector<Shape> shapes;
 
-    explicit RecordingCanvas(int pixelsPerInch = 96) : ppi_(pixelsPerInch) {}
+    // A surface of `width` × `height` device pixels (a page, a paint box).
+    explicit RecordingCanvas(int pixelsPerInch = 96, int width = 0, int height = 0)
+        : ppi_(pixelsPerInch), width_(width), height_(height) {}
 
     // Convenience filters.
     std::vector<Shape> shapesOf(ShapeKind kind) const;
@@ -75,11 +77,15 @@ public:
     void setFont(const Font& font) override;
     Font font() const override { return font_; }
     int pixelsPerInch() const override { return ppi_; }
+    int width() const override { return width_; }
+    int height() const override { return height_; }
 
 private:
     void addShape(ShapeKind kind, std::vector<Point> points, const std::string& entry);
 
     int ppi_;
+    int width_;
+    int height_;
     Point position_;
     Pen pen_;
     Brush brush_;

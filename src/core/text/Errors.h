@@ -53,4 +53,9 @@ std::string quotedExcerpt(const std::string& text);
 // character sorts after the full stop.
 std::string genericReportText(const std::string& message);
 
+// The message a command-line run ends with after `fault` on the file `file`: the generic
+// report's text, with the file's name first for a file error (the system's message does not
+// say which file, and on a command line that matters); a study-format message as it is.
+std::string commandLineMessage(const Fault& fault, const std::string& file);
+
 } // namespace linealidad

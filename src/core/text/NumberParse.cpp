@@ -2,6 +2,7 @@
 
 #include "core/text/Errors.h"
 
+#include <cctype>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -113,6 +114,13 @@ bool isInteger(const std::string& text) {
 
 bool isFloat(const std::string& text, char decimal) {
     return toFloat(text, decimal).has_value();
+}
+
+bool isDecimalSeparator(const std::string& text) {
+    if (text.size() != 1)
+        return false;
+    const auto c = static_cast<unsigned char>(text[0]);
+    return c < 0x80 && std::isgraph(c) && !std::isalnum(c) && c != '+' && c != '-';
 }
 
 } // namespace linealidad

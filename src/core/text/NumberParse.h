@@ -21,4 +21,9 @@ double parseFloat(const std::string& text, char decimal = '.');
 bool isInteger(const std::string& text);
 bool isFloat(const std::string& text, char decimal = '.');
 
+// Whether a text given on a command line can be the decimal separator: one character that
+// cannot be part of a number itself (not a digit, a sign, an exponent letter or a blank, nor a
+// byte of a multi-byte character).
+bool isDecimalSeparator(const std::string& text);
+
 } // namespace linealidad

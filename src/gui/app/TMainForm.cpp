@@ -15,6 +15,9 @@
 #include "gui/common/Hint.h"
 #include "gui/common/RunCommand.h"
 #include "gui/common/helpcons.h"
+#include "gui/printing/TFOPRT.h"
+#include "gui/printing/TFopprt.h"
+#include "gui/printing/TFopprt1.h"
 #include "gui/results/TFinfo.h"
 #include "gui/results/TfinfoA.h"
 #include "gui/results/TfinfoR.h"
@@ -45,6 +48,13 @@ const char* const kContextProperty = "helpContext";
 
 std::string localPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+// A window kept from start-up, shown beside the others and brought to the front.
+void showModeless(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace
@@ -112,8 +122,12 @@ void TMainForm::createStartupWindows() {
         return;
     OptionsDlg = new TOptionsDlg(this);
     OptionsDlg->onHelpRequested = [this](int context) { showHelp(context, OptionsDlg); };
+    Fopprt1 = new TFopprt1(*this, this);
     frmpredice = new Tfrmpredice([this]() -> Dialogs& { return dialogs(); }, this);
     installHelpF1(frmpredice);
+    FOPRT = new TFOPRT(this);
+    Fopprt = new TFopprt(*this, *FOPRT, this);
+    FOPRT->setOptionsWindows(Fopprt, Fopprt1);
     PlotForm = new TPlotForm(*this, *OptionsDlg, this);
     PlotForm1 = new TPlotForm1(*this, *OptionsDlg, this);
     // Titles typed there are saved with the study: its recovery copy takes them too.
@@ -188,7 +202,8 @@ void TMainForm::createMenus() {
            QStringLiteral("Imprimir Lasser|Imprime el Archivo Actual"), help::kPrint, G::Print,
            [this] { PrintLasserClick(); });
     action(FilePrintItem, "PrintDeskjet", QStringLiteral("Deskjet"),
-           QStringLiteral("Imprimir|Imprime el Archivo Actual"), help::kPrint, G::Print, [] {})
+           QStringLiteral("Imprimir|Imprime el Archivo Actual"), help::kPrint, G::Print,
+           [this] { FilePrint(); })
         ->setVisible(false);
     FileMenu->addSeparator();
     action(FileMenu, "FileExitItem", QStringLiteral("&Salir"),
@@ -730,9 +745,22 @@ void TMainForm::mnugraphRClick() {
         PlotForm1->showModal();
 }
 
+// --- printing --------------------------------------------------------------------------------
+
 void TMainForm::PrintLasserClick() {
-    dialogs_->message(QStringLiteral("La impresión de informes estará disponible en una "
-                                     "próxima versión."));
+    createStartupWindows();
+    showModeless(Fopprt1);
+}
+
+void TMainForm::FilePrint() {
+    createStartupWindows();
+    if (validateStudy())
+        showModeless(Fopprt);
+}
+
+void TMainForm::mnuoprtClick() {
+    createStartupWindows();
+    dialogs_->showModal(*FOPRT);
 }
 
 } // namespace linealidad

@@ -4,6 +4,7 @@
 #include "core/results/ResultSet.h"
 #include "core/study/StudyFile.h"
 #include "gui/common/ChartHost.h"
+#include "gui/common/PrintHost.h"
 #include "gui/common/ResultHost.h"
 #include "gui/common/StudyHost.h"
 
@@ -25,7 +26,10 @@ class QToolBar;
 namespace linealidad {
 
 class TFinforma;
+class TFOPRT;
 class TFinfo;
+class TFopprt;
+class TFopprt1;
 class TfinfoA;
 class TfinfoR;
 class Tfrminforme;
@@ -41,7 +45,11 @@ struct RecoveryCopy;
 // window and any number of result windows). It runs the commands, keeps their enabled state
 // in step with the study's life through one table, and holds the references the commands use.
 // The windows it holds reach it only through the small host interfaces.
-class TMainForm : public QMainWindow, public StudyHost, public ResultHost, public ChartHost {
+class TMainForm : public QMainWindow,
+                  public StudyHost,
+                  public ResultHost,
+                  public ChartHost,
+                  public PrintHost {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -57,12 +65,16 @@ public:
     // The windows kept from start-up to the end (see createStartupWindows).
     QPointer<Tfrmpredice> frmpredice;
     QPointer<TOptionsDlg> OptionsDlg;
+    QPointer<TFopprt1> Fopprt1;
+    QPointer<TFOPRT> FOPRT;
+    QPointer<TFopprt> Fopprt;
     QPointer<TPlotForm> PlotForm;
     QPointer<TPlotForm1> PlotForm1;
 
     QMdiArea* ClientArea() const override { return ClientArea_; }
     // Creates, once, the windows the program keeps from start-up to the end, in their start-up
-    // order: the chart options dialog, the predictions dialog and the two chart windows. The
+    // order: the chart options dialog, the laser print options, the predictions dialog, the
+    // printer and margin window, the deskjet print options and the two chart windows. The
     // first paint does not need them, so they come just after it; whatever needs them sooner
     // creates them then.
     void createStartupWindows();
@@ -107,8 +119,9 @@ public:
     void apply(StudyEvent event) override;
     bool save() override { return FileSave(); }
 
-    // The chart windows' requests.
+    // The chart windows' and the print options windows' requests.
     const Study* chartStudy() const override;
+    const Study* printStudy() const override { return chartStudy(); }
 
     // The calculation commands; each one's work lives with its window.
     void mnuinferenciaClick();
@@ -118,7 +131,12 @@ public:
     void mnugraphClick();
     void mnuinformeClick();
     void mnuprediceClick();
+
+    // The print commands: the laser options window ("Lasser"), the deskjet one after the
+    // study validation ("Deskjet", hidden), and the printer and margin window (no menu item).
     void PrintLasserClick();
+    void FilePrint();
+    void mnuoprtClick();
 
 signals:
     // The main window was activated (each time).

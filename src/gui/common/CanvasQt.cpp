@@ -118,4 +118,14 @@ int CanvasQt::pixelsPerInch() const {
     return device ? device->logicalDpiY() : 96;
 }
 
+int CanvasQt::width() const {
+    const QPaintDevice* device = painter_.device();
+    return device ? device->width() : 0;
+}
+
+int CanvasQt::height() const {
+    const QPaintDevice* device = painter_.device();
+    return device ? device->height() : 0;
+}
+
 } // namespace linealidad

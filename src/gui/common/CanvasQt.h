@@ -34,6 +34,8 @@ public:
     Font font() const override { return font_; }
 
     int pixelsPerInch() const override;
+    int width() const override;
+    int height() const override;
 
 private:
     // The box of a shape whose right and bottom edges are exclusive, as QPainter outlines it.

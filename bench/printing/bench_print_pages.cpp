@@ -1,0 +1,66 @@
+// The cost of a printed page of the largest study a file may hold (150 observations), drawn
+// into a PDF document in memory as the print command and `linealidad --pdf` draw it: the
+// computations the page needs, its layout (the tables continue on further sheets), and the
+// drawing through a CanvasQt on a 600-dpi QPdfWriter. HeadlessAllPages is the whole work of
+// `linealidad --pdf` on that study once the process has started: reading the file, the three
+// pages, writing the document.
+
+#include "LargeStudy.h"
+
+#include "core/printing/PrintedPages.h"
+#include "gui/app/HeadlessPdf.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+using namespace linealidad;
+
+namespace {
+
+void PrintPage(benchmark::State& state) {
+    const auto layout = static_cast<PrintLayout>(state.range(0));
+    const auto page = static_cast<PageChoice>(state.range(1));
+    const Study study = bench::largeStudy();
+    ResultSet results;
+    for (auto _ : state) {
+        const auto sheets = composePage(layout, page, study, '.', 3, results);
+        benchmark::DoNotOptimize(pdfDocument(*sheets, Paper::A4));
+    }
+}
+BENCHMARK(PrintPage)
+    ->ArgNames({"deskjet", "page"})
+    ->ArgsProduct({{int(PrintLayout::Laser), int(PrintLayout::Deskjet)},
+                   {int(PageChoice::General), int(PageChoice::Inference),
+                    int(PageChoice::Variance)}})
+    ->Unit(benchmark::kMillisecond);
+
+void HeadlessAllPages(benchmark::State& state) {
+    const bench::TemporaryStudyFile file;
+    const QTemporaryDir directory;
+    PdfCommand command;
+    command.study = file.path();
+    command.output = directory.filePath(QStringLiteral("hojas.pdf")).toStdString();
+    command.pages = {PageChoice::General, PageChoice::Inference, PageChoice::Variance};
+    std::ostringstream errors;
+    for (auto _ : state)
+        if (writePdf(command, errors) != kPdfWritten)
+            state.SkipWithError(errors.str().c_str());
+}
+BENCHMARK(HeadlessAllPages)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,66 @@
+#include "core/printing/PrintSheets.h"
+
+#include "core/printing/PageUnits.h"
+
+namespace linealidad {
+namespace {
+
+// The texts of a sheet are drawn in its font, always "ARIAL" with the default pitch; the
+// capitals are the program's own.
+const char* const kFontName = "ARIAL";
+
+class SheetPainter {
+public:
+    explicit SheetPainter(Canvas& canvas) : canvas_(canvas), units_(canvas.pixelsPerInch()) {}
+
+    void operator()(const SheetFont& f) {
+        Font font;
+        font.name = kFontName;
+        font.height = -units_.pointsToPixels(f.points);
+        canvas_.setFont(font);
+    }
+
+    void operator()(const SheetText& t) { canvas_.textOut(left(t), units_.y(t.line), t.text); }
+
+    void operator()(const SheetRule& r) {
+        const int y = units_.y(r.line) + r.pixels;
+        canvas_.moveTo(0, y);
+        canvas_.lineTo(canvas_.width(), y);
+    }
+
+private:
+    int left(const SheetText& t) {
+        switch (t.placement) {
+        case Placement::Column:
+            return units_.x(t.column);
+        case Placement::Centred:
+            return (canvas_.width() - canvas_.textWidth(t.text)) / 2;
+        case Placement::RightAligned:
+            return canvas_.width() - canvas_.textWidth(t.text);
+        }
+        return 0;
+    }
+
+    Canvas& canvas_;
+    PageUnits units_;
+};
+
+} // namespace
+
+void drawSheet(Canvas& canvas, const Sheet& sheet) {
+    SheetPainter painter(canvas);
+    for (const SheetItem& item : sheet.items)
+        std::visit(painter, item);
+}
+
+void printSheets(PrintDocument& document, const std::vector<Sheet>& sheets) {
+    Canvas& canvas = document.BeginDoc();
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        if (i > 0)
+            document.NewPage();
+        drawSheet(canvas, sheets[i]);
+    }
+    document.EndDoc();
+}
+
+} // namespace linealidad

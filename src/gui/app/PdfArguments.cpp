@@ -1,0 +1,171 @@
+#include "gui/app/PdfArguments.h"
+
+#include "core/text/NumberParse.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+namespace linealidad {
+namespace {
+
+constexpr const char* kUsage =
+    "Uso: linealidad --pdf SALIDA.pdf [--pagina general|inferencia|anova|todas]\n"
+    "                [--formato laser|deskjet] [--margen 1|1.5|2] [--papel a4|carta]\n"
+    "                [--decimal C] ESTUDIO\n";
+
+constexpr std::array<const char*, 6> kValueOptions{"--pdf",    "--pagina", "--formato",
+                                                   "--margen", "--papel",  "--decimal"};
+
+bool isHelp(const std::string& a) {
+    return a == "--help" || a == "-h";
+}
+
+// The option an argument names ("--pagina" for "--pagina" and "--pagina=anova"), or nothing.
+std::optional<std::string> optionOf(const std::string& argument) {
+    for (const char* option : kValueOptions) {
+        const std::string name = option;
+        if (argument == name || argument.starts_with(name + "="))
+            return name;
+    }
+    return std::nullopt;
+}
+
+PdfArguments withError(std::string error) {
+    PdfArguments a;
+    a.error = std::move(error);
+    return a;
+}
+
+template <typename T>
+std::optional<T> lookUp(const std::map<std::string, T>& names, const std::string& name) {
+    const auto it = names.find(name);
+    return it == names.end() ? std::nullopt : std::optional<T>(it->second);
+}
+
+const std::map<std::string, std::vector<PageChoice>> kPages{
+    {"general", {PageChoice::General}},
+    {"inferencia", {PageChoice::Inference}},
+    {"anova", {PageChoice::Variance}},
+    {"todas", {PageChoice::General, PageChoice::Inference, PageChoice::Variance}}};
+const std::map<std::string, PrintLayout> kLayouts{{"laser", PrintLayout::Laser},
+                                                  {"deskjet", PrintLayout::Deskjet}};
+// The items of "Selecciona margen:".
+const std::map<std::string, int> kMargins{{"1", 0}, {"1.5", 1}, {"2", 2}};
+const std::map<std::string, Paper> kPapers{{"a4", Paper::A4}, {"carta", Paper::Letter}};
+
+// Fills the command from the options' values; the reason when one is not known.
+std::string applyOptions(const std::map<std::string, std::string>& values, PdfCommand& command) {
+    for (const auto& [option, value] : values) {
+        if (option == "--pdf") {
+            command.output = value;
+        } else if (option == "--pagina") {
+            const auto pages = lookUp(kPages, value);
+            if (!pages)
+                return "página desconocida: " + value;
+            command.pages = *pages;
+        } else if (option == "--formato") {
+            const auto layout = lookUp(kLayouts, value);
+            if (!layout)
+                return "formato desconocido: " + value;
+            command.layout = *layout;
+        } else if (option == "--margen") {
+            const auto margin = lookUp(kMargins, value);
+            if (!margin)
+                return "margen desconocido: " + value + " (debe ser 1, 1.5 o 2)";
+            command.SELECMARIndex = *margin;
+        } else if (option == "--papel") {
+            const auto paper = lookUp(kPapers, value);
+            if (!paper)
+                return "papel desconocido: " + value;
+            command.paper = *paper;
+        } else if (option == "--decimal") {
+            if (!isDecimalSeparator(value))
+                return "el separador decimal debe ser un solo signo, como . o , (no \"" + value +
+                       "\")";
+            command.decimal = value[0];
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+bool isPdfCommandLine(const std::vector<std::string>& arguments) {
+    return std::any_of(arguments.begin(), arguments.end(),
+                       [](const std::string& a) { return isHelp(a) || optionOf(a).has_value(); });
+}
+
+PdfArguments readPdfArguments(const std::vector<std::string>& arguments, char defaultDecimal) {
+    std::map<std::string, std::string> values;
+    std::vector<std::string> positionals;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (isHelp(a))
+            return PdfArguments{.help = true, .command = std::nullopt, .error = {}};
+        if (const auto option = optionOf(a)) {
+            if (a.size() > option->size()) {
+                values[*option] = a.substr(option->size() + 1);
+            } else if (++i < arguments.size()) {
+                values[*option] = arguments[i];
+            } else {
+                return withError("falta el valor después de " + *option);
+            }
+        } else if (a.size() > 1 && a[0] == '-') {
+            return withError("opción desconocida: " + a);
+        } else {
+            positionals.push_back(a);
+        }
+    }
+    PdfCommand command;
+    command.pages = kPages.at("todas");
+    command.decimal = defaultDecimal;
+    if (std::string error = applyOptions(values, command); !error.empty())
+        return withError(std::move(error));
+    if (command.output.empty())
+        return withError("falta --pdf SALIDA.pdf");
+    if (positionals.empty())
+        return withError("falta el archivo del estudio");
+    if (positionals.size() > 1)
+        return withError("sobra el argumento " + positionals[1]);
+    command.study = positionals[0];
+    return PdfArguments{.help = false, .command = std::move(command), .error = {}};
+}
+
+std::string pdfHelpText() {
+    return std::string(kUsage) +
+           "\n"
+           "Escribe en SALIDA.pdf las hojas impresas de un estudio de linealidad y precisión del\n"
+           "sistema de medición (archivo .w02 o .txt), como las imprime la ventana de opciones\n"
+           "de impresión, sin abrir ninguna ventana: no necesita pantalla ni impresora. Valida\n"
+           "el estudio y hace los cálculos que necesita cada hoja. Sin estas opciones,\n"
+           "linealidad abre la ventana del programa.\n"
+           "\n"
+           "Opciones:\n"
+           "  --pdf SALIDA.pdf  el documento que se escribe; si ya existe, se reemplaza\n"
+           "  --pagina P        las hojas: general (información general), inferencia (de\n"
+           "                    pendiente y ordenada al origen), anova (análisis de la\n"
+           "                    varianza y residuales) o todas, en ese orden (por omisión)\n"
+           "  --formato F       el diseño de las hojas: laser (por omisión) o deskjet\n"
+           "  --margen M        el margen izquierdo del diseño deskjet: 1, 1.5 (por omisión)\n"
+           "                    o 2, como en la ventana «Opciones de impresión»\n"
+           "  --papel T         el tamaño del papel: a4 (por omisión) o carta\n"
+           "  --decimal C       separador decimal con el que se leen los datos y se escriben\n"
+           "                    los números (por omisión, el de la configuración regional)\n"
+           "  -h, --help        muestra esta ayuda y termina\n"
+           "\n"
+           "Una tabla que no cabe en su hoja sigue en hojas nuevas del mismo documento.\n"
+           "\n"
+           "Estado de salida:\n"
+           "  0  el documento está escrito\n"
+           "  1  el archivo no se puede leer, el estudio no es válido, la pendiente es cero o\n"
+           "     hay un error de cálculo o de escritura: el mensaje va a la salida de errores\n"
+           "     y no se escribe ningún documento\n"
+           "  2  la línea de órdenes no es correcta\n";
+}
+
+std::string pdfUsageErrorText(const std::string& reason) {
+    return "linealidad: " + reason + "\n" + kUsage + "Para más información: linealidad --help\n";
+}
+
+} // namespace linealidad
