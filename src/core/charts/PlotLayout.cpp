@@ -1,6 +1,54 @@
 #include "core/charts/PlotLayout.h"
 
+#include "core/charts/AxisLabel.h"
+#include "core/charts/NiceScale.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace linealidad {
+namespace {
+
+void setArial(Canvas& canvas, int height) {
+    Font font = canvas.font();
+    font.name = "Arial";
+    font.height = height;
+    font.color = colors::black;
+    canvas.setFont(font);
+}
+
+// The cell height of "Arial" whose characters stand `points` high at the canvas's resolution;
+// 0 when there is no floor.
+int floorCell(Canvas& canvas, double points) {
+    if (!(points > 0))
+        return 0;
+    const long pixels = std::lround(points * canvas.pixelsPerInch() / 72.0);
+    setArial(canvas, -static_cast<int>(std::max(1L, pixels)));
+    return canvas.textHeight("Ag");
+}
+
+int widest(Canvas& canvas, const std::vector<std::string>& texts) {
+    int width = 0;
+    for (const std::string& t : texts)
+        width = std::max(width, canvas.textWidth(t));
+    return width;
+}
+
+// The widest character of a UTF-8 text.
+int widestCharacter(Canvas& canvas, const std::string& text) {
+    int width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = 1;
+        while (i + length < text.size() &&
+               (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80)
+            ++length;
+        width = std::max(width, canvas.textWidth(text.substr(i, length)));
+        i += length;
+    }
+    return width;
+}
+
+} // namespace
 
 void setFontHeight(Canvas& canvas, int height) {
     Font font = canvas.font();
@@ -8,35 +56,71 @@ void setFontHeight(Canvas& canvas, int height) {
     canvas.setFont(font);
 }
 
-PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& model) {
+std::vector<std::string> yTickLabels(const ChartModel& model, char decimal) {
+    double lower = model.YMin;
+    double upper = model.YMax;
+    const AxisScale scale = NiceScale(lower, upper);
+    std::vector<std::string> labels;
+    for (double t : axisTicks(scale, upper))
+        labels.push_back(AxisLabel(t, decimal));
+    return labels;
+}
+
+PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& model, PlotKind kind,
+                        double floorPoints, char decimal) {
     PlotGeometry g;
     const int h = R.bottom - R.top;
-    g.TextSize = h / 55;
-    g.HeadSize = h / 40;
+    // The sizes in proportion to the height; a small rectangle raises the texts to the floor and
+    // the header with them, so it stays larger than the small texts.
+    const int textUnit = h / 55;
+    const int headUnit = h / 40;
+    g.TextSize = std::max(textUnit, floorCell(canvas, floorPoints));
+    g.HeadSize = std::max(headUnit, g.TextSize * 11 / 8);
     g.MarkSize = g.TextSize / 4;
+    g.Padding = std::max(2, g.TextSize / 6);
 
-    Font font = canvas.font();
-    font.name = "Arial";
-    font.height = g.TextSize;
-    font.color = colors::black;
-    canvas.setFont(font);
+    setArial(canvas, g.HeadSize);
+    const int headLine = canvas.textHeight("Ag");
+    setArial(canvas, g.TextSize);
+    const int line = canvas.textHeight("Ag");
 
-    // Room on the left for the Y tick labels (and the vertical Y label), on the right for the
-    // last X tick label, above for the header, below for the X tick labels and the X label.
-    g.PlotLeft = R.left + canvas.textWidth(" ###.##");
-    g.PlotTop = R.top + 4;
-    g.PlotWidth = R.right - R.left - canvas.textWidth("#######") - 90;
-    g.PlotHeight = h - 2 * g.TextSize - 10;
+    // Left: the Y tick labels end 10 pixels short of the axis; the vertical Y label stands a
+    // third of the way into the margin and must clear them. The margin is widened (and the plot
+    // narrowed by as much) only when the widest label needs it.
+    int left = canvas.textWidth(" ###.##");
+    int width = R.right - R.left - canvas.textWidth("#######") - 90;
+    const int tickRoom =
+        kYTickLabelGap + widest(canvas, yTickLabels(model, decimal)) + kEdgeClearance;
+    int needed = tickRoom;
     if (!model.YLabel.empty()) {
-        g.PlotLeft += 2 * g.TextSize;
-        g.PlotWidth -= canvas.textWidth("###.##");
+        left += 2 * g.TextSize;
+        width -= canvas.textWidth("###.##");
+        needed = widestCharacter(canvas, model.YLabel) + (3 * tickRoom + 1) / 2;
     }
-    if (!model.Title.empty()) {
-        g.PlotTop += 2 * g.TextSize;
-        g.PlotHeight -= 2 * g.TextSize;
+    if (needed > left) {
+        width -= needed - left;
+        left = needed;
     }
-    if (!model.XLabel.empty())
-        g.PlotHeight -= g.TextSize;
+    g.PlotLeft = R.left + left;
+    g.PlotWidth = width;
+
+    // Top: the header lines, then room for the upper half of the top Y tick label, so neither
+    // the grid nor the label runs into the header.
+    const auto headerRows = static_cast<int>(headerLines(kind, model.Title).size());
+    g.PlotTop = R.top + 1 + headerRows * headLine + line / 2 + g.Padding + 1;
+
+    // Bottom: the X tick labels clear of their marks, then the X label clear of the outline.
+    g.TickLabelGap = std::max(line / 2, kTickLength + kEdgeClearance);
+    g.XLabelTop = R.bottom - kEdgeClearance - line;
+    const int labelsEnd = model.XLabel.empty() ? R.bottom - kEdgeClearance : g.XLabelTop - line / 2;
+    const int plotBottom = labelsEnd - line - g.TickLabelGap;
+    g.PlotHeight = plotBottom - g.PlotTop;
+
+    // The statistics start fifteen header lines down and the study block ends eight text lines
+    // up, lines of the proportional size, so the two blocks keep apart when the texts stand at
+    // the floor; both stay inside the plot area.
+    g.StatisticsTop = std::max(R.top + 15 * headUnit, g.PlotTop + g.Padding);
+    g.StudyLastLine = std::min(R.bottom - 8 * textUnit, plotBottom - line - g.Padding - 1);
     return g;
 }
 
