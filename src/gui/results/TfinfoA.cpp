@@ -11,6 +11,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 
@@ -36,6 +37,19 @@ public:
 private:
     std::function<void()> onExit_;
 };
+
+// The table and the sentences are wider than the window opens: shown, it is widened to show
+// them whole (the probability column with them) as far as the frame has room, and centred
+// again.
+void widenToContents(QMdiSubWindow& window, const QMdiArea& area) {
+    const auto* scroller = qobject_cast<const QScrollArea*>(window.widget());
+    const int missing = scroller->widget()->width() - scroller->viewport()->width();
+    const int room = area.viewport()->width();
+    if (missing <= 0 || window.width() >= room)
+        return;
+    const int width = std::min(window.width() + missing, room);
+    window.setGeometry((room - width) / 2, window.y(), width, window.height());
+}
 
 } // namespace
 
@@ -104,6 +118,7 @@ void TfinfoA::mnuanovaClick(TMainForm& m) {
         for (const std::string& sentence : anovaSentences(study, m.anova))
             window->memoa_->appendPlainText(QString::fromStdString(sentence));
         window->showIn(m.ClientArea());
+        widenToContents(*window, *m.ClientArea());
     });
 }
 
