@@ -37,11 +37,15 @@ std::vector<std::string> characters(const std::string& text) {
     return result;
 }
 
-// The left edge of a text `width` wide that wants to start at `x`, moved inside the drawing
-// rectangle when it would cross an edge; a text wider than the rectangle starts at its left.
+// The left edge of a text `width` wide that wants to start at `x`, moved between `lo` and `hi`
+// when it would cross one of them; a text wider than that starts at `lo`.
+int between(int x, int width, int lo, int hi) {
+    return std::max(std::min(x, hi - width), lo);
+}
+
+// The same within the drawing rectangle.
 int inside(int x, int width, const PlotRect& R) {
-    x = std::min(x, R.right - kEdgeClearance - width);
-    return std::max(x, R.left + kEdgeClearance);
+    return between(x, width, R.left + kEdgeClearance, R.right - kEdgeClearance);
 }
 
 struct PlacedText {
@@ -49,6 +53,36 @@ struct PlacedText {
     int y = 0;
     std::string text;
 };
+
+// A tick label and the stretch of its axis it takes, from `from` to `to` (exclusive).
+struct TickLabel {
+    int x = 0;
+    int y = 0;
+    std::string text;
+    int from = 0;
+    int to = 0;
+};
+
+bool apart(const TickLabel& a, const TickLabel& b) {
+    return a.to <= b.from || b.to <= a.from;
+}
+
+// Every tick is labelled while the labels keep apart; on an axis too crowded for that (a small
+// window, texts at the floor) every second tick is, or every third, and so on, always from the
+// first, so the labels that stay are evenly spaced.
+void drawTickLabels(Canvas& canvas, const std::vector<TickLabel>& labels) {
+    std::size_t stride = 1;
+    const auto fits = [&](std::size_t k) {
+        for (std::size_t i = k; i < labels.size(); i += k)
+            if (!apart(labels[i - k], labels[i]))
+                return false;
+        return true;
+    };
+    while (stride < labels.size() && !fits(stride))
+        ++stride;
+    for (std::size_t i = 0; i < labels.size(); i += stride)
+        canvas.textOut(labels[i].x, labels[i].y, labels[i].text);
+}
 
 // Texts in the current font on one opaque white ground reaching `padding` round them (within
 // the rectangle, so the outline stays whole), so no line behind them runs through a letter.
@@ -150,18 +184,19 @@ void Plot::drawHeader(Canvas& canvas, const PlotRect& R) {
 }
 
 // Right-aligned on the plot area's right edge (its ground just short of the edge, so the last
-// grid line stays whole), a blank line between lines, the last one at the layout's place.
+// grid line stays whole), the lines the layout's pitch apart, the last one at its place. A line
+// longer than the plot area is wide starts clear of the Y axis and runs into the right margin.
 void Plot::drawStudyBlock(Canvas& canvas, const PlotRect& R, const Study& study) {
     std::vector<PlacedText> placed;
     const std::vector<std::string> lines = studyBlockLines(kind_, study);
     const auto count = static_cast<int>(lines.size());
     const int right = geometry_.PlotLeft + geometry_.PlotWidth - geometry_.Padding - 1;
+    const int left = geometry_.PlotLeft + geometry_.Padding + 1;
     for (int k = 0; k < count; ++k) {
         const std::string& text = lines[static_cast<std::size_t>(k)];
-        const int th = canvas.textHeight(text);
         const int w = canvas.textWidth(text);
-        const int y = geometry_.StudyLastLine - 2 * (count - 1 - k) * th;
-        placed.push_back({inside(right - w, w, R), y, text});
+        const int y = geometry_.StudyLastLine - (count - 1 - k) * geometry_.StudyLinePitch;
+        placed.push_back({between(right - w, w, left, R.right - kEdgeClearance), y, text});
     }
     drawOnGround(canvas, placed, geometry_.Padding, R);
 }
@@ -174,8 +209,10 @@ void Plot::drawStatistics(Canvas& canvas, const PlotRect& R, char decimal) {
         const std::string& text = lines[k];
         const int th = canvas.textHeight(text);
         const int w = canvas.textWidth(text);
-        placed.push_back({inside(geometry_.PlotLeft + (geometry_.PlotWidth - w) / 9, w, R),
-                          geometry_.StatisticsTop + static_cast<int>(k) * th, text});
+        placed.push_back(
+            {between(geometry_.PlotLeft + (geometry_.PlotWidth - w) / 9, w,
+                     geometry_.PlotLeft + geometry_.Padding + 1, R.right - kEdgeClearance),
+             geometry_.StatisticsTop + static_cast<int>(k) * th, text});
     }
     drawOnGround(canvas, placed, geometry_.Padding, R);
 }
@@ -242,6 +279,7 @@ void Plot::drawXTicks(Canvas& canvas, const PlotRect& R, const AxisScale& scale,
                       char decimal) {
     const PlotGeometry& g = geometry_;
     const int bottom = g.PlotTop + g.PlotHeight;
+    std::vector<TickLabel> labels;
     for (double t : axisTicks(scale, model_.XMax)) {
         const int px = g.PlotLeft + pixels((t - model_.XMin) * sx);
         canvas.moveTo(px, bottom);
@@ -250,16 +288,20 @@ void Plot::drawXTicks(Canvas& canvas, const PlotRect& R, const AxisScale& scale,
         canvas.moveTo(px, bottom);
         canvas.lineTo(px, g.PlotTop);
         canvas.setPen(PenStyle::Solid, colors::black);
-        const std::string label = AxisLabel(t, decimal);
-        const int w = canvas.textWidth(label);
-        canvas.textOut(inside(px - w / 2, w, R), bottom + g.TickLabelGap, label);
+        std::string text = AxisLabel(t, decimal);
+        const int w = canvas.textWidth(text);
+        const int x = inside(px - w / 2, w, R);
+        // Neighbouring labels keep half a text line apart, so two numbers never read as one.
+        labels.push_back({x, bottom + g.TickLabelGap, std::move(text), x, x + w + g.TextSize / 2});
     }
+    drawTickLabels(canvas, labels);
 }
 
 // Each tick: a mark left of the axis, a grid line across the plot area, and its label
 // right-aligned 10 pixels left of the axis, centred on the tick.
 void Plot::drawYTicks(Canvas& canvas, const AxisScale& scale, double sy, char decimal) {
     const PlotGeometry& g = geometry_;
+    std::vector<TickLabel> labels;
     for (double t : axisTicks(scale, model_.YMax)) {
         const int py = g.PlotTop + g.PlotHeight - pixels((t - model_.YMin) * sy);
         canvas.moveTo(g.PlotLeft - kTickLength, py);
@@ -268,10 +310,13 @@ void Plot::drawYTicks(Canvas& canvas, const AxisScale& scale, double sy, char de
         canvas.moveTo(g.PlotLeft, py);
         canvas.lineTo(g.PlotLeft + g.PlotWidth, py);
         canvas.setPen(PenStyle::Solid, colors::black);
-        const std::string label = AxisLabel(t, decimal);
-        canvas.textOut(g.PlotLeft - kYTickLabelGap - canvas.textWidth(label),
-                       py - canvas.textHeight(label) / 2, label);
+        std::string text = AxisLabel(t, decimal);
+        const int th = canvas.textHeight(text);
+        const int x = g.PlotLeft - kYTickLabelGap - canvas.textWidth(text);
+        const int y = py - th / 2;
+        labels.push_back({x, y, std::move(text), y, y + th});
     }
+    drawTickLabels(canvas, labels);
 }
 
 // Each curve's points joined in its line style, from the first point's centre.

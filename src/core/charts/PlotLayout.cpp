@@ -48,6 +48,23 @@ int widestCharacter(Canvas& canvas, const std::string& text) {
     return width;
 }
 
+// The statistics start fifteen header lines down and the study block ends eight text lines
+// up, lines of the proportional size, with a blank line between study lines; both stay inside
+// the plot area. Texts raised to the floor need more height than those places leave: then the
+// study lines close up (down to no blank line) and the statistics move up to stay above them.
+void placeBlocks(PlotGeometry& g, const PlotRect& R, PlotKind kind, int headUnit, int textUnit,
+                 int headLine, int line, int plotBottom) {
+    const int highest = g.PlotTop + g.Padding;
+    g.StudyLastLine = std::min(R.bottom - 8 * textUnit, plotBottom - line - g.Padding - 1);
+    const int statistics = kind == PlotKind::Regression ? kStatisticsLines * headLine : 0;
+    const int apart = statistics > 0 ? 2 * g.Padding + 1 : 0; // between the two grounds
+    const int room = g.StudyLastLine - highest - statistics - apart;
+    g.StudyLinePitch = std::clamp(room / (kStudyBlockLines - 1), line, 2 * line);
+    const int studyTop = g.StudyLastLine - (kStudyBlockLines - 1) * g.StudyLinePitch;
+    const int lowest = studyTop - apart - statistics;
+    g.StatisticsTop = std::max(std::min(R.top + 15 * headUnit, lowest), highest);
+}
+
 } // namespace
 
 void setFontHeight(Canvas& canvas, int height) {
@@ -116,11 +133,7 @@ PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& mod
     const int plotBottom = labelsEnd - line - g.TickLabelGap;
     g.PlotHeight = plotBottom - g.PlotTop;
 
-    // The statistics start fifteen header lines down and the study block ends eight text lines
-    // up, lines of the proportional size, so the two blocks keep apart when the texts stand at
-    // the floor; both stay inside the plot area.
-    g.StatisticsTop = std::max(R.top + 15 * headUnit, g.PlotTop + g.Padding);
-    g.StudyLastLine = std::min(R.bottom - 8 * textUnit, plotBottom - line - g.Padding - 1);
+    placeBlocks(g, R, kind, headUnit, textUnit, headLine, line, plotBottom);
     return g;
 }
 

@@ -24,14 +24,15 @@ struct PlotGeometry {
     int PlotTop = 0;
     int PlotWidth = 0;
     int PlotHeight = 0;
-    int TextSize = 0;      // cell height of the small texts
-    int HeadSize = 0;      // cell height of the header and statistics
-    int MarkSize = 0;      // half-size of a marker
-    int TickLabelGap = 0;  // the X tick labels start this far below the axis
-    int XLabelTop = 0;     // top of the X axis label
-    int StatisticsTop = 0; // top of the equation, the first statistics line
-    int StudyLastLine = 0; // top of the study block's last line ("Revisó")
-    int Padding = 0;       // the opaque ground reaches this far round a block of text
+    int TextSize = 0;       // cell height of the small texts
+    int HeadSize = 0;       // cell height of the header and statistics
+    int MarkSize = 0;       // half-size of a marker
+    int TickLabelGap = 0;   // the X tick labels start this far below the axis
+    int XLabelTop = 0;      // top of the X axis label
+    int StatisticsTop = 0;  // top of the equation, the first statistics line
+    int StudyLastLine = 0;  // top of the study block's last line ("Revisó")
+    int StudyLinePitch = 0; // from one study line to the next: a blank line between them
+    int Padding = 0;        // the opaque ground reaches this far round a block of text
     friend bool operator==(const PlotGeometry&, const PlotGeometry&) = default;
 };
 
@@ -52,7 +53,8 @@ constexpr double kDefaultTextFloorPoints = 8;
 // header, with room on the left for the Y tick labels the frame will draw (in the `decimal`
 // separator) and the vertical Y label, on the right for the last X tick label, below for the X
 // tick labels and the X label. The statistics and the study block keep their places in
-// proportion to the height, within the plot area.
+// proportion to the height, within the plot area; where the texts stand at the floor and the
+// two would meet, the study block closes up its blank lines and the statistics move up.
 PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& model, PlotKind kind,
                         double floorPoints = kDefaultTextFloorPoints, char decimal = '.');
 

@@ -139,34 +139,43 @@ private slots:
         QTest::addColumn<bool>("title");
         QTest::addColumn<double>("floor");
         QTest::addColumn<QList<double>>("y"); // Y limits before rounding
-        // left, top, width, height, text, head, mark, tick gap, X label, statistics, study, pad
+        // left, top, width, height, text, head, mark, tick gap, X label, statistics, last study
+        // line, study pitch, pad
         QTest::addColumn<QList<int>>("geometry");
         const QList<int> screen{0, 0, 1000, 660};
         const QList<double> data{149, 231};
         QTest::newRow("labels") << screen << true << false << 8.0 << data
-                                << QList<int>{66, 58, 832, 563, 12, 16, 3, 7, 646, 240, 564, 2};
+                                << QList<int>{66, 58, 832, 563, 12, 16, 3, 7, 646, 240, 564, 24, 2};
         // Without labels the margin is the Parts' narrower one and the plot reaches lower.
         QTest::newRow("bare") << screen << false << false << 8.0 << data
-                              << QList<int>{42, 58, 868, 581, 12, 16, 3, 7, 646, 240, 564, 2};
+                              << QList<int>{42, 58, 868, 581, 12, 16, 3, 7, 646, 240, 564, 24, 2};
         // A title is one more header line above the plot area.
         QTest::newRow("title") << screen << true << true << 8.0 << data
-                               << QList<int>{66, 74, 832, 547, 12, 16, 3, 7, 646, 240, 564, 2};
+                               << QList<int>{66, 74, 832, 547, 12, 16, 3, 7, 646, 240, 564, 24, 2};
         // Tick labels such as 1.5E+4 need a wider margin than " ###.##" leaves; the vertical
         // label moves out with them.
         QTest::newRow("wide tick labels")
             << screen << true << false << 8.0 << QList<double>{10000, 60000}
-            << QList<int>{78, 58, 820, 563, 12, 16, 3, 7, 646, 240, 564, 2};
+            << QList<int>{78, 58, 820, 563, 12, 16, 3, 7, 646, 240, 564, 24, 2};
         // The Parts' window size: texts at the floor (11 pixels at 96 per inch) instead of 6,
         // the header 15 instead of 8; the study block stays clear of the X axis.
         QTest::newRow("floor") << QList<int>{0, 0, 599, 353} << true << false << 8.0 << data
-                               << QList<int>{60, 54, 438, 263, 11, 15, 2, 7, 340, 120, 303, 2};
+                               << QList<int>{60, 54, 438, 263, 11, 15, 2, 7, 340, 120, 303, 22, 2};
         QTest::newRow("higher floor")
             << QList<int>{0, 0, 599, 353} << true << false << 9.0 << data
-            << QList<int>{66, 58, 431, 256, 12, 16, 3, 7, 339, 120, 299, 2};
+            << QList<int>{66, 58, 431, 256, 12, 16, 3, 7, 339, 120, 299, 24, 2};
+        // Higher still, the statistics move up to stay above the study block, and with a title
+        // the study lines close up as well.
+        QTest::newRow("11 points")
+            << QList<int>{0, 0, 599, 353} << true << false << 11.0 << data
+            << QList<int>{82, 71, 412, 236, 15, 20, 3, 7, 336, 84, 289, 30, 2};
+        QTest::newRow("11 points and title")
+            << QList<int>{0, 0, 599, 353} << true << true << 11.0 << data
+            << QList<int>{82, 91, 412, 216, 15, 20, 3, 7, 336, 96, 289, 27, 2};
         QTest::newRow("page") << QList<int>{250, 400, 3300, 2550} << true << false << 8.0
                               << QList<double>{140, 235}
-                              << QList<int>{464, 586, 2707, 1846, 39,   53,
-                                            9,   19,  2509, 1195, 2238, 6};
+                              << QList<int>{464, 586,  2707, 1846, 39, 53, 9,
+                                            19,  2509, 1195, 2238, 78, 6};
     }
     void layout() {
         QFETCH(QList<int>, rect);
@@ -189,7 +198,7 @@ private slots:
                                           PlotKind::Regression, floor, '.');
         QCOMPARE((QList<int>{g.PlotLeft, g.PlotTop, g.PlotWidth, g.PlotHeight, g.TextSize,
                              g.HeadSize, g.MarkSize, g.TickLabelGap, g.XLabelTop, g.StatisticsTop,
-                             g.StudyLastLine, g.Padding}),
+                             g.StudyLastLine, g.StudyLinePitch, g.Padding}),
                  geometry);
         QCOMPARE(canvas.font().name, std::string("Arial"));
         QCOMPARE(canvas.font().height, g.TextSize);
@@ -229,24 +238,33 @@ private slots:
     // one another, tick labels clear of their marks, no line through a text (the blocks over
     // the plot area lie on opaque grounds laid over the lines), and every marker over the
     // grounds, so no text hides an observation.
+    // At the Parts' size the texts stand at the floor: 8 points, and 11 (the recording
+    // canvas's letters are narrower than Arial's, so a higher floor stands for a real font).
     void legible_data() {
         QTest::addColumn<bool>("regression");
         QTest::addColumn<bool>("large");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("grid");
+        QTest::addColumn<double>("floor");
+        struct Size {
+            const char* name;
+            QSize size;
+            double floor;
+        };
         for (const bool regression : {true, false}) {
             const char* kind = regression ? "regression" : "residuals";
             const QSize parts(regression ? 599 : 507, 353);
-            const QList<QPair<const char*, QSize>> sizes{{"parts' size", parts},
-                                                         {"opening size", QSize(960, 742)},
-                                                         {"maximised", QSize(1280, 960)},
-                                                         {"report image", QSize(1600, 1000)}};
-            for (const auto& [name, size] : sizes)
+            const QList<Size> sizes{{"parts' size", parts, 8},
+                                    {"parts' size, 11 points", parts, 11},
+                                    {"opening size", QSize(960, 742), 8},
+                                    {"maximised", QSize(1280, 960), 8},
+                                    {"report image", QSize(1600, 1000), 8}};
+            for (const Size& s : sizes)
                 for (int grid = 0; grid <= 3; ++grid)
                     for (const bool large : {false, true})
-                        QTest::addRow("%s, %s, grid %d%s", kind, name, grid,
+                        QTest::addRow("%s, %s, grid %d%s", kind, s.name, grid,
                                       large ? ", 150 observations" : "")
-                            << regression << large << size << grid;
+                            << regression << large << s.size << grid << s.floor;
         }
     }
     void legible() {
@@ -254,8 +272,10 @@ private slots:
         QFETCH(bool, large);
         QFETCH(QSize, size);
         QFETCH(int, grid);
+        QFETCH(double, floor);
         const Study study = large ? test::studyOf150() : test::studyOfFive();
         Plot plot = filledChart(regression ? PlotKind::Regression : PlotKind::Residuals, study);
+        plot.setTextFloor(floor);
         plot.model().Title = "Linealidad del sistema, lote 7";
         plot.model().Grid = static_cast<std::uint8_t>(grid);
         RecordingCanvas c;
@@ -296,6 +316,29 @@ private slots:
         QCOMPARE(static_cast<int>(triangles.size()), observations);
         for (const auto& marker : triangles)
             QVERIFY(marker.order > lastGround);
+    }
+
+    // On an axis too crowded for a label at every tick, every k-th tick from the first keeps
+    // one; the marks and grid lines stay at every tick.
+    void crowdedAxisLabelsEvenly() {
+        const Study study = test::studyOf150();
+        Plot plot = filledChart(PlotKind::Regression, study);
+        plot.setTextFloor(11);
+        RecordingCanvas c;
+        plot.RedrawPlot(c, 599, 353, study, '.');
+        const PlotGeometry& g = plot.geometry();
+        const int bottom = g.PlotTop + g.PlotHeight;
+        QList<int> values;
+        for (const Text& t : c.texts)
+            if (t.y == bottom + g.TickLabelGap)
+                values << std::stoi(t.text);
+        QVERIFY(values.size() > 2);
+        QCOMPARE(values.front(), 10);
+        const int stride = values[1] - values[0];
+        QVERIFY(stride > 5); // the step is 5: some ticks go without a label
+        for (int i = 1; i < values.size(); ++i)
+            QCOMPARE(values[i] - values[i - 1], stride);
+        QCOMPARE(linesMatching(c, -1, bottom, -1, bottom + 5).size(), std::size_t{19});
     }
 
     void regressionFrameTexts() {
@@ -510,7 +553,7 @@ private slots:
         RecordingCanvas page;
         plot.PrintPlot(page, 3300, 2550, study, '.');
         QCOMPARE(plot.geometry(),
-                 (PlotGeometry{464, 586, 2707, 1846, 39, 53, 9, 19, 2509, 1195, 2238, 6}));
+                 (PlotGeometry{464, 586, 2707, 1846, 39, 53, 9, 19, 2509, 1195, 2238, 78, 6}));
         QCOMPARE(page.shapesOf(Shape::Rectangle).size(), grounds(page).size());
         QCOMPARE(page.text("Orvella, S.A.P.I. de C.V.").y, 401);
         QCOMPARE(page.text("Orvella, S.A.P.I. de C.V.").font.height, 53);
