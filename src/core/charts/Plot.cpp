@@ -283,7 +283,7 @@ void Plot::drawXTicks(Canvas& canvas, const PlotRect& R, const AxisScale& scale,
     for (double t : axisTicks(scale, model_.XMax)) {
         const int px = g.PlotLeft + pixels((t - model_.XMin) * sx);
         canvas.moveTo(px, bottom);
-        canvas.lineTo(px, bottom + kTickLength);
+        canvas.lineTo(px, bottom + g.TickLength);
         canvas.setPen(penStyleFor(model_.Grid), colors::black);
         canvas.moveTo(px, bottom);
         canvas.lineTo(px, g.PlotTop);
@@ -298,13 +298,13 @@ void Plot::drawXTicks(Canvas& canvas, const PlotRect& R, const AxisScale& scale,
 }
 
 // Each tick: a mark left of the axis, a grid line across the plot area, and its label
-// right-aligned 10 pixels left of the axis, centred on the tick.
+// right-aligned short of the axis, centred on the tick.
 void Plot::drawYTicks(Canvas& canvas, const AxisScale& scale, double sy, char decimal) {
     const PlotGeometry& g = geometry_;
     std::vector<TickLabel> labels;
     for (double t : axisTicks(scale, model_.YMax)) {
         const int py = g.PlotTop + g.PlotHeight - pixels((t - model_.YMin) * sy);
-        canvas.moveTo(g.PlotLeft - kTickLength, py);
+        canvas.moveTo(g.PlotLeft - g.TickLength, py);
         canvas.lineTo(g.PlotLeft, py);
         canvas.setPen(penStyleFor(model_.Grid), colors::black);
         canvas.moveTo(g.PlotLeft, py);
@@ -312,7 +312,7 @@ void Plot::drawYTicks(Canvas& canvas, const AxisScale& scale, double sy, char de
         canvas.setPen(PenStyle::Solid, colors::black);
         std::string text = AxisLabel(t, decimal);
         const int th = canvas.textHeight(text);
-        const int x = g.PlotLeft - kYTickLabelGap - canvas.textWidth(text);
+        const int x = g.PlotLeft - g.YTickLabelGap - canvas.textWidth(text);
         const int y = py - th / 2;
         labels.push_back({x, y, std::move(text), y, y + th});
     }

@@ -95,19 +95,23 @@ PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& mod
     g.HeadSize = std::max(headUnit, g.TextSize * 11 / 8);
     g.MarkSize = g.TextSize / 4;
     g.Padding = std::max(2, g.TextSize / 6);
+    const int screenPixel =
+        std::max(1, static_cast<int>(std::lround(canvas.pixelsPerInch() / 96.0)));
+    g.TickLength = kTickLength * screenPixel;
+    g.YTickLabelGap = kYTickLabelGap * screenPixel;
 
     setArial(canvas, g.HeadSize);
     const int headLine = canvas.textHeight("Ag");
     setArial(canvas, g.TextSize);
     const int line = canvas.textHeight("Ag");
 
-    // Left: the Y tick labels end 10 pixels short of the axis; the vertical Y label stands a
+    // Left: the Y tick labels end short of the axis; the vertical Y label stands a
     // third of the way into the margin and must clear them. The margin is widened (and the plot
     // narrowed by as much) only when the widest label needs it.
     int left = canvas.textWidth(" ###.##");
     int width = R.right - R.left - canvas.textWidth("#######") - 90;
     const int tickRoom =
-        kYTickLabelGap + widest(canvas, yTickLabels(model, decimal)) + kEdgeClearance;
+        g.YTickLabelGap + widest(canvas, yTickLabels(model, decimal)) + kEdgeClearance;
     int needed = tickRoom;
     if (!model.YLabel.empty()) {
         left += 2 * g.TextSize;
@@ -127,7 +131,7 @@ PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& mod
     g.PlotTop = R.top + 1 + headerRows * headLine + line / 2 + g.Padding + 1;
 
     // Bottom: the X tick labels clear of their marks, then the X label clear of the outline.
-    g.TickLabelGap = std::max(line / 2, kTickLength + kEdgeClearance);
+    g.TickLabelGap = std::max(line / 2, g.TickLength + kEdgeClearance * screenPixel);
     g.XLabelTop = R.bottom - kEdgeClearance - line;
     const int labelsEnd = model.XLabel.empty() ? R.bottom - kEdgeClearance : g.XLabelTop - line / 2;
     const int plotBottom = labelsEnd - line - g.TickLabelGap;

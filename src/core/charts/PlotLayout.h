@@ -33,12 +33,15 @@ struct PlotGeometry {
     int StudyLastLine = 0;  // top of the study block's last line ("Revisó")
     int StudyLinePitch = 0; // from one study line to the next: a blank line between them
     int Padding = 0;        // the opaque ground reaches this far round a block of text
+    int TickLength = 0;     // the tick marks, outside the plot area
+    int YTickLabelGap = 0;  // the Y tick labels end this far left of the Y axis
     friend bool operator==(const PlotGeometry&, const PlotGeometry&) = default;
 };
 
-// The length of the tick marks, outside the plot area, in pixels.
+// The length of the tick marks and how far left of the Y axis its labels end, in pixels of a
+// screen of 96 per inch; on a finer device they are as long as on the screen (30 pixels for a
+// tick at 600 per inch), as the lines are as wide.
 constexpr int kTickLength = 5;
-// The Y tick labels end this far left of the Y axis.
 constexpr int kYTickLabelGap = 10;
 // Texts keep this far inside the drawing rectangle, clear of the outline drawn on its edge.
 constexpr int kEdgeClearance = 2;

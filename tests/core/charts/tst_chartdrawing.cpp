@@ -552,8 +552,8 @@ private slots:
         const Study& study = screen.study;
         RecordingCanvas page;
         plot.PrintPlot(page, 3300, 2550, study, '.');
-        QCOMPARE(plot.geometry(),
-                 (PlotGeometry{464, 586, 2707, 1846, 39, 53, 9, 19, 2509, 1195, 2238, 78, 6}));
+        QCOMPARE(plot.geometry(), (PlotGeometry{464, 586, 2707, 1846, 39, 53, 9, 19, 2509, 1195,
+                                                2238, 78, 6, 5, 10}));
         QCOMPARE(page.shapesOf(Shape::Rectangle).size(), grounds(page).size());
         QCOMPARE(page.text("Orvella, S.A.P.I. de C.V.").y, 401);
         QCOMPARE(page.text("Orvella, S.A.P.I. de C.V.").font.height, 53);
@@ -577,6 +577,26 @@ private slots:
         // The screen starts from the stored limits again.
         screen.draw();
         QCOMPARE(plot.model().YMin, 145.0);
+    }
+
+    // On a printer of 600 dots per inch the tick marks and the gap before the Y tick labels are
+    // as long as on the screen, six times as many pixels; the labels still start clear of the
+    // marks.
+    void printedTicksAsOnTheScreen() {
+        RegressionChartOnCanvas screen;
+        screen.draw();
+        RecordingCanvas page(600);
+        screen.plot.PrintPlot(page, 6600, 4800, screen.study, '.');
+        const PlotGeometry& g = screen.plot.geometry();
+        QCOMPARE(g.TickLength, 30);
+        QCOMPARE(g.YTickLabelGap, 60);
+        const int bottom = g.PlotTop + g.PlotHeight;
+        QCOMPARE(linesMatching(page, -1, bottom, -1, bottom + 30).size(), std::size_t{9});
+        QCOMPARE(linesMatching(page, g.PlotLeft - 30, -1, g.PlotLeft, -1).size(), std::size_t{20});
+        const Text& first = page.text("80");
+        QVERIFY(first.y >= bottom + 30 + 12);
+        const Text& lowest = page.text("140");
+        QCOMPARE(lowest.x + RecordingCanvas::codePoints("140") * g.TextSize / 2, g.PlotLeft - 60);
     }
 
     void residualsFrame() {
