@@ -23,20 +23,6 @@ int pixels(double units) {
     return static_cast<int>(std::clamp(nearest(checked(units)), -limit, limit));
 }
 
-// The UTF-8 text split into its characters.
-std::vector<std::string> characters(const std::string& text) {
-    std::vector<std::string> result;
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t length = 1;
-        while (i + length < text.size() &&
-               (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80)
-            ++length;
-        result.push_back(text.substr(i, length));
-        i += length;
-    }
-    return result;
-}
-
 // The left edge of a text `width` wide that wants to start at `x`, moved between `lo` and `hi`
 // when it would cross one of them; a text wider than that starts at `lo`.
 int between(int x, int width, int lo, int hi) {
@@ -236,7 +222,7 @@ void Plot::drawAxisLabels(Canvas& canvas, const PlotRect& R) {
         canvas.textOut(inside(g.PlotLeft + (g.PlotWidth - w) / 2, w, R), g.XLabelTop, text);
     }
     if (!model_.YLabel.empty()) {
-        const std::vector<std::string> letters = characters(model_.YLabel);
+        const std::vector<std::string> letters = verticalLetters(model_.YLabel);
         const int hj = canvas.textHeight("j");
         const int height = hj * static_cast<int>(letters.size());
         int top =

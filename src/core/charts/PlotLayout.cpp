@@ -34,18 +34,42 @@ int widest(Canvas& canvas, const std::vector<std::string>& texts) {
     return width;
 }
 
-// The widest character of a UTF-8 text.
-int widestCharacter(Canvas& canvas, const std::string& text) {
-    int width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t length = 1;
-        while (i + length < text.size() &&
-               (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80)
-            ++length;
-        width = std::max(width, canvas.textWidth(text.substr(i, length)));
-        i += length;
+// Left: the Y tick labels end short of the axis; the vertical Y label stands a third of the way
+// into the margin and must clear them. The margin is widened (and the plot narrowed by as much)
+// only when the widest label needs it. Right: room for the last X tick label.
+void placeAcross(PlotGeometry& g, Canvas& canvas, const PlotRect& R, const ChartModel& model,
+                 char decimal) {
+    int left = canvas.textWidth(" ###.##");
+    int width = R.right - R.left - canvas.textWidth("#######") - 90;
+    const int tickRoom =
+        g.YTickLabelGap + widest(canvas, yTickLabels(model, decimal)) + kEdgeClearance;
+    int needed = tickRoom;
+    if (!model.YLabel.empty()) {
+        left += 2 * g.TextSize;
+        width -= canvas.textWidth("###.##");
+        needed = widest(canvas, verticalLetters(model.YLabel)) + (3 * tickRoom + 1) / 2;
     }
-    return width;
+    if (needed > left) {
+        width -= needed - left;
+        left = needed;
+    }
+    g.PlotLeft = R.left + left;
+    g.PlotWidth = width;
+}
+
+// Top: the header lines, then room for the upper half of the top Y tick label, so neither the
+// grid nor the label runs into the header. Bottom: the X tick labels clear of their marks, then
+// the X label clear of the outline. Returns the plot area's bottom.
+int placeDown(PlotGeometry& g, const PlotRect& R, const ChartModel& model, PlotKind kind,
+              int headLine, int line, int screenPixel) {
+    const auto headerRows = static_cast<int>(headerLines(kind, model.Title).size());
+    g.PlotTop = R.top + 1 + headerRows * headLine + line / 2 + g.Padding + 1;
+    g.TickLabelGap = std::max(line / 2, g.TickLength + kEdgeClearance * screenPixel);
+    g.XLabelTop = R.bottom - kEdgeClearance - line;
+    const int labelsEnd = model.XLabel.empty() ? R.bottom - kEdgeClearance : g.XLabelTop - line / 2;
+    const int plotBottom = labelsEnd - line - g.TickLabelGap;
+    g.PlotHeight = plotBottom - g.PlotTop;
+    return plotBottom;
 }
 
 // The statistics start fifteen header lines down and the study block ends eight text lines
@@ -105,38 +129,8 @@ PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& mod
     setArial(canvas, g.TextSize);
     const int line = canvas.textHeight("Ag");
 
-    // Left: the Y tick labels end short of the axis; the vertical Y label stands a
-    // third of the way into the margin and must clear them. The margin is widened (and the plot
-    // narrowed by as much) only when the widest label needs it.
-    int left = canvas.textWidth(" ###.##");
-    int width = R.right - R.left - canvas.textWidth("#######") - 90;
-    const int tickRoom =
-        g.YTickLabelGap + widest(canvas, yTickLabels(model, decimal)) + kEdgeClearance;
-    int needed = tickRoom;
-    if (!model.YLabel.empty()) {
-        left += 2 * g.TextSize;
-        width -= canvas.textWidth("###.##");
-        needed = widestCharacter(canvas, model.YLabel) + (3 * tickRoom + 1) / 2;
-    }
-    if (needed > left) {
-        width -= needed - left;
-        left = needed;
-    }
-    g.PlotLeft = R.left + left;
-    g.PlotWidth = width;
-
-    // Top: the header lines, then room for the upper half of the top Y tick label, so neither
-    // the grid nor the label runs into the header.
-    const auto headerRows = static_cast<int>(headerLines(kind, model.Title).size());
-    g.PlotTop = R.top + 1 + headerRows * headLine + line / 2 + g.Padding + 1;
-
-    // Bottom: the X tick labels clear of their marks, then the X label clear of the outline.
-    g.TickLabelGap = std::max(line / 2, g.TickLength + kEdgeClearance * screenPixel);
-    g.XLabelTop = R.bottom - kEdgeClearance - line;
-    const int labelsEnd = model.XLabel.empty() ? R.bottom - kEdgeClearance : g.XLabelTop - line / 2;
-    const int plotBottom = labelsEnd - line - g.TickLabelGap;
-    g.PlotHeight = plotBottom - g.PlotTop;
-
+    placeAcross(g, canvas, R, model, decimal);
+    const int plotBottom = placeDown(g, R, model, kind, headLine, line, screenPixel);
     placeBlocks(g, R, kind, headUnit, textUnit, headLine, line, plotBottom);
     return g;
 }
