@@ -36,10 +36,16 @@ const QString kHint = QStringLiteral("Botón derecho para opciones");
 // suit a printer of 600 dots per inch.
 constexpr int kPointsPerInch = 600;
 
-// The smallest chart text: the system's smallest readable font, and never below 8 points.
+// The smallest chart text: the desktop's small font when it has one smaller than its general
+// font, never below 8 points; otherwise 8 points. Without a desktop theme Qt reports the general
+// font (12 points) as the smallest readable, which would hold every chart text at the size of a
+// window's text however large the chart.
 double textFloorPoints() {
-    const QFont small = QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont);
-    return std::max(kDefaultTextFloorPoints, small.pointSizeF());
+    const qreal small = QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont).pointSizeF();
+    const qreal general = QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF();
+    if (small > 0 && small < general)
+        return std::max(kDefaultTextFloorPoints, double(small));
+    return kDefaultTextFloorPoints;
 }
 
 const QString kNoPrinting = QStringLiteral("No se pudo iniciar la impresión");
