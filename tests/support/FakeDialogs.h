@@ -23,8 +23,11 @@ public:
     QString saveFileDialog;       // the file the save dialog returns; empty: cancelled
     std::function<void()> onShow; // runs while a message box "is open"
     QString imageFile;            // the file the image dialog returns; empty: cancelled
-    QString printFile;            // the PDF file "printed" to; empty: print dialog cancelled
-    QStringList modals;           // the windows shown modally, by object name
+    // The filter chosen in the image dialog; the file's extension may name another form.
+    ChartImageFormat imageFilter = ChartImageFormat::WindowPng;
+    QString printFile;   // the PDF file "printed" to; empty: print dialog cancelled
+    QStringList parents; // the parents of the print and image dialogs, by object name
+    QStringList modals;  // the windows shown modally, by object name
     // Answers a modal window in place of its user; without it the window is shown non-modally
     // (so the test can look at it and close it) and the call returns at once with Rejected.
     std::function<int(QDialog&)> onShowModal;
@@ -52,11 +55,13 @@ public:
         dialogs << d;
         return saveFileDialog;
     }
-    QString imageFileName(const FileDialogSpec& d) override {
+    ChartImageTarget imageFileName(const FileDialogSpec& d, QWidget* parent) override {
         dialogs << d;
-        return imageFile;
+        parents << (parent ? parent->objectName() : QString());
+        return {imageFile, imageFormatFor(imageFile, imageFilter)};
     }
-    bool printDialog(QPrinter& printer) override {
+    bool printDialog(QPrinter& printer, QWidget* parent) override {
+        parents << (parent ? parent->objectName() : QString());
         if (printFile.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);

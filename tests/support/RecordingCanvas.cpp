@@ -70,14 +70,14 @@ void RecordingCanvas::moveTo(int x, int y) {
 }
 
 void RecordingCanvas::lineTo(int x, int y) {
-    lines.push_back({position_, {x, y}, pen_});
+    lines.push_back({position_, {x, y}, pen_, log.size()});
     log.push_back("lineTo " + xy(x, y) + " " + styleName(pen_.style));
     position_ = {x, y};
 }
 
 void RecordingCanvas::addShape(ShapeKind kind, std::vector<Point> points,
                                const std::string& entry) {
-    shapes.push_back({kind, std::move(points), pen_, brush_});
+    shapes.push_back({kind, std::move(points), pen_, brush_, log.size()});
     log.push_back(entry);
 }
 
@@ -99,7 +99,7 @@ void RecordingCanvas::polygon(const std::vector<Point>& points) {
 }
 
 void RecordingCanvas::textOut(int x, int y, const std::string& text) {
-    texts.push_back({x, y, text, font_});
+    texts.push_back({x, y, text, font_, log.size()});
     log.push_back("text " + xy(x, y) + " \"" + text + "\" " + std::to_string(font_.height));
 }
 

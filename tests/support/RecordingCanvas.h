@@ -22,15 +22,19 @@ public:
         Color color = colors::white;
         friend bool operator==(const Brush&, const Brush&) = default;
     };
+    // Each drawn thing keeps `order`, its place in the log, so a test can tell what was drawn
+    // over what.
     struct Text {
         int x, y;
         std::string text;
         Font font;
+        std::size_t order;
     };
     // A lineTo, from the pen position it started at.
     struct Line {
         Point from, to;
         Pen pen;
+        std::size_t order;
     };
     enum class ShapeKind { Rectangle, Ellipse, Polygon };
     struct Shape {
@@ -38,6 +42,7 @@ public:
         std::vector<Point> points; // rectangle and ellipse: top-left and bottom-right corners
         Pen pen;
         Brush brush;
+        std::size_t order;
     };
     // Every call in order, as one line of text (for a failure message or a look at the log).
     std::vector<std::string> log;

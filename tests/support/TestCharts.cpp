@@ -15,6 +15,18 @@ Study studyOfFive() {
     return described(study({2, 2, 2, 2, 2}, x, y), "Valoración", "Ana", "08/12/2026", "mg", "Área");
 }
 
+Study studyOf150() {
+    std::vector<std::string> x, y;
+    for (int level = 1; level <= 10; ++level)
+        for (int r = 0; r < 15; ++r) {
+            const int i = 15 * (level - 1) + r;
+            x.push_back(std::to_string(10 * level));
+            y.push_back(std::to_string(20 * level + 1) + "." + std::to_string((i * 37) % 10));
+        }
+    return described(study(std::vector<int>(10, 15), x, y), "Valoración de principio activo",
+                     "Laboratorio de Control de Calidad", "08/12/2026", "mg/mL", "Área del pico");
+}
+
 void fillRegression(ChartModel& m) {
     ResultadosRegresion fit;
     fit.Pendiente = 2;
@@ -29,7 +41,7 @@ RegressionChartOnCanvas::RegressionChartOnCanvas(char decimal) : decimal(decimal
 
 void RegressionChartOnCanvas::draw() {
     canvas.clear();
-    plot.RedrawPlot(canvas, 629, 330, study, decimal);
+    plot.RedrawPlot(canvas, width, height, study, decimal);
 }
 
 void RegressionChartOnCanvas::typeXLimits(const std::string& min, const std::string& max) {

@@ -11,12 +11,17 @@ namespace linealidad::test {
 // m = 2, b = -10, Sx/y = sqrt(1.25), CV = 0.588 %, r² = 8000/8010.
 Study studyOfFive();
 
+// The largest study a file holds: 10 levels of 15 replicates, 150 observations at X = 10, 20,
+// ..., 100 scattered round Y = 2X + 1, with long general-information texts.
+Study studyOf150();
+
 // The regression chart as its command fills it from studyOfFive: the fitted line as curve 2,
 // the data as curve 1.
 void fillRegression(ChartModel& m);
 
 // The regression chart of studyOfFive, filled by fillRegression, ready to draw on a recording
-// canvas the size of the chart window's paint box (629 x 330).
+// canvas of 96 pixels per inch the size of a paint box (1000 x 660 unless changed: large
+// enough for the texts to stand at their proportional size, above the floor).
 struct RegressionChartOnCanvas {
     explicit RegressionChartOnCanvas(char decimal = '.');
     // Draws `study` on the canvas, cleared first.
@@ -28,6 +33,8 @@ struct RegressionChartOnCanvas {
     Study study = studyOfFive();
     RecordingCanvas canvas;
     char decimal;
+    int width = 1000;
+    int height = 660;
 };
 
 } // namespace linealidad::test

@@ -26,6 +26,7 @@ void ChartModel::ClearPlot() {
     YMin = 1.0e30;
     XMax = -1.0e30;
     YMax = -1.0e30;
+    Message.clear();
 }
 
 void ChartModel::AddPoint(int curve, double x, double y) {
@@ -86,9 +87,8 @@ const Curve& ChartModel::curve(int number) const {
     return Curves[slot(number)];
 }
 
-void ChartModel::PlotMessage(const std::string& text) const {
-    if (messageHandler)
-        messageHandler(text);
+void ChartModel::PlotMessage(const std::string& text) {
+    Message = text;
 }
 
 } // namespace linealidad

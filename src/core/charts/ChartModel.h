@@ -3,7 +3,6 @@
 #include "core/charts/Curve.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 namespace linealidad {
@@ -37,8 +36,9 @@ struct ChartModel {
     // The curves as FindLimits found them, copied back at every screen drawing.
     CurveSet SavedCurves{};
 
-    // Empties the curves, resets the limits and the grid strength. Title and labels stay, so a
-    // title typed in the options dialog lasts for the rest of the program run.
+    // Empties the curves, resets the limits and the grid strength and drops the message. Title
+    // and labels stay, so a title typed in the options dialog lasts for the rest of the program
+    // run.
     void ClearPlot();
     // Appends a point; a curve number outside 1..4 or a full curve stores nothing and reports
     // through PlotMessage.
@@ -55,9 +55,11 @@ struct ChartModel {
     // The curve with the given number (1..4).
     const Curve& curve(int number) const;
 
-    // A message for the chart's window; it writes the text at pixel (10, 10) of the chart.
-    void PlotMessage(const std::string& text) const;
-    std::function<void(const std::string&)> messageHandler;
+    // A message for the chart's window: every screen drawing writes it at pixel (10, 10) of
+    // the chart, over the chart, until the next ClearPlot. The points are added before the
+    // window is shown, so a message written once would be painted over at once.
+    void PlotMessage(const std::string& text);
+    std::string Message; // the last message, empty: none
 };
 
 } // namespace linealidad

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "core/study/StudyFile.h"
+
 #include <array>
 #include <cstdint>
 
 namespace linealidad {
 
-// A chart holds four curves of at most 55 points each; the program numbers them from 1.
+// A chart holds four curves; the program numbers them from 1. A curve holds a point for every
+// observation a study can have (the older engine stopped at 55, which left most of a large
+// study undrawn while its equation used every observation).
 constexpr int kCurves = 4;
-constexpr int kPointsPerCurve = 55;
+constexpr int kPointsPerCurve = kMaximumObservations;
 
 struct PlotPoint {
     double x = 0;

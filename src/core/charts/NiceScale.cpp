@@ -64,4 +64,16 @@ AxisScale NiceScale(double& min, double& max) {
     return AxisScale{lower, step};
 }
 
+std::vector<double> axisTicks(const AxisScale& scale, double upper) {
+    std::vector<double> ticks{scale.firstTick};
+    for (double t = scale.firstTick;;) {
+        const double next = t + scale.step;
+        if (!(next > t) || !(next <= upper + scale.step / 5))
+            break;
+        t = next;
+        ticks.push_back(t);
+    }
+    return ticks;
+}
+
 } // namespace linealidad

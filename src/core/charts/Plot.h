@@ -28,36 +28,54 @@ public:
     // The chart's own results; after a zero slope only slope and intercept are refreshed.
     const ResultadosRegresion& regression() const { return regression_; }
 
+    // The smallest text the chart draws, in points (the window sets the system's small font).
+    void setTextFloor(double points) { textFloor_ = points; }
+    double textFloor() const { return textFloor_; }
+
     // The screen drawing of a paint box of the given size: limits from the data the first time
     // after ClearPlot, then from the stored limits; a white field with a black outline, the
-    // frame and the curves.
+    // chart, and the model's message at (10, 10) when it has one.
     void RedrawPlot(Canvas& canvas, int width, int height, const Study& study, char decimal);
     // The print-out on one landscape page: no background, and it starts from the limits the
     // last screen drawing left (so they are rounded once more).
     void PrintPlot(Canvas& canvas, int pageWidth, int pageHeight, const Study& study, char decimal);
 
-    // The steps of a drawing, for a rectangle R of the canvas.
-    void PlotLayout(Canvas& canvas, const PlotRect& R);
+    // The steps of a drawing, for a rectangle R of the canvas, in this order. Lines are drawn
+    // first, the texts over them on opaque grounds, and the markers last, so no line runs
+    // through a text and no text hides an observation.
+    void PlotLayout(Canvas& canvas, const PlotRect& R, char decimal);
+    // Refits the regression chart, then the axes, grid, ticks, tick labels and axis labels;
+    // rounds the limits.
     void DrawFrame(Canvas& canvas, const PlotRect& R, const Study& study, char decimal);
-    // Point positions come from the layout and the rounded limits; R is that of the layout.
+    // The lines joining each curve's points, in curve order.
     void DrawCurves(Canvas& canvas, const PlotRect& R);
+    // The header, the statistics of the regression chart and the study block.
+    void DrawTexts(Canvas& canvas, const PlotRect& R, const Study& study, char decimal);
+    // The marker of every point, in curve order.
+    void DrawMarkers(Canvas& canvas, const PlotRect& R);
 
 private:
+    void drawChart(Canvas& canvas, const PlotRect& R, const Study& study, char decimal);
     void drawHeader(Canvas& canvas, const PlotRect& R);
     void drawStudyBlock(Canvas& canvas, const PlotRect& R, const Study& study);
     void drawStatistics(Canvas& canvas, const PlotRect& R, char decimal);
+    void drawMessage(Canvas& canvas, const PlotRect& R);
     void drawAxisLabels(Canvas& canvas, const PlotRect& R);
     void drawAxes(Canvas& canvas);
-    void drawXTicks(Canvas& canvas, const AxisScale& scale, double sx, char decimal);
+    void drawXTicks(Canvas& canvas, const PlotRect& R, const AxisScale& scale, double sx,
+                    char decimal);
     void drawYTicks(Canvas& canvas, const AxisScale& scale, double sy, char decimal);
     // Pixels per unit along each axis, from the rounded limits.
     double scaleX() const;
     double scaleY() const;
+    // The pixel of a point, from the layout and the rounded limits.
+    Point pixel(const PlotPoint& p, double sx, double sy) const;
 
     PlotKind kind_;
     ChartModel model_;
     PlotGeometry geometry_;
     ResultadosRegresion regression_;
+    double textFloor_ = kDefaultTextFloorPoints;
 };
 
 } // namespace linealidad

@@ -21,6 +21,19 @@ std::vector<std::string> studyBlockLines(PlotKind kind, const Study& study) {
             "Fecha = " + study.efecha, "Realizó " + signature + " ", "Revisó " + signature + " "};
 }
 
+std::vector<std::string> verticalLetters(const std::string& label) {
+    std::vector<std::string> letters;
+    for (std::size_t i = 0; i < label.size();) {
+        std::size_t length = 1; // a UTF-8 character: its lead byte and continuation bytes
+        while (i + length < label.size() &&
+               (static_cast<unsigned char>(label[i + length]) & 0xC0) == 0x80)
+            ++length;
+        letters.push_back(label.substr(i, length));
+        i += length;
+    }
+    return letters;
+}
+
 std::vector<std::string> statisticsLines(const ResultadosRegresion& R, char decimal) {
     // A negative intercept keeps its sign inside the parentheses: Y = 2(X) + (-0.5).
     return {"Y = " + formatGeneral(R.Pendiente, 6, decimal) + "(X) + (" +

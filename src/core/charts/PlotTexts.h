@@ -18,9 +18,14 @@ enum class PlotKind {
 std::vector<std::string> headerLines(PlotKind kind, const std::string& title);
 
 // The right-aligned identification lines of the study, top to bottom.
+constexpr int kStudyBlockLines = 5;
 std::vector<std::string> studyBlockLines(PlotKind kind, const Study& study);
 
+// The characters of the Y axis label, which the chart writes one under the other.
+std::vector<std::string> verticalLetters(const std::string& label);
+
 // The equation and fit statistics of the regression chart, top to bottom.
+constexpr int kStatisticsLines = 4;
 std::vector<std::string> statisticsLines(const ResultadosRegresion& R, char decimal);
 
 } // namespace linealidad

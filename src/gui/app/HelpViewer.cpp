@@ -107,6 +107,15 @@ void HelpViewer::loadTopics() {
     filterIndex(QString());
 }
 
+void HelpViewer::setOwner(QWidget* owner, bool inFront) {
+    const Qt::WindowFlags flags =
+        inFront ? Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                      Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint
+                : Qt::WindowFlags(Qt::Window);
+    if (parentWidget() != owner || windowFlags() != flags)
+        setParent(owner, flags);
+}
+
 void HelpViewer::present() {
     show();
     raise();

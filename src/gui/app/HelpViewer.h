@@ -28,6 +28,11 @@ public:
     // The page shown, e.g. "nuevo.html".
     QString currentPage() const;
 
+    // Makes `owner` the viewer's parent. Asked for from a modal window (a chart, which stays on
+    // top, or a dialog) the viewer is a dialog of that window, which window managers keep in
+    // front of it; asked for from the main window it is an ordinary window.
+    void setOwner(QWidget* owner, bool inFront);
+
 private:
     struct Topic {
         QString file;

@@ -635,14 +635,14 @@ void TMainForm::openDropped(const QMimeData& data) {
 // --- help ------------------------------------------------------------------------------------
 
 // Help opened from a modal window (a chart, the chart options, the predictions) becomes that
-// window's child: a modal window blocks every window but its own.
+// window's child, kept in front of it: a modal window blocks every window but its own, and a
+// chart stays on top of the others.
 HelpViewer& TMainForm::viewer(QWidget* from) {
     QWidget* modal = QApplication::activeModalWidget();
     QWidget* owner = from ? from : (modal && modal != viewer_ ? modal : this);
     if (!viewer_)
         viewer_ = new HelpViewer(owner);
-    else if (viewer_->parentWidget() != owner)
-        viewer_->setParent(owner, viewer_->windowFlags());
+    viewer_->setOwner(owner, owner != this);
     return *viewer_;
 }
 

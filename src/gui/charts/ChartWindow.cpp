@@ -1,6 +1,8 @@
 #include "gui/charts/ChartWindow.h"
 
 #include "core/study/FileAccess.h"
+#include "gui/charts/ChartImage.h"
+#include "gui/charts/ImageSizeDialog.h"
 #include "gui/charts/TOptionsDlg.h"
 #include "gui/common/CanvasQt.h"
 #include "gui/common/ChartHost.h"
@@ -11,18 +13,19 @@
 #include "gui/common/helpcons.h"
 #include "gui/widgets/PaintBox.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
-#include <QImage>
+#include <QFontDatabase>
 #include <QMenu>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace linealidad {
 namespace {
@@ -32,8 +35,18 @@ const QString kHint = QStringLiteral("Botón derecho para opciones");
 // Printed charts are laid out in printer pixels with fixed margins (R starts at 250, 400), which
 // suit a printer of 600 dots per inch.
 constexpr int kPointsPerInch = 600;
-// Images and PDF documents have the screen's pixels.
-constexpr int kScreenPoints = 96;
+
+// The smallest chart text: the desktop's small font when it has one smaller than its general
+// font, never below 8 points; otherwise 8 points. Without a desktop theme Qt reports the general
+// font (12 points) as the smallest readable, which would hold every chart text at the size of a
+// window's text however large the chart.
+double textFloorPoints() {
+    const qreal small = QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont).pointSizeF();
+    const qreal general = QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF();
+    if (small > 0 && small < general)
+        return std::max(kDefaultTextFloorPoints, double(small));
+    return kDefaultTextFloorPoints;
+}
 
 const QString kNoPrinting = QStringLiteral("No se pudo iniciar la impresión");
 
@@ -51,7 +64,11 @@ ChartWindow::ChartWindow(PlotKind kind, const ChartNames& names, ChartHost& host
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(10);
     setFont(arial);
-    resize(names.size);
+    smallest_ = names.size;
+    setMinimumSize(smallest_);
+    resize(smallest_);
+    imageSize_ = ImageSizeDialog::kReportSize;
+    plot_.setTextFloor(textFloorPoints());
 
     box_ = new PaintBox(this);
     box_->setObjectName(QString::fromLatin1(names.box));
@@ -112,7 +129,19 @@ void ChartWindow::ClearPlot() {
 }
 
 void ChartWindow::showModal() {
+    if (!sized_) {
+        resize(openingSize());
+        sized_ = true;
+    }
     host_.dialogs().showModal(*this);
+}
+
+QSize ChartWindow::openingSize() const {
+    const QWidget* owner = parentWidget() ? parentWidget() : this;
+    const QScreen* screen = owner->screen();
+    if (!screen)
+        return smallest_;
+    return (screen->availableGeometry().size() * 3 / 4).expandedTo(smallest_);
 }
 
 void ChartWindow::RedrawPlot() {
@@ -160,48 +189,27 @@ void ChartWindow::reportFailure(std::exception_ptr failure) {
     runCommand(host_.dialogs(), [failure] { std::rethrow_exception(failure); });
 }
 
-QByteArray ChartWindow::pngImage() {
-    QImage image(box_->size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        CanvasQt canvas(painter);
-        plot_.RedrawPlot(canvas, image.width(), image.height(), *host_.chartStudy(), decimal());
+QByteArray ChartWindow::imageFile(ChartImageFormat format, QSize size, const Study& study) {
+    switch (format) {
+    case ChartImageFormat::Pdf:
+        return chartPdf(plot_, study, size, windowTitle(), decimal());
+    case ChartImageFormat::Svg:
+        return chartSvg(plot_, study, size, windowTitle(), decimal());
+    case ChartImageFormat::WindowPng:
+    case ChartImageFormat::SizedPng:
+        break;
     }
-    QByteArray data;
-    QBuffer target(&data);
-    target.open(QIODevice::WriteOnly);
-    image.save(&target, "PNG");
-    return data;
-}
-
-// One page of the paint box's size, at the screen's resolution.
-QByteArray ChartWindow::pdfDocument() {
-    const QSize size = box_->size();
-    QByteArray data;
-    QBuffer target(&data);
-    target.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&target);
-        pdf.setTitle(windowTitle());
-        pdf.setCreator(QCoreApplication::applicationName());
-        pdf.setResolution(kScreenPoints);
-        const QSizeF points = QSizeF(size) * 72.0 / kScreenPoints;
-        pdf.setPageLayout(
-            QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
-                        QPageLayout::Portrait, QMarginsF()));
-        QPainter painter(&pdf);
-        CanvasQt canvas(painter);
-        plot_.RedrawPlot(canvas, size.width(), size.height(), *host_.chartStudy(), decimal());
-    }
-    return data;
+    return chartPng(plot_, study, size, decimal());
 }
 
 // --- pop-up menu commands --------------------------------------------------------------------
 
 // The chart's title, labels, last limits and grid go into the options dialog; on OK they come
-// back in the dialog's order, and a limit that is not a number stops the copy there.
+// back in the dialog's order, and a limit that is not a number stops the copy there. The one
+// dialog both charts share becomes the child of the chart that opens it.
 void ChartWindow::optionsClick() {
+    if (OptionsDlg_.parentWidget() != this)
+        OptionsDlg_.setParent(this, OptionsDlg_.windowFlags());
     OptionsDlg_.display(optionsFromChart(plot_.model(), decimal()));
     if (host_.dialogs().showModal(OptionsDlg_) != QDialog::Accepted)
         return;
@@ -219,7 +227,7 @@ void ChartWindow::printClick() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(windowTitle());
-    if (!host_.dialogs().printDialog(printer))
+    if (!host_.dialogs().printDialog(printer, this))
         return;
     const Study* study = host_.chartStudy();
     if (!study)
@@ -235,18 +243,26 @@ void ChartWindow::printClick() {
     });
 }
 
-// The chart as the window shows it, as a PNG image or a one-page PDF document (by the name's
-// extension), written whole or not at all.
+// The chart as the window shows it, as a PNG image, a one-page PDF document or an SVG drawing;
+// or as a PNG image of a size asked for (for a report). Written whole or not at all.
 void ChartWindow::saveImageClick() {
-    const QString path = host_.dialogs().imageFileName(
-        {QStringLiteral("Guardar imagen"), windowTitle() + QStringLiteral(".png")});
-    if (path.isEmpty() || !host_.chartStudy())
+    const ChartImageTarget target = host_.dialogs().imageFileName(
+        {QStringLiteral("Guardar imagen"), windowTitle() + QStringLiteral(".png")}, this);
+    const Study* study = host_.chartStudy();
+    if (target.path.isEmpty() || !study)
         return;
+    QSize size = box_->size();
+    if (target.format == ChartImageFormat::SizedPng) {
+        ImageSizeDialog ask(this);
+        ask.setImageSize(imageSize_);
+        if (host_.dialogs().showModal(ask) != QDialog::Accepted)
+            return;
+        size = imageSize_ = ask.imageSize();
+    }
     WaitCursor wait;
     runCommand(host_.dialogs(), [&] {
-        const bool pdf = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
-        const QByteArray data = pdf ? pdfDocument() : pngImage();
-        replaceFileBytes(QFile::encodeName(path).toStdString(),
+        const QByteArray data = imageFile(target.format, size, *study);
+        replaceFileBytes(QFile::encodeName(target.path).toStdString(),
                          std::string_view(data.constData(), static_cast<size_t>(data.size())));
     });
 }

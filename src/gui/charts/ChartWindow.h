@@ -14,11 +14,12 @@ class QSize;
 namespace linealidad {
 
 class ChartHost;
+enum class ChartImageFormat;
 class PaintBox;
 class TOptionsDlg;
 
-// What sets the two chart windows apart: their names, caption and size, and the names of the
-// paint box and of the pop-up menu and its items.
+// What sets the two chart windows apart: their names, caption and smallest size, and the names
+// of the paint box and of the pop-up menu and its items.
 struct ChartNames {
     const char* window;
     const char* title;
@@ -35,7 +36,9 @@ struct ChartNames {
 // A chart window: a paint box drawn by its own chart, and a right-click pop-up menu with the
 // options dialog, printing, saving an image and closing. Each window has its own chart (model,
 // limits, geometry); only the options dialog is shared. Created once with the main window,
-// hidden when closed, and shown modally by the command that fills it.
+// hidden when closed, and shown modally by the command that fills it. It stays on top of the
+// other windows, so every window it opens (options, help, print, save image, image size) is
+// its child, which window managers keep in front of it.
 class ChartWindow : public QDialog {
     Q_OBJECT
 public:
@@ -44,8 +47,11 @@ public:
 
     // Empties the chart (curves, limits, grid strength; title and labels stay).
     void ClearPlot();
-    // Shows the window modally; returns when it is closed.
+    // Shows the window modally; returns when it is closed. The first time it opens at three
+    // quarters of the available screen (never below its smallest size), where the texts stand
+    // at their proportional size; later it keeps the size the analyst left.
     void showModal();
+    QSize openingSize() const;
     // Draws the chart again from its model.
     void RedrawPlot();
 
@@ -75,9 +81,8 @@ private:
     void PBP(QPainter& painter);
     void createMenu(const ChartNames& names);
     QAction* item(const char* name, const QString& title, void (ChartWindow::*command)());
-    // The screen drawing on an image or a PDF document of the paint box's size.
-    QByteArray pngImage();
-    QByteArray pdfDocument();
+    // The chart in a file of the given form: the window's size, or `size` for a sized PNG.
+    QByteArray imageFile(ChartImageFormat format, QSize size, const Study& study);
     char decimal() const;
 
     Plot plot_;
@@ -85,6 +90,10 @@ private:
     TOptionsDlg& OptionsDlg_;
     PaintBox* box_ = nullptr;
     QMenu* menu_ = nullptr;
+    QSize smallest_;
+    bool sized_ = false; // opened once at its opening size
+    // The last size chosen for an image, offered again.
+    QSize imageSize_;
     // A drawing failed: the box stays blank until the chart changes, so the fault is reported
     // once instead of at every paint.
     bool failed_ = false;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -11,8 +12,10 @@ namespace {
 
 const QString kW02Filter = QStringLiteral("Tarvel v. w3.0 (*.w02)");
 const QString kTxtFilter = QStringLiteral("Archivo de Texto (*.txt)");
-const QString kPngFilter = QStringLiteral("Imagen PNG (*.png)");
+const QString kPngFilter = QStringLiteral("Imagen PNG del tamaño de la ventana (*.png)");
+const QString kSizedPngFilter = QStringLiteral("Imagen PNG de otro tamaño (*.png)");
 const QString kPdfFilter = QStringLiteral("Documento PDF (*.pdf)");
+const QString kSvgFilter = QStringLiteral("Dibujo SVG (*.svg)");
 
 QWidget* padre(QWidget* window) {
     QWidget* active = QApplication::activeModalWidget();
@@ -76,26 +79,58 @@ QString QtDialogs::saveFileName(const FileDialogSpec& d) {
     return studyDialog(window_, d, QFileDialog::AcceptSave);
 }
 
-// The chart image dialog: PNG or PDF, the extension following the chosen filter when the name
-// has none.
-QString QtDialogs::imageFileName(const FileDialogSpec& d) {
-    QFileDialog dialog(padre(window_), d.title);
+ChartImageFormat imageFormatFor(const QString& path, ChartImageFormat chosen) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("pdf"))
+        return ChartImageFormat::Pdf;
+    if (suffix == QLatin1String("svg"))
+        return ChartImageFormat::Svg;
+    if (suffix == QLatin1String("png") && chosen != ChartImageFormat::SizedPng)
+        return ChartImageFormat::WindowPng;
+    return chosen;
+}
+
+// The chart image dialog: one filter per form, the extension following the chosen filter when
+// the name has none.
+ChartImageTarget QtDialogs::imageFileName(const FileDialogSpec& d, QWidget* parent) {
+    struct Filter {
+        QString text;
+        QString suffix;
+        ChartImageFormat format;
+    };
+    const QList<Filter> filters{
+        {kPngFilter, QStringLiteral("png"), ChartImageFormat::WindowPng},
+        {kSizedPngFilter, QStringLiteral("png"), ChartImageFormat::SizedPng},
+        {kPdfFilter, QStringLiteral("pdf"), ChartImageFormat::Pdf},
+        {kSvgFilter, QStringLiteral("svg"), ChartImageFormat::Svg},
+    };
+    QFileDialog dialog(parent ? parent : padre(window_), d.title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({kPngFilter, kPdfFilter});
+    QStringList texts;
+    for (const Filter& f : filters)
+        texts << f.text;
+    dialog.setNameFilters(texts);
     dialog.setDefaultSuffix(QStringLiteral("png"));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
-        dialog.setDefaultSuffix(f == kPdfFilter ? QStringLiteral("pdf") : QStringLiteral("png"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& text) {
+        for (const Filter& f : filters)
+            if (f.text == text)
+                dialog.setDefaultSuffix(f.suffix);
     });
     if (!d.initialName.isEmpty())
         dialog.selectFile(d.initialName);
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().value(0);
+    ChartImageFormat chosen = ChartImageFormat::WindowPng;
+    for (const Filter& f : filters)
+        if (f.text == dialog.selectedNameFilter())
+            chosen = f.format;
+    const QString path = dialog.selectedFiles().value(0);
+    return {path, imageFormatFor(path, chosen)};
 }
 
-bool QtDialogs::printDialog(QPrinter& printer) {
-    QPrintDialog dialog(&printer, padre(window_));
+bool QtDialogs::printDialog(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent ? parent : padre(window_));
     return dialog.exec() == QDialog::Accepted;
 }
 

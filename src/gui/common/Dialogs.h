@@ -18,6 +18,24 @@ struct FileDialogSpec {
     QString initialName; // empty: none
 };
 
+// The forms a chart is saved in.
+enum class ChartImageFormat {
+    WindowPng, // a PNG image of the window's size
+    SizedPng,  // a PNG image of a size the analyst chooses, for a report
+    Pdf,       // one PDF page of the window's size
+    Svg,       // an SVG drawing of the window's size, sharp at any size
+};
+
+// Where a chart image goes and in which form; an empty path when the dialog was cancelled.
+struct ChartImageTarget {
+    QString path;
+    ChartImageFormat format = ChartImageFormat::WindowPng;
+};
+
+// The form for a file name: its extension when it names a form (".pdf", ".svg", ".png"),
+// otherwise the form of the chosen filter. A ".png" name keeps the chosen PNG size.
+ChartImageFormat imageFormatFor(const QString& path, ChartImageFormat chosen);
+
 // Every message box, question box and file dialog of the program goes through this interface,
 // so tests replace it and run without blocking.
 class Dialogs {
@@ -36,10 +54,12 @@ public:
     // The open and save dialogs of study files; an empty name when cancelled.
     virtual QString openFileName(const FileDialogSpec& dialog) = 0;
     virtual QString saveFileName(const FileDialogSpec& dialog) = 0;
-    // The save dialog of a chart image, PNG or PDF; an empty name when cancelled.
-    virtual QString imageFileName(const FileDialogSpec& dialog) = 0;
-    // The system print dialog for `printer`; true when the analyst confirmed it.
-    virtual bool printDialog(QPrinter& printer) = 0;
+    // The save dialog of a chart image (PNG of the window's size or of another, PDF, SVG),
+    // opened in front of `parent`, the chart.
+    virtual ChartImageTarget imageFileName(const FileDialogSpec& dialog, QWidget* parent) = 0;
+    // The system print dialog for `printer`, in front of `parent`; true when the analyst
+    // confirmed it.
+    virtual bool printDialog(QPrinter& printer, QWidget* parent) = 0;
     // Shows a window modally and returns its result once it is closed.
     virtual int showModal(QDialog& window) = 0;
 };
@@ -55,8 +75,8 @@ public:
     void error(const QString& text) override;
     QString openFileName(const FileDialogSpec& dialog) override;
     QString saveFileName(const FileDialogSpec& dialog) override;
-    QString imageFileName(const FileDialogSpec& dialog) override;
-    bool printDialog(QPrinter& printer) override;
+    ChartImageTarget imageFileName(const FileDialogSpec& dialog, QWidget* parent) override;
+    bool printDialog(QPrinter& printer, QWidget* parent) override;
     int showModal(QDialog& window) override;
 
 private:

@@ -112,7 +112,7 @@ void PrintOptionsWindow::BitBtn1Click() {
     if (!study)
         return;
     QPrinter printer(QPrinter::HighResolution);
-    if (!host_.dialogs().printDialog(printer))
+    if (!host_.dialogs().printDialog(printer, this))
         return;
     const std::optional<PageChoice> page = chosenPage();
     if (!page)

@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 
@@ -32,6 +33,19 @@ public:
 private:
     std::function<void()> onExit_;
 };
+
+// The table and the sentences are wider than the window opens: shown, it is widened to show
+// them whole (the probability column with them) as far as the frame has room, and centred
+// again.
+void widenToContents(QMdiSubWindow& window, const QMdiArea& area) {
+    const auto* scroller = qobject_cast<const QScrollArea*>(window.widget());
+    const int missing = scroller->widget()->width() - scroller->viewport()->width();
+    const int room = area.viewport()->width();
+    if (missing <= 0 || window.width() >= room)
+        return;
+    const int width = std::min(window.width() + missing, room);
+    window.setGeometry((room - width) / 2, window.y(), width, window.height());
+}
 
 } // namespace
 
@@ -104,6 +118,7 @@ TfinfoA* TfinfoA::mnuanovaClick(ResultHost& host) {
         window = new TfinfoA(host);
         window->fill(*text);
         window->showIn(host.ClientArea());
+        widenToContents(*window, *host.ClientArea());
     });
     return window;
 }

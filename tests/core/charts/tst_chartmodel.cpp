@@ -78,33 +78,36 @@ private slots:
         QCOMPARE(m.curve(1).count, 10);
     }
 
+    // A curve holds as many points as a study can have; beyond them, and for a curve number
+    // outside 1..4, nothing is stored and the model keeps the message for the window.
     void pointLimitAndCurveNumbers() {
         ChartModel m;
-        QStringList messages;
-        m.messageHandler = [&](const std::string& t) { messages << QString::fromStdString(t); };
         m.ClearPlot();
-        for (int i = 1; i <= 60; ++i)
+        for (int i = 1; i <= 150; ++i)
             m.AddPoint(3, i, -i);
-        QCOMPARE(m.curve(3).count, 55);
-        QCOMPARE(m.curve(3).points[54], (PlotPoint{55, -55}));
-        QCOMPARE(messages.size(), 5);
-        QCOMPARE(messages.first(), QString("Limite de datos excedido"));
+        QCOMPARE(m.curve(3).count, 150);
+        QVERIFY(m.Message.empty());
+        for (int i = 151; i <= 155; ++i)
+            m.AddPoint(3, i, -i);
+        QCOMPARE(m.curve(3).count, 150);
+        QCOMPARE(m.curve(3).points[149], (PlotPoint{150, -150}));
+        QCOMPARE(m.Message, std::string("Limite de datos excedido"));
         m.FindLimits();
-        QCOMPARE(m.StoredLimits, (ChartLimits{1, -55, 55, -1})); // the refused points not counted
+        QCOMPARE(m.StoredLimits, (ChartLimits{1, -150, 150, -1})); // the refused points not counted
 
-        messages.clear();
         m.AddPoint(0, 1, 1);
+        QCOMPARE(m.Message, std::string("Curva fuera de intervalo."));
+        m.Message.clear();
         m.AddPoint(5, 1, 1);
-        QCOMPARE(messages, QStringList({"Curva fuera de intervalo.", "Curva fuera de intervalo."}));
+        QCOMPARE(m.Message, std::string("Curva fuera de intervalo."));
         // Styles for a curve that does not exist go nowhere.
         const CurveSet before = m.Curves;
         m.SetMarker(5, 1);
         m.SetLineStyle(0, 3);
         QVERIFY(m.Curves == before);
 
-        ChartModel withoutWindow; // no handler: the message is simply dropped
-        withoutWindow.AddPoint(9, 0, 0);
-        QCOMPARE(withoutWindow.curve(1).count, 0);
+        m.ClearPlot(); // the next opening starts without the message
+        QVERIFY(m.Message.empty());
     }
 
     void gridCaptionsAndPens() {

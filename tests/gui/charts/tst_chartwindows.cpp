@@ -1,4 +1,5 @@
 #include "gui/app/HelpViewer.h"
+#include "gui/charts/ImageSizeDialog.h"
 #include "gui/charts/TOptionsDlg.h"
 #include "gui/charts/TPlotForm.h"
 #include "gui/charts/TPlotForm1.h"
@@ -14,11 +15,15 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace linealidad;
 using test::TestWindow;
+
+Q_DECLARE_METATYPE(linealidad::ChartImageFormat)
 
 namespace {
 
@@ -92,6 +97,11 @@ Pdf readPdf(const QString& path) {
     return pdf;
 }
 
+// Three quarters of the available screen, never below the Parts' size.
+QSize openingSize(const QWidget& chart, QSize smallest) {
+    return (chart.screen()->availableGeometry().size() * 3 / 4).expandedTo(smallest);
+}
+
 } // namespace
 
 class TestChartWindows : public QObject {
@@ -108,7 +118,8 @@ private slots:
         QCOMPARE(v.dialogs->modals, QStringList{QStringLiteral("PlotForm")});
         QVERIFY(g.isVisible());
         QCOMPARE(g.windowTitle(), QStringLiteral("Gráfica"));
-        QCOMPARE(g.size(), QSize(599, 353));
+        QCOMPARE(g.minimumSize(), QSize(599, 353));
+        QCOMPARE(g.size(), openingSize(g, QSize(599, 353)));
         QVERIFY(g.windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(g.PlotterBox()->toolTip(), QStringLiteral("Botón derecho para opciones"));
 
@@ -150,7 +161,8 @@ private slots:
         TPlotForm1& g = v.residuals();
         QCOMPARE(v.dialogs->modals, QStringList{QStringLiteral("PlotForm1")});
         QCOMPARE(g.windowTitle(), QStringLiteral("Gráfica (Residuales)"));
-        QCOMPARE(g.size(), QSize(507, 353));
+        QCOMPARE(g.minimumSize(), QSize(507, 353));
+        QCOMPARE(g.size(), openingSize(g, QSize(507, 353)));
         const ChartModel& m = g.plot().model();
         compare(m.curve(2), {{1, 0}, {1, 0}, {2, 0}, {2, 0}, {3, 0}, {3, 0}});
         QCOMPARE(m.curve(2).lineStyle, std::uint8_t{3});
@@ -311,7 +323,7 @@ private slots:
         v.form->mnugraphRClick();
         TPlotForm& g = v.chart();
         TPlotForm1& r = v.residuals();
-        g.resize(800, 500);
+        g.resize(1600, 1100); // texts in proportion: 1100 / 55
         g.PlotterBox()->grab();
         r.PlotterBox()->grab();
         v.answerOptions([](TOptionsDlg& d) {
@@ -322,8 +334,8 @@ private slots:
         QCOMPARE(g.plot().model().Grid, std::uint8_t{2});
         QCOMPARE(r.plot().model().Grid, std::uint8_t{0});
         QVERIFY(r.plot().model().StoredLimits.YMax < 3);
-        QCOMPARE(g.plot().geometry().TextSize, 500 / 55);
-        QCOMPARE(r.plot().geometry().TextSize, 353 / 55);
+        QCOMPARE(g.plot().geometry().TextSize, 20);
+        QVERIFY(r.plot().geometry().TextSize < 20);
 
         v.answerOptions([](TOptionsDlg& d) { chooseGrid(d, 1); });
         r.Opc1Click();
@@ -404,7 +416,44 @@ private slots:
         g.close();
     }
 
-    // The chart as the window shows it: a PNG of the paint box's size, or a one-page PDF.
+    // The opening size is kept only for the first opening: later the chart keeps the size the
+    // analyst gave it.
+    void reopensAtTheSizeLeft() {
+        WithCharts v;
+        v.form->mnugraphClick();
+        TPlotForm& g = v.chart();
+        g.resize(700, 420);
+        g.close();
+        v.form->mnugraphClick();
+        QCOMPARE(g.size(), QSize(700, 420));
+        g.close();
+    }
+
+    // The file's extension names the form when it names one; otherwise the chosen filter does.
+    void imageFormats_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<ChartImageFormat>("chosen");
+        QTest::addColumn<ChartImageFormat>("format");
+        using F = ChartImageFormat;
+        QTest::newRow("png") << "g.png" << F::WindowPng << F::WindowPng;
+        QTest::newRow("sized png") << "g.png" << F::SizedPng << F::SizedPng;
+        QTest::newRow("PNG under the PDF filter") << "g.PNG" << F::Pdf << F::WindowPng;
+        QTest::newRow("pdf") << "g.pdf" << F::Pdf << F::Pdf;
+        QTest::newRow("pdf under a PNG filter") << "g.pdf" << F::SizedPng << F::Pdf;
+        QTest::newRow("svg") << "g.svg" << F::WindowPng << F::Svg;
+        QTest::newRow("SVG") << "dir.png/g.SVG" << F::Pdf << F::Svg;
+        QTest::newRow("other name") << "g.grafica" << F::Svg << F::Svg;
+    }
+    void imageFormats() {
+        QFETCH(QString, path);
+        QFETCH(ChartImageFormat, chosen);
+        QFETCH(ChartImageFormat, format);
+        QCOMPARE(imageFormatFor(path, chosen), format);
+    }
+
+    // The chart as the window shows it, as a PNG of the paint box's size, a one-page PDF or an
+    // SVG drawing; or a PNG of the size asked for, 1600 x 1000 unless changed. Written whole or
+    // not at all.
     void saveImage() {
         QTemporaryDir dir;
         WithCharts v;
@@ -420,6 +469,7 @@ private slots:
         QCOMPARE(image.size(), g.PlotterBox()->size());
         QCOMPARE(image.pixelColor(0, 0), QColor(Qt::black));
         QCOMPARE(image.pixelColor(image.width() - 3, 3), QColor(Qt::white));
+        QCOMPARE(image.dotsPerMeterX(), qRound(96 / 0.0254));
 
         v.dialogs->imageFile = dir.filePath("grafica.pdf");
         g.GuardaImagenClick();
@@ -427,13 +477,91 @@ private slots:
         QCOMPARE(pdf.pages, 1);
         QCOMPARE(pdf.size.toSize(), QSize(480, 300)); // 640 x 400 pixels at 96 per inch
 
+        v.dialogs->imageFile = dir.filePath("grafica.svg");
+        g.GuardaImagenClick();
+        QFile svg(v.dialogs->imageFile);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray drawing = svg.readAll();
+        QVERIFY(drawing.contains("<svg"));
+        QVERIFY(drawing.contains("viewBox=\"0 0 640 400\""));
+        QVERIFY(drawing.contains("Revis\xc3\xb3")); // the texts stay texts
+
         v.dialogs->imageFile = dir.filePath("no-existe/grafica.png");
         g.GuardaImagenClick();
         QCOMPARE(v.dialogs->errors.size(), 1);
         g.close();
     }
 
-    // F1 opens the chart's help topic, or the options dialog's, beside the modal window.
+    void saveImageOfAChosenSize() {
+        QTemporaryDir dir;
+        WithCharts v;
+        v.form->mnugraphClick();
+        TPlotForm& g = v.chart();
+        v.dialogs->imageFile = dir.filePath("informe.png");
+        v.dialogs->imageFilter = ChartImageFormat::SizedPng;
+        QSize offered;
+        QWidget* parent = nullptr;
+        const auto answer = [&](QSize size, int result) {
+            v.dialogs->onShowModal = [&, size, result](QDialog& d) {
+                auto* ask = qobject_cast<ImageSizeDialog*>(&d);
+                if (!ask)
+                    return int(QDialog::Rejected);
+                offered = ask->imageSize();
+                parent = ask->parentWidget();
+                ask->findChild<QSpinBox*>("imageWidth")->setValue(size.width());
+                ask->findChild<QSpinBox*>("imageHeight")->setValue(size.height());
+                return result;
+            };
+        };
+        answer(QSize(800, 500), QDialog::Rejected);
+        g.GuardaImagenClick();
+        QCOMPARE(offered, QSize(1600, 1000));
+        QCOMPARE(parent, &g);
+        QVERIFY(!QFile::exists(v.dialogs->imageFile));
+
+        answer(QSize(800, 500), QDialog::Accepted);
+        g.GuardaImagenClick();
+        QCOMPARE(QImage(v.dialogs->imageFile).size(), QSize(800, 500));
+
+        answer(QSize(1600, 1000), QDialog::Accepted);
+        g.GuardaImagenClick();
+        QCOMPARE(offered, QSize(800, 500)); // the last size chosen is offered again
+        const QImage report(v.dialogs->imageFile);
+        QCOMPARE(report.size(), QSize(1600, 1000));
+        QCOMPARE(report.pixelColor(1599, 500), QColor(Qt::black)); // the outline at the size
+        g.close();
+    }
+
+    // Every window a chart opens is its child, so it opens in front of a chart that stays on
+    // top: the shared options dialog becomes the child of the chart that opens it, and help
+    // a dialog-type window of the chart (or of the options dialog).
+    void dialogsBelongToTheChart() {
+        QTemporaryDir dir;
+        WithCharts v;
+        v.form->mnugraphClick();
+        TPlotForm& g = v.chart();
+        QWidget* parent = nullptr;
+        v.answerOptions([&](TOptionsDlg& d) { parent = d.parentWidget(); }, QDialog::Rejected);
+        g.OpcClick();
+        QCOMPARE(parent, &g);
+        QVERIFY(v.options().isWindow());
+
+        v.dialogs->imageFile.clear();
+        g.GuardaImagenClick();
+        v.dialogs->printFile = dir.filePath("grafica.pdf");
+        g.ImprimeClick();
+        QCOMPARE(v.dialogs->parents, QStringList({"PlotForm", "PlotForm"}));
+        g.close();
+
+        v.form->mnugraphRClick();
+        TPlotForm1& r = v.residuals();
+        r.Opc1Click();
+        QCOMPARE(parent, &r);
+        r.close();
+        QVERIFY(v.form->OptionsDlg); // still there for the next chart
+    }
+
+    // F1 opens the chart's help topic, or the options dialog's, in front of the modal window.
     void help() {
         WithCharts v;
         v.form->mnugraphClick();
@@ -442,12 +570,23 @@ private slots:
         QTest::keyClick(&g, Qt::Key_F1);
         auto* viewer = g.findChild<HelpViewer*>();
         QVERIFY(viewer);
+        QCOMPARE(viewer->parentWidget(), &g);
+        QCOMPARE(viewer->windowType(), Qt::Dialog);
         QCOMPARE(viewer->currentPage(), QStringLiteral("grafica.html"));
-        v.options().onHelpRequested(help::kChartOptions);
+        v.answerOptions([](TOptionsDlg& d) { d.onHelpRequested(help::kChartOptions); },
+                        QDialog::Rejected);
+        g.OpcClick();
+        QCOMPARE(viewer->parentWidget(), v.form->OptionsDlg.data());
         QCOMPARE(viewer->currentPage(), QStringLiteral("opcionesgrafica.html"));
         QVERIFY(viewer->isVisible());
         viewer->close();
+
+        // From the main window help is an ordinary window again.
         g.close();
+        v.form->HelpContents();
+        QCOMPARE(viewer->parentWidget(), v.form.get());
+        QCOMPARE(viewer->windowType(), Qt::Window);
+        viewer->close();
     }
 };
 

@@ -149,6 +149,30 @@ private slots:
                            "LINEAL REPRESENTA")));
     }
 
+    // The window opens wide enough for the whole table and the sentences when the frame has
+    // room, and as wide as the frame when it has not.
+    void anovaWindowWidth_data() {
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("room") << 1000 << true;
+        QTest::newRow("narrow frame") << 700 << false;
+    }
+    void anovaWindowWidth() {
+        QFETCH(int, frame);
+        QFETCH(bool, whole);
+        WithStudy v;
+        v.form->resize(frame, 700);
+        v.form->mnuanovaClick();
+        TfinfoA* a = v.form->finfoA;
+        const auto* scroller = a->findChild<QScrollArea*>();
+        const int shown = scroller->viewport()->width();
+        const int room = v.form->ClientArea()->viewport()->width();
+        QCOMPARE(shown >= scroller->widget()->width(), whole);
+        QVERIFY(a->width() <= room);
+        QVERIFY(a->width() >= 601);
+        QCOMPARE(a->x(), (room - a->width()) / 2);
+    }
+
     void tabInTheAnovaTable() {
         WithStudy v;
         v.form->mnuanovaClick();

@@ -1,0 +1,83 @@
+#include "gui/charts/ChartImage.h"
+
+#include "gui/common/CanvasQt.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+namespace linealidad {
+namespace {
+
+constexpr int kScreenPoints = 96;
+
+void draw(QPainter& painter, Plot& plot, const Study& study, QSize size, char decimal) {
+    CanvasQt canvas(painter);
+    plot.RedrawPlot(canvas, size.width(), size.height(), study, decimal);
+}
+
+} // namespace
+
+QByteArray chartPng(Plot& plot, const Study& study, QSize size, char decimal) {
+    QImage image(size, QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(kScreenPoints / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        draw(painter, plot, study, size, decimal);
+    }
+    QByteArray data;
+    QBuffer target(&data);
+    target.open(QIODevice::WriteOnly);
+    image.save(&target, "PNG");
+    return data;
+}
+
+// One page of the chart's size.
+QByteArray chartPdf(Plot& plot, const Study& study, QSize size, const QString& title,
+                    char decimal) {
+    QByteArray data;
+    QBuffer target(&data);
+    target.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&target);
+        pdf.setTitle(title);
+        pdf.setCreator(QCoreApplication::applicationName());
+        pdf.setResolution(kScreenPoints);
+        const QSizeF points = QSizeF(size) * 72.0 / kScreenPoints;
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                        QPageLayout::Portrait, QMarginsF()));
+        QPainter painter(&pdf);
+        draw(painter, plot, study, size, decimal);
+    }
+    return data;
+}
+
+// Lines and texts stay vectors (the texts in their font), so a word processor scales the
+// drawing without blurring it.
+QByteArray chartSvg(Plot& plot, const Study& study, QSize size, const QString& title,
+                    char decimal) {
+    QByteArray data;
+    QBuffer target(&data);
+    target.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&target);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setResolution(kScreenPoints);
+        svg.setTitle(title);
+        svg.setDescription(QCoreApplication::applicationName());
+        QPainter painter(&svg);
+        draw(painter, plot, study, size, decimal);
+    }
+    return data;
+}
+
+} // namespace linealidad
