@@ -1,5 +1,6 @@
 #include "gui/common/Dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -11,6 +12,8 @@ namespace {
 
 const QString kW02Filter = QStringLiteral("Tarvel v. w3.0 (*.w02)");
 const QString kTxtFilter = QStringLiteral("Archivo de Texto (*.txt)");
+const QString kTableFilter = QStringLiteral("Tabla (*.csv *.tsv *.txt)");
+const QString kAnyFilter = QStringLiteral("Todos los archivos (*)");
 const QString kPngFilter = QStringLiteral("Imagen PNG (*.png)");
 const QString kPdfFilter = QStringLiteral("Documento PDF (*.pdf)");
 
@@ -53,6 +56,26 @@ bool QtDialogs::question(const QString& title, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+// The buttons are named here rather than left to the translation of the standard buttons:
+// "Cancelar" is the text the analyst is told about.
+Dialogs::Answer QtDialogs::questionOrCancel(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, padre(window_));
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 void QtDialogs::error(const QString& text) {
     QMessageBox box(QMessageBox::Critical, kApplicationTitle, text, QMessageBox::Ok,
                     padre(window_));
@@ -65,6 +88,16 @@ QString QtDialogs::openFileName(const FileDialogSpec& d) {
 
 QString QtDialogs::saveFileName(const FileDialogSpec& d) {
     return studyDialog(window_, d, QFileDialog::AcceptSave);
+}
+
+QString QtDialogs::tableFileName(const FileDialogSpec& d) {
+    QFileDialog dialog(padre(window_), d.title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({kTableFilter, kAnyFilter});
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 // The chart image dialog: PNG or PDF, the extension following the chosen filter when the name
