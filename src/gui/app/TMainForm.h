@@ -83,7 +83,14 @@ public:
     void HelpAbout();
     // Opens a study file as "&Abrir..." does after its dialog; false when it was not read.
     bool openStudy(const QString& path);
-    // A file dropped on the window: opened as "&Abrir..." would, while that is available.
+    // "Importar tabla...": a new study from the columns of a table file (CSV or tab-separated).
+    void FileImportTable();
+    // The same for a table file chosen already; false when it was not read.
+    bool importTable(const QString& path);
+    // "Pegar estudio": a new study from a table copied to the clipboard.
+    void FilePasteStudy();
+    // A file dropped on the window: opened as "&Abrir..." would (a .csv or .tsv file imported
+    // as a table), while "&Abrir..." is on.
     void openDropped(const QMimeData& data);
     // Runs the study validation; false (after showing the problem) when the study fails it.
     bool validateStudy();
@@ -139,6 +146,9 @@ private:
     QAction* button(const char* name, const QString& glyph, const QString& hint, CommandGroup group,
                     QAction* command);
     TFinforma* createStudyWindow();
+    bool readWith(const std::function<Study()>& read, Study& study);
+    void showReadStudy(Study study, const std::optional<QString>& path, const QString& source);
+    bool askToConvertSeparator(Study& study, const QString& source);
     void connectPopupItems(TFinforma* window);
     bool writeStudy(const QString& path);
     void showHint(const QString& hint);
