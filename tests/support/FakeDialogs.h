@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace linealidad::test {
 
@@ -18,9 +19,12 @@ public:
     QStringList errors;
     QStringList questions;
     QList<FileDialogSpec> dialogs;
-    bool answer = false;          // Yes to every question when true
+    bool answer = false; // Yes to every question when true
+    // The answer to a question that can be cancelled; unset: Yes or No as `answer` says.
+    std::optional<Answer> choice;
     QString openFileDialog;       // the file the open dialog returns; empty: cancelled
     QString saveFileDialog;       // the file the save dialog returns; empty: cancelled
+    QString tableFileDialog;      // the file the table dialog returns; empty: cancelled
     std::function<void()> onShow; // runs while a message box "is open"
     QString imageFile;            // the file the image dialog returns; empty: cancelled
     // The filter chosen in the image dialog; the file's extension may name another form.
@@ -42,6 +46,10 @@ public:
         return answer;
     }
     bool offer(const QString& title, const QString& text) override { return question(title, text); }
+    Answer questionOrCancel(const QString& title, const QString& text) override {
+        questions << title + QLatin1Char('|') + text;
+        return choice.value_or(answer ? Answer::Yes : Answer::No);
+    }
     void error(const QString& text) override {
         errors << text;
         if (onShow)
@@ -54,6 +62,10 @@ public:
     QString saveFileName(const FileDialogSpec& d) override {
         dialogs << d;
         return saveFileDialog;
+    }
+    QString tableFileName(const FileDialogSpec& d) override {
+        dialogs << d;
+        return tableFileDialog;
     }
     ChartImageTarget imageFileName(const FileDialogSpec& d, QWidget* parent) override {
         dialogs << d;

@@ -11,7 +11,8 @@ constexpr std::size_t kGroups = static_cast<std::size_t>(CommandGroup::Always) +
 
 // clang-format off
 // One row per CommandGroup, one column per StudyEvent, both in their declaration order:
-// '+' switches on, '-' off, ' ' leaves unchanged.
+// '+' switches on, '-' off, ' ' leaves unchanged. A study that was read (from a file or a
+// table) can be saved, printed and computed at once, as a study whose data grid was entered.
 //
 //                                            start
 //                                            |new
@@ -26,9 +27,9 @@ constexpr std::array<std::string_view, kGroups> kTable = {
     /* New               */                  "+--   + +",
     /* Open              */                  "+--   + +",
     /* Close             */                  "-++   - -",
-    /* Save              */                  "---+++---",
-    /* Print             */                  "- -+ +---",
-    /* CalculationsMenu  */                  "-  + +   ",
+    /* Save              */                  "--++++---",
+    /* Print             */                  "- ++ +---",
+    /* CalculationsMenu  */                  "- ++ +   ",
     /* Inference         */                  "- ++ +---",
     /* OtherCalculations */                  "- ++ +-- ",
     /* PopupItems        */                  "- ++ +   ",

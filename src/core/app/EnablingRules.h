@@ -6,7 +6,7 @@ namespace linealidad {
 enum class StudyEvent {
     AtStart,               // the program starts
     New,                   // "&Nuevo" created a study window
-    OpenDone,              // "&Abrir..." read a study into a new window
+    OpenDone,              // "&Abrir..." (or a table import) read a study into a new window
     DataGridEntered,       // the focus entered the data grid
     KeyInDataGrid,         // a character was typed in the data grid
     KeyInLastDataCell,     // ... in its last cell (the previous column applies too)

@@ -23,19 +23,21 @@ const std::string& replicateCount(const Study& study, int level) {
 
 } // namespace
 
-std::optional<StudyProblem> checkLevelsOnExit(const Study& study) {
+std::optional<StudyProblem> checkLevelsOnExit(const Study& study, const Study* asRead) {
     const std::string& value = study.eniveles;
     if (value.empty())
         return at(C::eniveles, "Falta capturar número de Niveles");
     if (!isInteger(value))
         return at(C::eniveles, "El valor de captura no es un valor numérico.");
+    const bool read = asRead && value == asRead->eniveles;
     const int n = parseInteger(value);
-    if (n < 3 || n > 5)
+    if (n < kMinimumLevels || n > (read ? kMaximumValidLevels : kMaximumTypedLevels))
         return at(C::eniveles, "Datos fuera de rango, 3-5 Niveles");
     return std::nullopt;
 }
 
-std::optional<StudyProblem> checkReplicatesOnExit(const Study& study, char decimal) {
+std::optional<StudyProblem> checkReplicatesOnExit(const Study& study, char decimal,
+                                                  const Study* asRead) {
     for (int i = 1; i <= gridLevels(study); ++i) {
         const std::string n = std::to_string(i);
         if (replicateCount(study, i).empty())
@@ -44,8 +46,12 @@ std::optional<StudyProblem> checkReplicatesOnExit(const Study& study, char decim
             return at(C::stgniveles, "El dato" + n + " no es un valor numérico.");
     }
     // A count with a fraction passes the check above and fails here as an integer.
+    auto read = [&](int level) {
+        return asRead && level <= gridLevels(*asRead) &&
+               replicateCount(study, level) == replicateCount(*asRead, level);
+    };
     for (int i = 1; i <= gridLevels(study); ++i)
-        if (parseInteger(replicateCount(study, i)) > 5)
+        if (parseInteger(replicateCount(study, i)) > kMaximumTypedReplicates && !read(i))
             return at(C::stgniveles, "Datos fuera de rango, maximo 5 Réplicas");
     return std::nullopt;
 }

@@ -12,13 +12,21 @@ namespace linealidad {
 // and the data rows are ValidaEstudio's as well. Where a check converts the number of levels
 // or a replicate count as an integer, a text that is not one throws ConversionError, as the
 // window's commands expect. The study is only read.
+//
+// `asRead` is the study as its file (or table) held it, for a study that was read: a number of
+// levels or a replicate count that still has the text it was read with was not typed, and is
+// held only to the limits of the validation, so a study of 7 levels can be opened, looked at
+// and left without breaking it.
 
-// Leaving the number of levels: it is present, a whole number, and 3 to 5.
-std::optional<StudyProblem> checkLevelsOnExit(const Study& study);
+// Leaving the number of levels: it is present, a whole number, and 3 to 5 (3 to 10 when it is
+// the number read).
+std::optional<StudyProblem> checkLevelsOnExit(const Study& study, const Study* asRead = nullptr);
 
 // Leaving the replicates grid: every count across the grid is present and a number (in the
-// `decimal` separator), then none is above 5 (a count with a fraction throws here).
-std::optional<StudyProblem> checkReplicatesOnExit(const Study& study, char decimal);
+// `decimal` separator), then none is above 5 (a count with a fraction throws here); a count
+// that is the one read for its level has no upper limit.
+std::optional<StudyProblem> checkReplicatesOnExit(const Study& study, char decimal,
+                                                  const Study* asRead = nullptr);
 
 // The replicates grid has one cell per level, as "Aceptar número de niveles" made it.
 std::optional<StudyProblem> checkReplicateCells(const Study& study);

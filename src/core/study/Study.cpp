@@ -26,7 +26,10 @@ void Study::writeFileTitles(int levels) {
     stgdatos.setCell(0, 0, " Nivel");
     stgdatos.setCell(1, 0, " X");
     stgdatos.setCell(2, 0, " Y");
-    // Each observation row is labelled with its level: ten blanks and the level number.
+    labelDataRows(levels);
+}
+
+void Study::labelDataRows(int levels) {
     int row = 1;
     for (int i = 1; i <= levels; ++i) {
         const int replicates = parseInteger(stgniveles.cell(i, 1));

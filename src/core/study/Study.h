@@ -34,11 +34,22 @@ struct Study {
     // The titles of a study read from a file, for `levels` levels and the replicate counts
     // already in the levels grid (the file reader writes them after the counts).
     void writeFileTitles(int levels);
+
+    // Labels each observation row with its level (ten blanks and the level number), following
+    // the replicate counts of `levels` levels in the levels grid.
+    void labelDataRows(int levels);
 };
 
 // The maximum lengths of the capture window's edit boxes.
 constexpr int kTextLength = 60;
 constexpr int kDateLength = 20;
 constexpr int kLevelsLength = 2;
+
+// The number of levels: 3 to 5 typed, 3 to 10 in a study the validation accepts.
+constexpr int kMinimumLevels = 3;
+constexpr int kMaximumTypedLevels = 5;
+constexpr int kMaximumValidLevels = 10;
+// The replicates of a level, typed.
+constexpr int kMaximumTypedReplicates = 5;
 
 } // namespace linealidad

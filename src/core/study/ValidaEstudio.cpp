@@ -11,7 +11,7 @@ std::optional<StudyProblem> ValidaEstudio(const Study& study) {
         return StudyProblem{"Falta capturar el número de niveles", 1, C::eniveles};
 
     const int levels = parseInteger(study.eniveles);
-    if (levels < 3 || levels > 10)
+    if (levels < kMinimumLevels || levels > kMaximumValidLevels)
         return StudyProblem{"Datos fuera de rango, 3-10 Niveles", 1, C::eniveles};
 
     // The replicate cells are checked over the grid's width, not over N; the next check then

@@ -1,7 +1,9 @@
 #include "gui/app/TMainForm.h"
 
 #include "core/study/RecoveryCopy.h"
+#include "core/study/SeparatorConversion.h"
 #include "core/study/StudyFile.h"
+#include "core/study/TableImport.h"
 #include "core/study/ValidaEstudio.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/RecoveryKeeper.h"
@@ -26,8 +28,10 @@
 #include "gui/study/TFinforma.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -182,6 +186,12 @@ void TMainForm::createMenus() {
     action(FileMenu, "FileOpenItem", QStringLiteral("&Abrir..."),
            file + "Abre un archivo ya existente", help::kOpen, G::Open, [this] { FileOpen(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    action(FileMenu, "FileImportItem", QStringLiteral("Importar &tabla..."),
+           file + "Crea un estudio con las columnas de una tabla (CSV o texto con tabuladores)",
+           help::kImportTable, G::Open, [this] { FileImportTable(); });
+    action(FileMenu, "FilePasteStudyItem", QStringLiteral("&Pegar estudio"),
+           file + "Crea un estudio con la tabla copiada de una hoja de cálculo", help::kPasteStudy,
+           G::Open, [this] { FilePasteStudy(); });
     action(FileMenu, "mnuclose", QStringLiteral("C&errar"), file + "Cierra la ventana activa",
            help::kClose, G::Close, [this] { mnucloseClick(); });
     FileMenu->addSeparator();
@@ -438,18 +448,13 @@ void TMainForm::offerRecovery() {
 // A recovered study opens as a new one ("Nuevo": saving it asks for a name) with its typing
 // unsaved, and the chart titles it was to be saved with.
 void TMainForm::openRecovered(const RecoveryCopy& copy) {
-    TFinforma* window = createStudyWindow();
-    window->loadStudy(copy.study);
-    fileName_ = QStringLiteral("Nuevo");
     createStartupWindows();
     PlotOptions options = OptionsDlg->options();
     options.TitleEdit = copy.titles[0];
     options.XLblEdit = copy.titles[1];
     options.YLblEdit = copy.titles[2];
     OptionsDlg->display(options);
-    window->show();
-    activateWindow();
-    apply(StudyEvent::OpenDone);
+    showStudy(copy.study, std::nullopt);
     markModified();
 }
 
@@ -498,21 +503,84 @@ void TMainForm::FileOpen() {
 // study leaves no window behind and the commands as they were.
 bool TMainForm::openStudy(const QString& path) {
     Study study;
-    bool read = false;
-    {
-        WaitCursor wait;
-        read = runCommand(*dialogs_, [&] { study = readStudy(localPath(path)); });
-    }
-    if (!read)
+    if (!readWith([&] { return readStudy(localPath(path)); }, study))
         return false;
+    showReadStudy(std::move(study), path, QStringLiteral("este archivo"));
+    return true;
+}
+
+void TMainForm::FileImportTable() {
+    if (Finforma)
+        return;
+    const QString path = dialogs_->tableFileName({QStringLiteral("Importar tabla"), QString()});
+    if (!path.isEmpty())
+        importTable(path);
+}
+
+// A study built from a table has never been saved (the table is not a study file): it is
+// marked as modified, so closing it asks first.
+bool TMainForm::importTable(const QString& path) {
+    Study study;
+    if (!readWith([&] { return readTableFile(localPath(path)); }, study))
+        return false;
+    showReadStudy(std::move(study), std::nullopt, QStringLiteral("este archivo"));
+    markModified();
+    return true;
+}
+
+void TMainForm::FilePasteStudy() {
+    if (Finforma)
+        return;
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    Study study;
+    if (!readWith([&] { return studyFromTable(text); }, study))
+        return;
+    showReadStudy(std::move(study), std::nullopt, QStringLiteral("la tabla copiada"));
+    markModified();
+}
+
+// Reads a study (from a file, a table or the clipboard) with the hourglass showing; false,
+// after the generic error report, when it could not be read.
+bool TMainForm::readWith(const std::function<Study()>& read, Study& study) {
+    WaitCursor wait;
+    return runCommand(*dialogs_, [&] { study = read(); });
+}
+
+// Every study that was read opens here: the separator question, then a new study window
+// (titled with its file, or "Nuevo" when it has none), ready to be computed.
+void TMainForm::showReadStudy(Study study, const std::optional<QString>& path,
+                              const QString& source) {
+    const bool converted = askToConvertSeparator(study, source);
+    showStudy(study, path);
+    if (converted)
+        markModified();
+}
+
+// A study that was read (or recovered) in a new study window, its commands on as after
+// "&Abrir...". A study without a path has never been saved.
+void TMainForm::showStudy(const Study& study, const std::optional<QString>& path) {
     TFinforma* window = createStudyWindow();
     window->loadStudy(study);
     studyPath_ = path;
     showStudyTitle();
-    fileName_ = path;
+    fileName_ = path.value_or(QStringLiteral("Nuevo"));
     window->show();
     activateWindow(); // back from the file dialog, the study window takes the focus
     apply(StudyEvent::OpenDone);
+}
+
+// Numbers written on a computer with the other decimal separator are rewritten only if the
+// analyst says so; true when they were.
+bool TMainForm::askToConvertSeparator(Study& study, const QString& source) {
+    const char here = decimalSeparator();
+    if (!writtenWithOtherSeparator(study, here))
+        return false;
+    const QString question =
+        QStringLiteral("Los números de %1 usan «%2» como separador decimal. ¿Convertirlos a «%3»?")
+            .arg(source, QChar::fromLatin1(otherDecimalSeparator(here)), QChar::fromLatin1(here));
+    if (!dialogs_->question(QStringLiteral("Separador decimal"), question))
+        return false;
+    convertToSeparator(study, here);
     return true;
 }
 
@@ -610,8 +678,10 @@ void TMainForm::WindowCascade() {
     ClientArea_->cascadeSubWindows();
 }
 
+// Files are taken only while "&Abrir..." is on: the cursor shows the refusal otherwise.
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls())
+    if (event->mimeData()->hasUrls() &&
+        findChild<QAction*>(QStringLiteral("FileOpenItem"))->isEnabled())
         event->acceptProposedAction();
 }
 
@@ -622,14 +692,15 @@ void TMainForm::dropEvent(QDropEvent* event) {
 
 void TMainForm::openDropped(const QMimeData& data) {
     const QList<QUrl> urls = data.urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile())
+    if (urls.isEmpty() || !urls.first().isLocalFile() ||
+        !findChild<QAction*>(QStringLiteral("FileOpenItem"))->isEnabled())
         return;
-    if (Finforma) {
-        dialogs_->message(QStringLiteral("Ya hay un estudio abierto. Ciérrelo antes de "
-                                         "abrir otro."));
-        return;
-    }
-    openStudy(urls.first().toLocalFile());
+    const QString path = urls.first().toLocalFile();
+    const QString extension = QFileInfo(path).suffix().toLower();
+    if (extension == QLatin1String("csv") || extension == QLatin1String("tsv"))
+        importTable(path);
+    else
+        openStudy(path);
 }
 
 // --- help ------------------------------------------------------------------------------------
@@ -660,6 +731,7 @@ void TMainForm::showHelp(int context, QWidget* from) {
 
 void TMainForm::HelpAbout() {
     auto* about = new TAboutBox(this);
+    installHelpF1(about);
     about->show();
 }
 

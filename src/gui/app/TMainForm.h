@@ -101,7 +101,14 @@ public:
     void HelpAbout();
     // Opens a study file as "&Abrir..." does after its dialog; false when it was not read.
     bool openStudy(const QString& path);
-    // A file dropped on the window: opened as "&Abrir..." would, while that is available.
+    // "Importar tabla...": a new study from the columns of a table file (CSV or tab-separated).
+    void FileImportTable();
+    // The same for a table file chosen already; false when it was not read.
+    bool importTable(const QString& path);
+    // "Pegar estudio": a new study from a table copied to the clipboard.
+    void FilePasteStudy();
+    // A file dropped on the window: opened as "&Abrir..." would (a .csv or .tsv file imported
+    // as a table), while "&Abrir..." is on.
     void openDropped(const QMimeData& data);
     // Runs the study validation; false (after showing the problem) when the study fails it.
     bool validateStudy();
@@ -168,6 +175,10 @@ private:
     TFinforma* createStudyWindow();
     void offerRecovery();
     void openRecovered(const RecoveryCopy& copy);
+    bool readWith(const std::function<Study()>& read, Study& study);
+    void showReadStudy(Study study, const std::optional<QString>& path, const QString& source);
+    bool askToConvertSeparator(Study& study, const QString& source);
+    void showStudy(const Study& study, const std::optional<QString>& path);
     void connectPopupItems(TFinforma* window);
     bool writeStudy(const QString& path);
     void showHint(const QString& hint);

@@ -1,5 +1,6 @@
 #include "gui/common/Dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -12,6 +13,8 @@ namespace {
 
 const QString kW02Filter = QStringLiteral("Tarvel v. w3.0 (*.w02)");
 const QString kTxtFilter = QStringLiteral("Archivo de Texto (*.txt)");
+const QString kTableFilter = QStringLiteral("Tabla (*.csv *.tsv *.txt)");
+const QString kAnyFilter = QStringLiteral("Todos los archivos (*)");
 const QString kPngFilter = QStringLiteral("Imagen PNG del tamaño de la ventana (*.png)");
 const QString kSizedPngFilter = QStringLiteral("Imagen PNG de otro tamaño (*.png)");
 const QString kPdfFilter = QStringLiteral("Documento PDF (*.pdf)");
@@ -65,6 +68,26 @@ bool QtDialogs::offer(const QString& title, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+// The buttons are named here rather than left to the translation of the standard buttons:
+// "Cancelar" is the text the analyst is told about.
+Dialogs::Answer QtDialogs::questionOrCancel(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, padre(window_));
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 void QtDialogs::error(const QString& text) {
     QMessageBox box(QMessageBox::Critical, kApplicationTitle, text, QMessageBox::Ok,
                     padre(window_));
@@ -77,6 +100,16 @@ QString QtDialogs::openFileName(const FileDialogSpec& d) {
 
 QString QtDialogs::saveFileName(const FileDialogSpec& d) {
     return studyDialog(window_, d, QFileDialog::AcceptSave);
+}
+
+QString QtDialogs::tableFileName(const FileDialogSpec& d) {
+    QFileDialog dialog(padre(window_), d.title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({kTableFilter, kAnyFilter});
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 ChartImageFormat imageFormatFor(const QString& path, ChartImageFormat chosen) {

@@ -49,11 +49,16 @@ public:
     // The same question box with Yes as the default button: for an offer that a No throws
     // away.
     virtual bool offer(const QString& title, const QString& text) = 0;
+    // The same box with a "Cancelar" button as well, which Escape presses; No stays the default.
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer questionOrCancel(const QString& title, const QString& text) = 0;
     // The generic error report: stop icon, OK button, the application's title.
     virtual void error(const QString& text) = 0;
     // The open and save dialogs of study files; an empty name when cancelled.
     virtual QString openFileName(const FileDialogSpec& dialog) = 0;
     virtual QString saveFileName(const FileDialogSpec& dialog) = 0;
+    // The open dialog of a table (CSV or tab-separated text); an empty name when cancelled.
+    virtual QString tableFileName(const FileDialogSpec& dialog) = 0;
     // The save dialog of a chart image (PNG of the window's size or of another, PDF, SVG),
     // opened in front of `parent`, the chart.
     virtual ChartImageTarget imageFileName(const FileDialogSpec& dialog, QWidget* parent) = 0;
@@ -72,9 +77,11 @@ public:
     void message(const QString& text) override;
     bool question(const QString& title, const QString& text) override;
     bool offer(const QString& title, const QString& text) override;
+    Answer questionOrCancel(const QString& title, const QString& text) override;
     void error(const QString& text) override;
     QString openFileName(const FileDialogSpec& dialog) override;
     QString saveFileName(const FileDialogSpec& dialog) override;
+    QString tableFileName(const FileDialogSpec& dialog) override;
     ChartImageTarget imageFileName(const FileDialogSpec& dialog, QWidget* parent) override;
     bool printDialog(QPrinter& printer, QWidget* parent) override;
     int showModal(QDialog& window) override;

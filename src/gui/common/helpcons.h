@@ -23,5 +23,8 @@ constexpr int kContents = 31;
 constexpr int kSearch = 32;
 constexpr int kAbout = 33;
 constexpr int kChartOptions = 1100;
+// Studies built from tables.
+constexpr int kImportTable = 1200;
+constexpr int kPasteStudy = 1201;
 
 } // namespace linealidad::help

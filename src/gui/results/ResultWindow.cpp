@@ -2,7 +2,10 @@
 
 #include "gui/common/ResultHost.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -15,6 +18,17 @@ ResultWindow::ResultWindow(ResultHost& host, const QString& title, const QSize& 
     setAttribute(Qt::WA_DeleteOnClose);
     setProperty("helpContext", helpContext);
     resize(size);
+    auto* copyAction = new QAction(this);
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copyAction, &QAction::triggered, this, &ResultWindow::copy);
+    addAction(copyAction);
+}
+
+void ResultWindow::copy() const {
+    const CellRows rows = copyCells();
+    if (!rows.empty())
+        QGuiApplication::clipboard()->setText(QString::fromStdString(joinTabSeparated(rows)));
 }
 
 // The title comes last: each geometry change of a child window, and its showing, measure the
@@ -54,6 +68,13 @@ void ResultWindow::addCloseMenu(QWidget* widget) {
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(widget, &QWidget::customContextMenuRequested, menu,
             [menu, widget](const QPoint& p) { menu->popup(widget->mapToGlobal(p)); });
+}
+
+std::vector<std::string> linesOf(const QString& text) {
+    std::vector<std::string> lines;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        lines.push_back(line.toStdString());
+    return lines;
 }
 
 QString onePerLine(const std::vector<std::string>& lines) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/TabSeparated.h"
+
 #include <QMdiSubWindow>
 
 class QMdiArea;
@@ -20,6 +22,9 @@ public:
     // Adds the window to the frame, centred, and shows it.
     void showIn(QMdiArea* area);
 
+    // Ctrl+C: the window's text to the clipboard as a spreadsheet takes it.
+    void copy() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -27,13 +32,16 @@ protected:
     static QPlainTextEdit* fixedMemo(QWidget* parent, const char* name);
     // A pop-up menu with the single item "cerrar", for `widget`.
     void addCloseMenu(QWidget* widget);
+    // What Ctrl+C copies; nothing unless the window says.
+    virtual CellRows copyCells() const { return {}; }
 
 private:
     ResultHost& host_;
     QString title_; // shown once the window is in place
 };
 
-// Lines of text joined for a memo.
+// Lines of text joined for a memo, and a memo's text split into its lines.
 QString onePerLine(const std::vector<std::string>& lines);
+std::vector<std::string> linesOf(const QString& text);
 
 } // namespace linealidad

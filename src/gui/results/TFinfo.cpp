@@ -1,5 +1,6 @@
 #include "gui/results/TFinfo.h"
 
+#include "core/results/ResultCopy.h"
 #include "gui/common/helpcons.h"
 #include "gui/results/ResultCommand.h"
 
@@ -21,6 +22,10 @@ void TFinfo::append(const std::vector<std::string>& lines) {
 
 QString TFinfo::text() const {
     return memresult_->toPlainText();
+}
+
+CellRows TFinfo::copyCells() const {
+    return inferenceCopy(linesOf(text()));
 }
 
 // The window opens with the lines before the analysis of variance runs: if it faults, the

@@ -24,6 +24,8 @@ public:
     static TFinfo* mnuinferenciaClick(ResultHost& host);
 
 private:
+    CellRows copyCells() const override;
+
     QPlainTextEdit* memresult_;
 };
 

@@ -1,5 +1,7 @@
 #include "gui/results/TfinfoA.h"
 
+#include "core/results/ResultCopy.h"
+#include "core/study/GridBlock.h"
 #include "gui/common/helpcons.h"
 #include "gui/results/ResultCommand.h"
 #include "gui/widgets/StringGridModel.h"
@@ -80,6 +82,11 @@ TfinfoA::TfinfoA(ResultHost& host)
     scroller->setWidget(contents);
     scroller->setFrameStyle(QFrame::NoFrame);
     setWidget(scroller);
+}
+
+// The variance table, as the grid shows it.
+CellRows TfinfoA::copyCells() const {
+    return anovaCopy(copyBlock(cells_, 0, 0, cells_.colCount() - 1, cells_.rowCount() - 1));
 }
 
 QString TfinfoA::sentences() const {

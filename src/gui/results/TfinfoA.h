@@ -28,6 +28,7 @@ public:
     static TfinfoA* mnuanovaClick(ResultHost& host);
 
 private:
+    CellRows copyCells() const override;
     void stganovaKeyPress(QChar key);
     void stganovaExit();
 

@@ -1,5 +1,6 @@
 #include "gui/results/TfinfoR.h"
 
+#include "core/results/ResultCopy.h"
 #include "gui/common/helpcons.h"
 #include "gui/results/ResultCommand.h"
 
@@ -50,6 +51,11 @@ TfinfoR::TfinfoR(ResultHost& host)
 
 QString TfinfoR::column(int k) const {
     return memos_[static_cast<std::size_t>(k)]->toPlainText();
+}
+
+CellRows TfinfoR::copyCells() const {
+    return residualCopy(
+        {linesOf(column(0)), linesOf(column(1)), linesOf(column(2)), linesOf(column(3))});
 }
 
 // The memos grow to hold every line, so no observation is cut off at the bottom.

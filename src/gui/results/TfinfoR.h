@@ -23,6 +23,7 @@ public:
     static TfinfoR* mnuresidClick(ResultHost& host);
 
 private:
+    CellRows copyCells() const override;
     void fill(const std::array<std::vector<std::string>, 4>& columns);
 
     QWidget* contents_;

@@ -1,7 +1,10 @@
 #include "gui/study/TFinforma.h"
 
+#include "core/study/DesignRows.h"
 #include "core/study/FieldChecks.h"
+#include "core/study/GridBlock.h"
 #include "core/text/NumberParse.h"
+#include "core/text/TabSeparated.h"
 #include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
 #include "gui/common/RunCommand.h"
@@ -11,6 +14,7 @@
 #include "gui/widgets/StringGridView.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -45,6 +49,11 @@ const TextBox kBoxes[] = {
 
 bool isEnter(QChar key) {
     return key == QLatin1Char('\r');
+}
+
+// Escape changes no text: it leaves no modified mark.
+bool isEscape(QChar key) {
+    return key == QChar(0x1b);
 }
 
 QString text(const std::string& s) {
@@ -177,6 +186,7 @@ QWidget* TFinforma::createLevelsTab() {
     stgniveles_->setFixedHeight(2 * 24 + 24);
     connect(stgniveles_, &StringGridView::keyPressed, this, &TFinforma::stgnivelesKeyPress);
     connect(levelsModel_, &StringGridModel::cellEdited, this, [this] { host_.markModified(); });
+    connect(stgniveles_, &StringGridView::pasteRequested, this, [this] { pasteInto(stgniveles_); });
     auto* replicatesLabel =
         new QLabel(QStringLiteral("Capt&urar número de replicaciones por nivel:"), pan);
     replicatesLabel->setBuddy(stgniveles_);
@@ -222,11 +232,13 @@ QWidget* TFinforma::createDataTab() {
     stgdatos_ = new StringGridView(pan2);
     stgdatos_->setObjectName(QStringLiteral("stgdatos"));
     stgdatos_->setGridModel(dataModel_);
+    stgdatos_->keepTitlesInView();
     stgdatos_->setFixedWidth(3 * 90 + 24);
     stgdatos_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     inside->addWidget(stgdatos_, 0, Qt::AlignHCenter);
     connect(stgdatos_, &StringGridView::keyPressed, this, &TFinforma::stgdatosKeyPress);
     connect(dataModel_, &StringGridModel::cellEdited, this, [this] { host_.markModified(); });
+    connect(stgdatos_, &StringGridView::pasteRequested, this, [this] { pasteInto(stgdatos_); });
 
     PopMenu_ = new QMenu(this);
     PopMenu_->setObjectName(QStringLiteral("PopMenu"));
@@ -249,6 +261,12 @@ QWidget* TFinforma::createDataTab() {
     pmnugraph_ = item("pmnugraph", QStringLiteral("&Gráfica"),
                       calculations + QStringLiteral("Presenta la Gráfica"));
     pmnugraphr_ = item("pmnugraphr", QStringLiteral("Gráfica (Residuales)"), QString());
+    // Pasting is editing, not a calculation: it is on whenever the grid is.
+    pasteSeparator_ = PopMenu_->addSeparator();
+    pmnupegar_ = PopMenu_->addAction(QStringLiteral("&Pegar"));
+    pmnupegar_->setObjectName(QStringLiteral("pmnupegar"));
+    pmnupegar_->setStatusTip(QStringLiteral("Pega las celdas copiadas desde la celda actual"));
+    connect(pmnupegar_, &QAction::triggered, this, [this] { pasteInto(stgdatos_); });
     stgdatos_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(stgdatos_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { PopMenu_->popup(stgdatos_->viewport()->mapToGlobal(p)); });
@@ -258,18 +276,19 @@ QWidget* TFinforma::createDataTab() {
 QList<QAction*> TFinforma::popupActions() const {
     QList<QAction*> actions;
     for (QAction* a : PopMenu_->actions())
-        if (!a->isSeparator())
+        if (!a->isSeparator() && a != pmnupegar_)
             actions << a;
     return actions;
 }
 
 void TFinforma::addPopupAction(QAction* action) {
-    PopMenu_->addAction(action);
+    PopMenu_->insertAction(pasteSeparator_, action);
 }
 
 void TFinforma::loadStudy(const Study& study) {
     FocusGuard::Pause pause(*guard_);
     study_ = study;
+    asRead_ = study;
     QLineEdit* boxes[] = {emetodo_, eanalista_, efecha_, eadicionada_, emedida_};
     for (const TextBox& c : kBoxes) {
         QLineEdit* box = boxes[&c - kBoxes];
@@ -310,16 +329,19 @@ int TFinforma::levels() const {
 // --- closing -------------------------------------------------------------------------------
 
 void TFinforma::closeEvent(QCloseEvent* event) {
-    // Close query: a study with unsaved typing is offered to be saved. If the analyst wants it
-    // saved and it was not (validation refused it, the dialog was cancelled, the write
-    // failed), the window stays open so the typed study is not lost.
-    if (host_.modified() &&
-        host_.dialogs().question(
+    // Close query: a study with unsaved typing is offered to be saved. Cancelar keeps the
+    // window (and so the program, when it was closing). If the analyst wants it saved and it
+    // was not (validation refused it, the dialog was cancelled, the write failed), the window
+    // stays open so the typed study is not lost.
+    if (host_.modified()) {
+        const Dialogs::Answer answer = host_.dialogs().questionOrCancel(
             QStringLiteral("Guardar archivo?"),
-            QStringLiteral("Se realizaron cambios!\nQuiere guardar su información?")) &&
-        !host_.save()) {
-        event->ignore();
-        return;
+            QStringLiteral("Se realizaron cambios!\nQuiere guardar su información?"));
+        if (answer == Dialogs::Answer::Cancel ||
+            (answer == Dialogs::Answer::Yes && !host_.save())) {
+            event->ignore();
+            return;
+        }
     }
     host_.clearModified(QStringLiteral(" "));
 
@@ -354,11 +376,11 @@ bool TFinforma::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QPushButton*>(watched)->click();
         return true;
     }
-    if (watched == thoja_) { // Ctrl+Tab and Ctrl+PgUp/PgDn change pages as a click does
+    if (watched == thoja_) { // Ctrl+Tab and Ctrl+PgUp/PgDn change pages as Tab moves on
         const bool forward = key->key() == Qt::Key_Tab || key->key() == Qt::Key_PageDown;
         const bool back = key->key() == Qt::Key_Backtab || key->key() == Qt::Key_PageUp;
         if ((key->modifiers() & Qt::ControlModifier) && (forward || back)) {
-            thojaClick((thoja_->currentIndex() + (forward ? 1 : 2)) % 3);
+            advance(firstControl((thoja_->currentIndex() + (forward ? 1 : 2)) % 3));
             return true;
         }
         return false;
@@ -375,37 +397,45 @@ bool TFinforma::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFinforma::textKeyPress(QLineEdit* box, QChar key) {
+    if (isEscape(key))
+        return;
     host_.markModified();
     if (!isEnter(key) || box->text().isEmpty())
         return;
     if (box == emetodo_)
-        focus(eanalista_);
+        advance(eanalista_);
     else if (box == eanalista_)
-        focus(efecha_);
+        advance(efecha_);
     else if (box == efecha_)
-        focus(eadicionada_);
+        advance(eadicionada_);
     else if (box == eadicionada_)
-        focus(emedida_);
+        advance(emedida_);
     else if (box == emedida_)
-        focus(eniveles_);
+        advance(eniveles_);
 }
 
 void TFinforma::enivelesKeyPress(QChar key) {
+    if (isEscape(key))
+        return;
     host_.markModified();
     if (isEnter(key) && !eniveles_->text().isEmpty())
-        focus(btnsinumero_);
+        advance(btnsinumero_);
 }
 
 void TFinforma::stgnivelesKeyPress(QChar key) {
+    if (isEscape(key))
+        return;
     host_.markModified();
     if (stgniveles_->col() != study_.stgniveles.colCount() - 1)
         return;
     stgniveles_->setTabMovesBetweenCells(false);
     if (isEnter(key))
-        focus(botonok_);
+        advance(botonok_);
 }
 
-void TFinforma::stgdatosKeyPress(QChar) {
+void TFinforma::stgdatosKeyPress(QChar key) {
+    if (isEscape(key))
+        return;
     host_.markModified();
     host_.apply(StudyEvent::KeyInDataGrid);
     if (stgdatos_->col() != study_.stgdatos.colCount() - 1)
@@ -467,10 +497,35 @@ int TFinforma::tabOf(QWidget* control) const {
     return thoja_->currentIndex();
 }
 
+// --- the clipboard -------------------------------------------------------------------------
+
+// Cells copied from a spreadsheet go in from the current cell, all or none: a block that does
+// not fit is refused with a message saying how much fits. Pasting is typing.
+void TFinforma::pasteInto(StringGridView* grid) {
+    const CellRows block = splitTabSeparated(QGuiApplication::clipboard()->text().toStdString());
+    if (block.empty() || !grid->currentIndex().isValid())
+        return;
+    StringGridModel* model = grid->gridModel();
+    const int col = grid->col(), row = grid->row();
+    if (const auto refusal = pasteBlock(model->grid(), col, row, block)) {
+        host_.dialogs().message(text(*refusal));
+        return;
+    }
+    const int lastCol = col + blockWidth(block) - 1,
+              lastRow = row + static_cast<int>(block.size()) - 1;
+    model->cellsChanged(col, row, lastCol, lastRow);
+    host_.markModified();
+    if (grid != stgdatos_)
+        return;
+    host_.apply(StudyEvent::KeyInDataGrid);
+    if (lastCol == study_.stgdatos.colCount() - 1 && lastRow == study_.stgdatos.rowCount() - 1)
+        host_.apply(StudyEvent::KeyInLastDataCell);
+}
+
 // --- checks when the focus enters or leaves ------------------------------------------------
 
 bool TFinforma::enivelesExit() {
-    return passes(checkLevelsOnExit(study_));
+    return passes(checkLevelsOnExit(study_, asRead_ ? &*asRead_ : nullptr));
 }
 
 void TFinforma::stgnivelesEnter() {
@@ -480,7 +535,17 @@ void TFinforma::stgnivelesEnter() {
 bool TFinforma::stgnivelesExit() {
     stgniveles_->setTabMovesBetweenCells(true);
     stgniveles_->setCurrentCell(1, 1);
-    return passes(checkReplicatesOnExit(study_, decimalSeparator()));
+    if (!passes(checkReplicatesOnExit(study_, decimalSeparator(), asRead_ ? &*asRead_ : nullptr)))
+        return false;
+    fitDataRows();
+    return true;
+}
+
+// Counts that passed their checks shape the data grid: one row per observation, each labelled
+// with its level. Rows a smaller design hides keep their X and Y.
+void TFinforma::fitDataRows() {
+    if (fitDataRowsToDesign(study_))
+        dataModel_->reload();
 }
 
 void TFinforma::stgdatosEnter() {
@@ -499,6 +564,10 @@ bool TFinforma::stgdatosExit() {
 
 void TFinforma::focus(QWidget* control) {
     guard_->focus(control);
+}
+
+void TFinforma::advance(QWidget* control) {
+    guard_->advance(control);
 }
 
 bool TFinforma::passes(const std::optional<StudyProblem>& problem) {

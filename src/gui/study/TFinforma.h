@@ -29,7 +29,9 @@ public:
     explicit TFinforma(StudyHost& host, QWidget* parent = nullptr);
 
     const Study& study() const { return study_; }
-    // Shows a study read from a file (nothing is marked as modified).
+    // Shows a study read from a file (nothing is marked as modified). Its number of levels and
+    // replicate counts, while they keep the texts read, are held only to the validation's
+    // limits when they are left.
     void loadStudy(const Study& study);
 
     // Shows a problem found by the study validation: its message, then its tab and control.
@@ -42,8 +44,10 @@ public:
     QAction* pmnugraph() const { return pmnugraph_; }
     QAction* pmnugraphr() const { return pmnugraphr_; }
     QList<QAction*> popupActions() const;
-    // Adds an item at the end of the data grid's pop-up menu.
+    // Adds an item after the calculation items of the data grid's pop-up menu.
     void addPopupAction(QAction* action);
+    // "&Pegar" of the pop-up menu: the clipboard's cells into the data grid.
+    QAction* pmnupegar() const { return pmnupegar_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,9 +74,13 @@ private:
     bool stgdatosExit();
     void thojaClick(int tab);
     void thojaEnter();
+    void pasteInto(StringGridView* grid);
+    void fitDataRows();
 
     void watchControls();
     void focus(QWidget* control);
+    // Enter moves the focus on as Tab does.
+    void advance(QWidget* control);
     // A check's problem refuses the move: the focus goes back to its control and its message
     // shows. True when there was none.
     bool passes(const std::optional<StudyProblem>& problem);
@@ -83,6 +91,8 @@ private:
 
     StudyHost& host_;
     Study study_;
+    // The study as it was read, for a study read from a file or a table.
+    std::optional<Study> asRead_;
 
     QTabWidget* thoja_ = nullptr;
     QLineEdit* emetodo_ = nullptr;
@@ -103,6 +113,8 @@ private:
     QAction* pmnuresid_ = nullptr;
     QAction* pmnugraph_ = nullptr;
     QAction* pmnugraphr_ = nullptr;
+    QAction* pasteSeparator_ = nullptr;
+    QAction* pmnupegar_ = nullptr;
 
     FocusGuard* guard_ = nullptr; // runs the exit and enter checks as the focus moves
 };

@@ -4,6 +4,7 @@
 #include "gui/common/Dialogs.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -81,11 +82,28 @@ bool FocusGuard::takeFocus(QWidget* control) {
 }
 
 void FocusGuard::focus(QWidget* control) {
+    moveTo(control, Qt::OtherFocusReason);
+}
+
+void FocusGuard::advance(QWidget* control) {
+    moveTo(control, Qt::TabFocusReason);
+}
+
+void FocusGuard::moveTo(QWidget* control, Qt::FocusReason reason) {
     if (display_) {
         Pause pause(*this); // showing a page moves the focus on its own: not a user's move
         display_(control);
     }
-    control->setFocus(Qt::OtherFocusReason);
+    // Showing the page may have given `control` the focus already, unseen by the guard: the
+    // move is handled as if it had been seen (the exit check of the control left runs).
+    if (control->hasFocus())
+        focusChanges(control);
+    else
+        control->setFocus(reason);
+    // Nor does a box that had the focus already select its text.
+    auto* box = qobject_cast<QLineEdit*>(control);
+    if (reason == Qt::TabFocusReason && box && box->hasFocus())
+        box->selectAll();
 }
 
 void FocusGuard::refuse(const QString& message, QWidget* control) {

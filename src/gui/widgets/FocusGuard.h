@@ -41,6 +41,9 @@ public:
     bool takeFocus(QWidget* control);
     // Shows `control` and gives it the focus; the handlers run unless a handler is moving it.
     void focus(QWidget* control);
+    // The same as Tab moving the focus on to `control` (Enter moves it so): the check of the
+    // control being left runs, and a text box reached selects its text.
+    void advance(QWidget* control);
     // A failed check: the focus goes back to `control` at once, and `message` is shown as soon
     // as the focus change that caused it has finished (never in the middle of a click).
     void refuse(const QString& message, QWidget* control);
@@ -69,6 +72,7 @@ private:
     bool leave(const Control& control);
     void enter(const Control& control);
     void showLater(const QString& text, bool isError);
+    void moveTo(QWidget* control, Qt::FocusReason reason);
 
     QWidget* window_;
     std::function<Dialogs&()> dialogs_;

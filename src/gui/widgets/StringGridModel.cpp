@@ -61,9 +61,26 @@ Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 
+QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || fixedRows_ == 0)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole)
+        return QString::fromStdString(grid_.cell(section, 0));
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    return {};
+}
+
 void StringGridModel::reload() {
     beginResetModel();
     endResetModel();
+}
+
+// One signal per cell: a view refreshes an open editor only for a change of its cell alone.
+void StringGridModel::cellsChanged(int firstCol, int firstRow, int lastCol, int lastRow) {
+    for (int row = firstRow; row <= lastRow; ++row)
+        for (int col = firstCol; col <= lastCol; ++col)
+            emit dataChanged(index(row, col), index(row, col), {Qt::DisplayRole, Qt::EditRole});
 }
 
 } // namespace linealidad

@@ -18,6 +18,8 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // The first row's titles, for a view that shows them in a header that does not scroll.
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     bool isFixed(int col, int row) const { return col < fixedCols_ || row < fixedRows_; }
     int fixedCols() const { return fixedCols_; }
@@ -29,6 +31,9 @@ public:
 
     // The document changed outside the model (counts or cells): show it again.
     void reload();
+    // Cells of the rectangle changed outside the model: each shows its new text, an open
+    // editor on one of them too.
+    void cellsChanged(int firstCol, int firstRow, int lastCol, int lastRow);
 
 signals:
     // The user changed the text of a cell.

@@ -1,8 +1,10 @@
 #include "gui/widgets/StringGridView.h"
 
+#include "core/study/GridBlock.h"
 #include "gui/widgets/StringGridModel.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -10,6 +12,17 @@
 #include <QStyledItemDelegate>
 
 namespace linealidad {
+namespace {
+
+// Text copied from a spreadsheet's cells: a line end or a TAB (even a single cell ends in a
+// line end). A plain value goes into the cell's editor as any pasted text does.
+bool clipboardHoldsCells() {
+    const QString text = QGuiApplication::clipboard()->text();
+    return text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')) ||
+           text.contains(QLatin1Char('\r'));
+}
+
+} // namespace
 
 // The in-place editor: a frameless line edit that writes every change into the model, and
 // keys handled as the grid handles them (Tab by the grid, Enter and Esc kept in the cell).
@@ -21,6 +34,8 @@ public:
                           const QModelIndex& index) const override {
         auto* editor = new QLineEdit(parent);
         editor->setFrame(false);
+        // A right click on the current cell opens the grid's pop-up menu, as on any other.
+        editor->setContextMenuPolicy(Qt::NoContextMenu);
         QAbstractItemModel* model = view_->model();
         const QPersistentModelIndex cell(index);
         connect(editor, &QLineEdit::textEdited, editor, [model, cell](const QString& text) {
@@ -35,6 +50,18 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return QStyledItemDelegate::eventFilter(object, event);
         auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Paste) && clipboardHoldsCells()) {
+            emit view_->pasteRequested();
+            return true;
+        }
+        if (key->matches(QKeySequence::Copy)) {
+            const auto* editor = qobject_cast<QLineEdit*>(object);
+            const bool oneCell = view_->selectionModel()->selectedIndexes().size() <= 1;
+            if (oneCell && editor && editor->hasSelectedText())
+                return false; // the editor copies its selected text
+            view_->copySelection();
+            return true;
+        }
         switch (key->key()) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
@@ -62,7 +89,7 @@ StringGridView::StringGridView(QWidget* parent) : QTableView(parent) {
     verticalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(8);
     verticalHeader()->setMinimumSectionSize(8);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                     QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
@@ -100,6 +127,16 @@ void StringGridView::setCurrentCell(int col, int row) {
 
 bool StringGridView::holds(const QWidget* widget) const {
     return widget && (widget == this || isAncestorOf(widget));
+}
+
+// The first row is hidden and its titles show in the header instead; rows keep their numbers.
+void StringGridView::keepTitlesInView() {
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setFixedHeight(verticalHeader()->defaultSectionSize());
+    horizontalHeader()->show();
+    setRowHidden(0, true);
+    connect(model(), &QAbstractItemModel::modelReset, this, [this] { setRowHidden(0, true); });
 }
 
 void StringGridView::setDefaultColumnWidth(int width) {
@@ -145,11 +182,33 @@ void StringGridView::currentChanged(const QModelIndex& current, const QModelInde
 // Keys that reach the grid itself: on a cell that is not edited (an editor reports the keys it
 // gets), and the movement keys the editor passes on.
 void StringGridView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copySelection();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        emit pasteRequested();
+        return;
+    }
     const bool navigation = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
     const bool edited = model() && (model()->flags(currentIndex()) & Qt::ItemIsEditable);
     if (!navigation && !edited && !event->text().isEmpty())
         emit keyPressed(event->text().at(0));
     QTableView::keyPressEvent(event);
+}
+
+void StringGridView::copySelection() {
+    const QModelIndexList cells = selectionModel()->selectedIndexes();
+    QRect area;
+    for (const QModelIndex& cell : cells)
+        area |= QRect(cell.column(), cell.row(), 1, 1);
+    if (area.isEmpty() && currentIndex().isValid())
+        area = QRect(col(), row(), 1, 1);
+    if (area.isEmpty())
+        return;
+    const CellRows block =
+        copyBlock(gridModel()->grid(), area.left(), area.top(), area.right(), area.bottom());
+    QGuiApplication::clipboard()->setText(QString::fromStdString(joinTabSeparated(block)));
 }
 
 bool StringGridView::focusNextPrevChild(bool next) {

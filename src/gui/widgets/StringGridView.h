@@ -9,7 +9,9 @@ class StringGridModel;
 // A grid of texts that behaves as the program's capture grids: titles in fixed rows and
 // columns, the editor always shown on the current cell while the grid has the focus, every
 // change written into the document at once, and Tab either moving between cells (wrapping
-// from the last cell to the first) or leaving the grid, as the window chooses.
+// from the last cell to the first) or leaving the grid, as the window chooses. Ctrl+C copies
+// the selected cells as a spreadsheet takes them (the editor's own selected text when one cell
+// is selected); Ctrl+V of a block of cells asks the window to paste it.
 class StringGridView : public QTableView {
     Q_OBJECT
 public:
@@ -30,6 +32,13 @@ public:
     // The grid or a widget inside it (its editor) holds `widget`.
     bool holds(const QWidget* widget) const;
 
+    // Copies the selected cells (at least the current one) to the clipboard, TAB between cells
+    // and one line per row.
+    void copySelection();
+
+    // The titles of the first row stay in view while the rows scroll (a grid of many rows).
+    void keepTitlesInView();
+
     void setDefaultColumnWidth(int width);
     void setDefaultRowHeight(int height);
 
@@ -37,6 +46,8 @@ signals:
     // A character typed in the grid: after Tab has moved the current cell, before any other
     // character reaches the cell.
     void keyPressed(QChar key);
+    // Ctrl+V with a block of cells (more than one value) on the clipboard.
+    void pasteRequested();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

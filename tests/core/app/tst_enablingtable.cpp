@@ -31,8 +31,10 @@ private slots:
         QTest::newRow("new: open off") << G::Open << E::New << C::Disable;
         QTest::newRow("new: windows unchanged") << G::Windows << E::New << C::Unchanged;
         QTest::newRow("open: inference on") << G::Inference << E::OpenDone << C::Enable;
-        QTest::newRow("open: save off") << G::Save << E::OpenDone << C::Disable;
-        QTest::newRow("open: menu unchanged") << G::CalculationsMenu << E::OpenDone << C::Unchanged;
+        // A study read is ready at once: saving, printing and the calculations come on.
+        QTest::newRow("open: save on") << G::Save << E::OpenDone << C::Enable;
+        QTest::newRow("open: print on") << G::Print << E::OpenDone << C::Enable;
+        QTest::newRow("open: menu on") << G::CalculationsMenu << E::OpenDone << C::Enable;
         QTest::newRow("grid: menu on") << G::CalculationsMenu << E::DataGridEntered << C::Enable;
         QTest::newRow("grid: pop-up on") << G::PopupItems << E::DataGridEntered << C::Enable;
         QTest::newRow("key: save on") << G::Save << E::KeyInDataGrid << C::Enable;

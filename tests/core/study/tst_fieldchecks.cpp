@@ -119,6 +119,47 @@ private slots:
             QCOMPARE(outcome(checkReplicatesOnExit(s, decimal)), expected);
     }
 
+    // Values read from a file and not edited are held to the validation's limits only; typed
+    // ones (or a read value changed) to the typing limits.
+    void readValuesOnExit_data() {
+        QTest::addColumn<QString>("readLevels");
+        QTest::addColumn<QStringList>("readReplicates");
+        QTest::addColumn<QString>("levels");
+        QTest::addColumn<QStringList>("replicates");
+        QTest::addColumn<QString>("expected");
+        const QString levelRange =
+            QStringLiteral("tab 1, eniveles: Datos fuera de rango, 3-5 Niveles");
+        const QString replicateRange =
+            QStringLiteral("tab 1, stgniveles: Datos fuera de rango, maximo 5 Réplicas");
+        const QStringList seven{"3", "3", "3", "3", "3", "3", "3"};
+        QTest::newRow("seven levels read") << "7" << seven << "7" << seven << "";
+        QTest::newRow("ten levels read") << "10" << seven << "10" << seven << "";
+        QTest::newRow("eleven levels read") << "11" << seven << "11" << seven << levelRange;
+        QTest::newRow("seven levels typed over six") << "6" << seven << "7" << seven << levelRange;
+        QTest::newRow("eight replicates read")
+            << "3" << QStringList{"8", "2", "3"} << "3" << QStringList{"8", "2", "3"} << "";
+        QTest::newRow("eight replicates typed over seven")
+            << "3" << QStringList{"7", "2", "3"} << "3" << QStringList{"8", "2", "3"}
+            << replicateRange;
+        QTest::newRow("eight read for another level")
+            << "3" << QStringList{"8", "2", "3"} << "3" << QStringList{"2", "8", "3"}
+            << replicateRange;
+        QTest::newRow("a level the file did not have")
+            << "3" << QStringList{"8", "2", "3"} << "4" << QStringList{"8", "2", "3", "8"}
+            << replicateRange;
+    }
+    void readValuesOnExit() {
+        QFETCH(QString, readLevels);
+        QFETCH(QStringList, readReplicates);
+        QFETCH(QString, levels);
+        QFETCH(QStringList, replicates);
+        QFETCH(QString, expected);
+        const Study read = study(readLevels, readReplicates);
+        const Study now = study(levels, replicates);
+        const auto problem = checkLevelsOnExit(now, &read);
+        QCOMPARE(outcome(problem ? problem : checkReplicatesOnExit(now, '.', &read)), expected);
+    }
+
     void dataOnEnter_data() {
         QTest::addColumn<QString>("levels");
         QTest::addColumn<QStringList>("replicates");

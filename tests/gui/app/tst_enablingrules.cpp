@@ -1,4 +1,5 @@
 #include "core/app/EnablingRules.h"
+#include "gui/results/TFinfo.h"
 #include "support/TestWindow.h"
 
 #include <QMdiArea>
@@ -68,15 +69,20 @@ private slots:
             QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
     }
 
-    void openDoesNotEnableTheCalculationsMenu() {
+    // A study just read can be computed, saved and printed without visiting "Datos".
+    void anOpenedStudyIsReadyAtOnce() {
         TestWindow v;
         v.dialogs->openFileDialog = QStringLiteral(LINEALIDAD_EJEMPLOS "/ejemplo-trabajado.w02");
         v.form->FileOpen();
         QVERIFY(v.form->Finforma);
-        QVERIFY(v.enabled("mnuinferencia"));
-        QVERIFY(v.enabled("WindowCascadeItem"));
-        QVERIFY(!v.enabled("FileSaveItem"));
-        QVERIFY(!v.form->findChild<QMenu*>("mnucalculos")->menuAction()->isEnabled());
+        for (const char* on : {"mnuinferencia", "WindowCascadeItem", "FileSaveItem", "spdguardar",
+                               "FileSaveAsItem", "PrintLasser", "spdprint"})
+            QVERIFY2(v.enabled(on), on);
+        QVERIFY(v.form->findChild<QMenu*>("mnucalculos")->menuAction()->isEnabled());
+        QVERIFY(!v.enabled("FileOpenItem"));
+        v.form->mnuinferenciaClick();
+        QVERIFY(v.form->Finfo);
+        QVERIFY(v.dialogs->messages.isEmpty());
     }
 
     void closeWithAResultActive() {

@@ -6,6 +6,7 @@
 #include "gui/charts/TPlotForm.h"
 #include "gui/charts/TPlotForm1.h"
 #include "gui/common/Glyphs.h"
+#include "gui/common/helpcons.h"
 #include "gui/results/Tfrmpredice.h"
 #include "support/TestStudies.h"
 #include "support/TestWindow.h"
@@ -148,6 +149,35 @@ private slots:
         QTest::keyClick(v.form.get(), Qt::Key_F1);
         QVERIFY(viewer(v));
         QCOMPARE(viewer(v)->currentPage(), QStringLiteral("informe.html"));
+    }
+
+    void f1InTheAboutBox() {
+        TestWindow v;
+        v.form->HelpAbout();
+        auto* about = v.form->findChild<QDialog*>("AboutBox");
+        QVERIFY(about);
+        QApplication::setActiveWindow(about);
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QTest::keyClick(about, Qt::Key_F1);
+        QVERIFY(viewer(v));
+        QCOMPARE(viewer(v)->currentPage(), QStringLiteral("acerca.html"));
+        about->close();
+    }
+
+    // The two ways to a study from a table, beside "&Abrir..." and switched with it.
+    void tableCommands() {
+        TestWindow v;
+        QCOMPARE(v.action("FileImportItem")->text(), QStringLiteral("Importar &tabla..."));
+        QCOMPARE(v.action("FilePasteStudyItem")->text(), QStringLiteral("&Pegar estudio"));
+        QVERIFY(v.enabled("FileImportItem"));
+        QVERIFY(v.enabled("FilePasteStudyItem"));
+        v.form->FileNew();
+        QVERIFY(!v.enabled("FileImportItem"));
+        QVERIFY(!v.enabled("FilePasteStudyItem"));
+        v.form->showHelp(help::kImportTable);
+        QCOMPARE(viewer(v)->currentPage(), QStringLiteral("tabla.html"));
+        v.form->showHelp(help::kPasteStudy);
+        QCOMPARE(viewer(v)->currentPage(), QStringLiteral("pegarestudio.html"));
     }
 
     void splashClosesAfterActivation() {

@@ -7,6 +7,7 @@
 #include "support/TestStudies.h"
 #include "support/TestWindow.h"
 
+#include <QClipboard>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -198,6 +199,36 @@ private slots:
         QCOMPARE(lines(r->column(0))[2], QStringLiteral("           1"));
         QCOMPARE(lines(r->column(3))[0], QStringLiteral("Residuos"));
         QCOMPARE(lines(r->column(3))[2], QStringLiteral("-0.645746"));
+    }
+
+    // Ctrl+C in a result window copies its text as a spreadsheet takes it: the blanks that
+    // align the columns dropped, each number a cell.
+    void copyAsCells() {
+        WithStudy v;
+        v.form->mnuinferenciaClick();
+        v.form->mnuanovaClick();
+        v.form->mnuresidClick();
+        auto copied = [&](QMdiSubWindow* window) {
+            QGuiApplication::clipboard()->clear();
+            v.form->ClientArea()->setActiveSubWindow(window);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+            return lines(QGuiApplication::clipboard()->text());
+        };
+        const QStringList inference = copied(v.form->Finfo);
+        QCOMPARE(inference[0], QStringLiteral("INFERENCIA DE PENDIENTE Y ORDENADA AL ORIGEN"));
+        QCOMPARE(inference[2], QStringLiteral("PENDIENTE\t0.975"));
+        QCOMPARE(inference[6], QStringLiteral("ORDENADA AL ORIGEN\t0.1"));
+        const QStringList anova = copied(v.form->finfoA);
+        QCOMPARE(anova[0], QStringLiteral("FUENTE\tGRADOS\tSUMA\tMEDIA\t\t"));
+        QCOMPARE(anova[3].section(QLatin1Char('\t'), 0, 1), QStringLiteral("REGRESIÓN\t1"));
+        QCOMPARE(anova[3].section(QLatin1Char('\t'), 4), QStringLiteral("164.432\t0.000898959"));
+        QCOMPARE(anova.size(), 8); // 7 rows, each ending in a line end
+        const QStringList residuals = copied(v.form->finfoR);
+        QCOMPARE(residuals[0], QStringLiteral("Observación\tPronóstico para Y\tResiduales\t"
+                                              "Residuos Estudentizados"));
+        QCOMPARE(residuals[1].section(QLatin1Char('\t'), 0, 0), QStringLiteral("1"));
+        QCOMPARE(residuals[1].section(QLatin1Char('\t'), 3), QStringLiteral("-0.645746"));
+        QCOMPARE(residuals.size(), 1 + 6 + 1);
     }
 
     void hundredFiftyResidualsFit() {

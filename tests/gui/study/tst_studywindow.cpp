@@ -1,8 +1,12 @@
+#include "core/study/StudyFile.h"
+#include "gui/results/TFinfo.h"
 #include "gui/widgets/StringGridView.h"
 #include "support/TestWindow.h"
 
+#include <QClipboard>
 #include <QDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
@@ -61,7 +65,44 @@ struct Capture : TestWindow {
         for (const char* n : r)
             replicate(i++, QString::fromLatin1(n));
     }
+    // Types a number of levels and accepts it with the button.
+    void levels(const QString& n) {
+        enter(box("eniveles"));
+        box("eniveles")->selectAll();
+        write(n);
+        control<QPushButton>("btnsinumero")->click();
+        focus();
+    }
+    // The texts of the data grid's observation rows, "level:X:Y" each.
+    QStringList data() const {
+        QStringList rows;
+        const StringGrid& g = study().stgdatos;
+        for (int row = 1; row < g.rowCount(); ++row)
+            rows << QString::fromStdString(g.cell(0, row)).trimmed() + QLatin1Char(':') +
+                        QString::fromStdString(g.cell(1, row)) + QLatin1Char(':') +
+                        QString::fromStdString(g.cell(2, row));
+        return rows;
+    }
+    QString status() const { return form->findChild<QLabel*>("estado")->text(); }
 };
+
+// The 5 x 3 design of a linearity study: 80 to 120 % of the nominal, three replicates each.
+const char* const kX[] = {"80", "90", "100", "110", "120"};
+const char* const kY[][3] = {{"0.801", "0.797", "0.805"},
+                             {"0.902", "0.899", "0.905"},
+                             {"1.001", "0.998", "1.004"},
+                             {"1.099", "1.103", "1.097"},
+                             {"1.198", "1.202", "1.205"}};
+
+// The 5 x 3 study as a spreadsheet copies it: X TAB Y, one line per observation.
+QString fiveByThreeBlock() {
+    QString block;
+    for (int level = 0; level < 5; ++level)
+        for (const char* y : kY[level])
+            block += QString::fromLatin1(kX[level]) + QLatin1Char('\t') + QString::fromLatin1(y) +
+                     QStringLiteral("\r\n");
+    return block;
+}
 
 } // namespace
 
@@ -213,9 +254,20 @@ private slots:
         QVERIFY(c.enabled("mnuinferencia")); // entering the data grid switches the commands on
     }
 
-    void dataWithReplicatesThatDoNotAdd() {
+    // Counts that pass their checks give the data grid one row per observation.
+    void dataWithReplicatesThatDoNotAddToNine() {
         Capture c;
         c.replicates({"3", "3", "2"});
+        c.control<QPushButton>("botonok")->click();
+        QVERIFY(c.grid("stgdatos")->holds(Capture::focus()));
+        QVERIFY(c.dialogs->messages.isEmpty());
+        QCOMPARE(c.data(), (QStringList{"1::", "1::", "1::", "2::", "2::", "2::", "3::", "3::"}));
+    }
+
+    // Counts the grid cannot follow still meet the mismatch check.
+    void dataWithReplicatesTheGridCannotFollow() {
+        Capture c;
+        c.replicates({"3", "3", "-1"});
         c.control<QPushButton>("botonok")->click();
         Capture::focus();
         QCOMPARE(c.dialogs->messages,
@@ -323,6 +375,211 @@ private slots:
         Capture::focus();
         QCOMPARE(c.dialogs->messages.size(), 1);
         QCOMPARE(QApplication::focusWidget(), c.box("eniveles"));
+    }
+
+    // The analyst's day: a 5 x 3 study typed from scratch, Enter between the boxes, Tab
+    // between the cells, to its inference.
+    void aFiveByThreeStudyTypedWithTheKeyboard() {
+        Capture c;
+        for (const char* text : {"Valoración por UV", "Ana", "2/3/2026", "%", "Absorbancia"}) {
+            Capture::write(QString::fromUtf8(text));
+            Capture::enter();
+        }
+        QCOMPARE(Capture::focus(), c.box("eniveles"));
+        Capture::write(QStringLiteral("5")); // replaces the selected "3"
+        QCOMPARE(c.box("eniveles")->text(), QStringLiteral("5"));
+        Capture::enter();
+        QCOMPARE(Capture::focus(), c.control<QPushButton>("btnsinumero"));
+        Capture::enter();
+        QVERIFY(c.grid("stgniveles")->holds(Capture::focus()));
+        for (int level = 1; level <= 5; ++level) {
+            Capture::write(QStringLiteral("3"));
+            QTest::keyClick(Capture::focus(), level < 5 ? Qt::Key_Tab : Qt::Key_Return);
+        }
+        QCOMPARE(Capture::focus(), c.control<QPushButton>("botonok"));
+        Capture::enter();
+        QVERIFY(c.grid("stgdatos")->holds(Capture::focus()));
+        QCOMPARE(c.study().stgdatos.rowCount(), 16);
+        for (int level = 0; level < 5; ++level)
+            for (const char* y : kY[level]) {
+                Capture::write(QString::fromLatin1(kX[level]));
+                QTest::keyClick(Capture::focus(), Qt::Key_Tab);
+                Capture::write(QString::fromLatin1(y));
+                QTest::keyClick(Capture::focus(), Qt::Key_Tab);
+            }
+        QVERIFY(c.dialogs->messages.isEmpty());
+        QCOMPARE(c.data().first(), QStringLiteral("1:80:0.801"));
+        QCOMPARE(c.data().last(), QStringLiteral("5:120:1.205"));
+        QVERIFY(c.enabled("mnuinferencia"));
+        c.form->mnuinferenciaClick();
+        QVERIFY(c.form->Finfo);
+        QVERIFY(c.dialogs->messages.isEmpty());
+        QVERIFY(c.dialogs->errors.isEmpty());
+        // All 15 observations were fitted.
+        QVERIFY(c.form->Finfo->text().contains(QStringLiteral("PENDIENTE =  0.00999\n")));
+    }
+
+    // Enter out of "Número de Niveles" runs the check Tab runs.
+    void enterChecksTheLevels_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("35") << "35"
+                            << "35";
+        QTest::newRow("6") << "6"
+                           << "6";
+    }
+    void enterChecksTheLevels() {
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        Capture c;
+        c.enter(c.box("emedida"));
+        Capture::write(QStringLiteral("Área"));
+        Capture::enter();
+        QCOMPARE(Capture::focus(), c.box("eniveles"));
+        Capture::write(typed);
+        QCOMPARE(c.box("eniveles")->text(), text);
+        Capture::enter();
+        QCOMPARE(Capture::focus(), c.box("eniveles"));
+        QCOMPARE(c.dialogs->messages,
+                 QStringList{QStringLiteral("Datos fuera de rango, 3-5 Niveles")});
+        QCOMPARE(c.study().stgniveles.colCount(), 4);
+    }
+
+    // The data grid takes the shape of the design when the replicates are accepted; rows a
+    // smaller design hides keep what was typed in them.
+    void theDataGridFollowsTheDesign() {
+        Capture c;
+        c.levels(QStringLiteral("5"));
+        c.replicates({"3", "3", "3", "3", "3"});
+        c.control<QPushButton>("botonok")->click();
+        Capture::focus();
+        QVERIFY(c.dialogs->messages.isEmpty());
+        QCOMPARE(c.study().stgdatos.rowCount(), 16);
+        QCOMPARE(c.data().mid(2, 2), (QStringList{"1::", "2::"}));
+        QGuiApplication::clipboard()->setText(fiveByThreeBlock());
+        QTest::keyClick(Capture::focus(), Qt::Key_V, Qt::ControlModifier);
+
+        c.replicates({"3", "3", "3", "3", "1"});
+        c.control<QPushButton>("botonok")->click();
+        Capture::focus();
+        QCOMPARE(c.study().stgdatos.rowCount(), 14);
+        QCOMPARE(c.data().last(), QStringLiteral("5:120:1.198"));
+
+        c.replicates({"3", "3", "3", "3", "3"});
+        c.control<QPushButton>("botonok")->click();
+        Capture::focus();
+        QCOMPARE(c.study().stgdatos.rowCount(), 16);
+        QCOMPARE(c.data().mid(13), (QStringList{"5:120:1.202", "5:120:1.205"}));
+        QVERIFY(c.dialogs->messages.isEmpty());
+    }
+
+    void escapeChangesNothing() {
+        Capture c;
+        QTest::keyClick(Capture::focus(), Qt::Key_Escape);
+        c.enter(c.box("eniveles"));
+        QTest::keyClick(Capture::focus(), Qt::Key_Escape);
+        c.enter(c.grid("stgniveles"));
+        QTest::keyClick(Capture::focus(), Qt::Key_Escape);
+        QCOMPARE(c.status(), QString());
+        QVERIFY(!c.form->modified());
+        Capture::write(QStringLiteral("3"));
+        QCOMPARE(c.status(), QStringLiteral("Modificado"));
+    }
+
+    void pasteThatFits() {
+        Capture c;
+        c.levels(QStringLiteral("5"));
+        c.replicates({"3", "3", "3", "3", "3"});
+        c.control<QPushButton>("botonok")->click();
+        Capture::focus();
+        QGuiApplication::clipboard()->setText(fiveByThreeBlock());
+        QTest::keyClick(Capture::focus(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(c.dialogs->messages.isEmpty());
+        QCOMPARE(c.data().first(), QStringLiteral("1:80:0.801"));
+        QCOMPARE(c.data().last(), QStringLiteral("5:120:1.205"));
+        // The open editor shows the pasted text, not what the cell held before.
+        QCOMPARE(qobject_cast<QLineEdit*>(Capture::focus())->text(), QStringLiteral("80"));
+        QCOMPARE(c.status(), QStringLiteral("Modificado"));
+        c.form->mnuinferenciaClick();
+        QVERIFY(c.form->Finfo);
+        QVERIFY(c.dialogs->errors.isEmpty());
+    }
+
+    // A block that does not fit is refused whole, with what fits; the pop-up item does the
+    // same as Ctrl+V.
+    void pasteThatDoesNotFit() {
+        Capture c;
+        c.replicates({"3", "3", "3"});
+        c.control<QPushButton>("botonok")->click();
+        Capture::focus();
+        const QStringList before = c.data();
+        c.form->clearModified(QString());
+        QGuiApplication::clipboard()->setText(fiveByThreeBlock());
+        QTest::keyClick(Capture::focus(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(c.dialogs->messages,
+                 QStringList{QStringLiteral(
+                     "No se pegó nada: el bloque copiado tiene 15 filas y 2 columnas, y desde "
+                     "la celda actual caben 9 filas y 2 columnas.")});
+        QCOMPARE(c.data(), before);
+        QCOMPARE(c.status(), QString());
+
+        c.grid("stgdatos")->setCurrentCell(2, 1);
+        QGuiApplication::clipboard()->setText(QStringLiteral("1\t2\n"));
+        c.form->Finforma->pmnupegar()->trigger();
+        QCOMPARE(c.dialogs->messages.size(), 2);
+        QVERIFY(c.dialogs->messages[1].contains(QStringLiteral("caben 9 filas y 1 columna.")));
+        QCOMPARE(c.data(), before);
+    }
+
+    // "&Pegar" is on while the calculation items are off, and is not one of them.
+    void thePasteItem() {
+        Capture c;
+        auto* menu = c.form->Finforma->findChild<QMenu*>("PopMenu");
+        QVERIFY(c.form->Finforma->pmnupegar()->isEnabled());
+        QVERIFY(!c.form->Finforma->popupActions().contains(c.form->Finforma->pmnupegar()));
+        QCOMPARE(menu->actions().last(), c.form->Finforma->pmnupegar());
+        QVERIFY(!c.form->Finforma->popupActions().last()->isEnabled());
+        QCOMPARE(c.form->Finforma->popupActions().last()->objectName(),
+                 QStringLiteral("pmnupredice"));
+    }
+
+    void copySelectedCells() {
+        Capture c;
+        c.form->Finforma->loadStudy(test::workedExample());
+        c.tab(2);
+        StringGridView* data = c.grid("stgdatos");
+        data->selectionModel()->select(
+            QItemSelection(data->model()->index(2, 1), data->model()->index(3, 2)),
+            QItemSelectionModel::ClearAndSelect);
+        QTest::keyClick(Capture::focus(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1\t1.2\n2\t2.1\n"));
+        QCOMPARE(c.status(), QString()); // copying is no typing
+    }
+
+    // A study of 7 levels read from a file can be visited and left: its values are held only to
+    // the limits of the validation while they are the ones read.
+    void aSevenLevelStudyIsNoTrap() {
+        TestWindow v;
+        QVERIFY(v.form->openStudy(QStringLiteral(LINEALIDAD_EJEMPLOS "/siete-niveles.txt")));
+        auto* eniveles = v.box("eniveles");
+        auto* grid = v.control<StringGridView>("stgniveles");
+        eniveles->setFocus(Qt::MouseFocusReason);
+        TestWindow::focus();
+        grid->setFocus(Qt::MouseFocusReason);
+        TestWindow::focus();
+        v.control<QPushButton>("botonok")->click();
+        TestWindow::focus();
+        QVERIFY(v.dialogs->messages.isEmpty());
+        QCOMPARE(v.control<QTabWidget>("thoja")->currentIndex(), 2);
+        // Typed over, the typing limits hold again.
+        eniveles->setFocus(Qt::MouseFocusReason);
+        TestWindow::focus();
+        eniveles->selectAll();
+        Capture::write(QStringLiteral("6"));
+        grid->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(TestWindow::focus(), eniveles);
+        QCOMPARE(v.dialogs->messages,
+                 QStringList{QStringLiteral("Datos fuera de rango, 3-5 Niveles")});
     }
 
     void tabByClick() {
