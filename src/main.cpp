@@ -4,6 +4,6 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    linealidad::Startup startup;
+    linealidad::Startup startup(QApplication::arguments().mid(1)); // a study to open
     return QApplication::exec();
 }

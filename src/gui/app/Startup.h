@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QTranslator>
 
 #include <memory>
@@ -12,15 +13,20 @@ class TMainForm;
 // The program's start-up: the application's name and icon, Qt's own texts in Spanish, the main
 // window shown maximized, then the splash window above it, which closes itself 3 s after the
 // main window is activated. The windows live as long as the instance.
+//
+// `files` are the program's arguments: a file manager opening a study hands over its path.
+// The first one is opened, as "&Abrir..." opens a file, once the main window has painted
+// itself; a file that cannot be read is reported as that command reports it.
 class Startup {
 public:
-    Startup();
+    explicit Startup(const QStringList& files = {});
     ~Startup();
 
     TMainForm& mainForm() { return *MainForm; }
 
 private:
     void showSplash();
+    void openFirst(const QStringList& files);
 
     QTranslator translator_;
     std::unique_ptr<TMainForm> MainForm;
