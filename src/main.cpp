@@ -10,6 +10,6 @@ int main(int argc, char* argv[]) {
         return linealidad::pdfMain(argc, argv, arguments);
 
     QApplication app(argc, argv);
-    linealidad::Startup startup;
+    linealidad::Startup startup(QApplication::arguments().mid(1)); // a study to open
     return QApplication::exec();
 }

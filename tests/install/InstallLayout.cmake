@@ -1,6 +1,7 @@
 # Installs the build into a fresh prefix and checks what a package will take from it: the
-# programs, the help pages, the examples, and a command-line tool that runs from there.
-# cmake -DBUILD_DIR=... -DPREFIX=... -DGUI=ON|OFF -P InstallLayout.cmake
+# programs, the help pages, the examples, the manual page, what the desktop needs (launcher,
+# metainfo, icons, the study file type), and a command-line tool that runs from there.
+# cmake -DBUILD_DIR=... -DPREFIX=... -DGUI=ON|OFF -DAPP_ID=... -P InstallLayout.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -11,10 +12,16 @@ endif()
 set(expected
     bin/linealidad-cli
     share/linealidad/ejemplos/ejemplo-trabajado.w02
-    share/linealidad/ejemplos/siete-niveles.txt)
+    share/linealidad/ejemplos/siete-niveles.txt
+    share/man/man1/linealidad-cli.1.gz)
 if(GUI)
   list(APPEND expected bin/linealidad share/linealidad/ayuda/contenido.html
-       share/linealidad/ayuda/temas.json)
+       share/linealidad/ayuda/temas.json
+       share/applications/${APP_ID}.desktop
+       share/metainfo/${APP_ID}.metainfo.xml
+       share/icons/hicolor/scalable/apps/${APP_ID}.svg
+       share/icons/hicolor/scalable/mimetypes/application-x-linealidad-estudio.svg
+       share/mime/packages/linealidad.xml)
 endif()
 foreach(path IN LISTS expected)
   if(NOT EXISTS ${PREFIX}/${path})

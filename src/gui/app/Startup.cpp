@@ -8,14 +8,17 @@
 #include "gui/common/Glyphs.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QTimer>
 
 namespace linealidad {
 
-Startup::Startup() {
+Startup::Startup(const QStringList& files) {
     QApplication::setApplicationName(kApplicationTitle);
+    // The installed launcher's name, by which a desktop matches the windows to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(LINEALIDAD_APP_ID));
     QApplication::setWindowIcon(QIcon(programEmblem(QSize(64, 64))));
     // The standard buttons and dialogs speak Spanish, as the rest of the program.
     if (translator_.load(QStringLiteral("qtbase_es"),
@@ -24,9 +27,13 @@ Startup::Startup() {
 
     MainForm = std::make_unique<TMainForm>();
     // The splash window comes with the other windows kept from start-up, once the main window
-    // has shown itself: its pictures and faces would delay that first paint.
-    QObject::connect(MainForm.get(), &TMainForm::firstPainted, MainForm.get(),
-                     [this] { showSplash(); });
+    // has shown itself: its pictures and faces would delay that first paint. A study given
+    // to open comes first, so that the splash window does not cover a report that it could
+    // not be read.
+    QObject::connect(MainForm.get(), &TMainForm::firstPainted, MainForm.get(), [this, files] {
+        openFirst(files);
+        showSplash();
+    });
     // Maximized; the geometry is set as well for desktops without a window manager.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         MainForm->setGeometry(screen->availableGeometry());
@@ -56,6 +63,20 @@ void Startup::showSplash() {
     Fshow->raise();
     if (MainForm->isActiveWindow())
         Fshow->startTimer();
+}
+
+// The first argument that is neither an option nor the text of `--test-type`.
+void Startup::openFirst(const QStringList& files) {
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        if (files.at(i) == QStringLiteral("--test-type")) {
+            ++i;
+            continue;
+        }
+        if (files.at(i).startsWith(QLatin1Char('-')))
+            continue;
+        MainForm->openStudy(QFileInfo(files.at(i)).absoluteFilePath());
+        return;
+    }
 }
 
 Startup::~Startup() = default;

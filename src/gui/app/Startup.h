@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QTranslator>
 
 #include <memory>
@@ -13,9 +14,13 @@ class TMainForm;
 // window shown maximized, then the splash window above it, which closes itself 3 s after the
 // main window is activated; a study left unsaved by an earlier run is offered back. The windows
 // live as long as the instance.
+//
+// `files` are the program's arguments: a file manager opening a study hands over its path.
+// The first one is opened, as "&Abrir..." opens a file, once the main window has painted
+// itself; a file that cannot be read is reported as that command reports it.
 class Startup {
 public:
-    Startup();
+    explicit Startup(const QStringList& files = {});
     ~Startup();
 
     TMainForm& mainForm() { return *MainForm; }
@@ -23,6 +28,7 @@ public:
 private:
     void showSplash();
     void typeForTests();
+    void openFirst(const QStringList& files);
 
     QTranslator translator_;
     std::unique_ptr<TMainForm> MainForm;

@@ -208,6 +208,41 @@ private slots:
         QApplication::setActiveWindow(&startup.mainForm());
         QTRY_VERIFY(splash()->Timer1()->isActive());
     }
+
+    // A study handed over on the command line (a double-click in a file manager) opens once
+    // the main window has painted itself, named by its whole path; one that cannot be read is
+    // reported as "&Abrir..." reports it, and leaves no study window.
+    void startupOpensTheStudyItIsGiven_data() {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("error");
+        const QDir examples(LINEALIDAD_EJEMPLOS);
+        QTest::newRow("ruta completa")
+            << examples.filePath("hplc-5x5.w02") << examples.filePath("hplc-5x5.w02") << "";
+        QTest::newRow("ruta relativa")
+            << QDir::current().relativeFilePath(examples.filePath("una-replica.w02"))
+            << examples.filePath("una-replica.w02") << "";
+        QTest::newRow("no existe") << examples.filePath("no-existe.w02") << ""
+                                   << "File not found.";
+    }
+
+    void startupOpensTheStudyItIsGiven() {
+        QFETCH(QString, argument);
+        QFETCH(QString, title);
+        QFETCH(QString, error);
+        Startup startup({argument});
+        auto fake = std::make_unique<test::FakeDialogs>();
+        const test::FakeDialogs& dialogs = *fake;
+        startup.mainForm().setDialogs(std::move(fake)); // before the first paint opens it
+        QTRY_VERIFY(startup.mainForm().Finforma || !dialogs.errors.isEmpty());
+        if (error.isEmpty()) {
+            QCOMPARE(startup.mainForm().Finforma->windowTitle(), title);
+            QVERIFY(dialogs.errors.isEmpty());
+        } else {
+            QVERIFY(!startup.mainForm().Finforma);
+            QCOMPARE(dialogs.errors, QStringList{error});
+        }
+    }
 };
 
 QTEST_MAIN(TestMainWindow)
