@@ -28,9 +28,9 @@ constexpr std::array<KindInfo, 8> kKinds{{
     {CriterionKind::LackOfFit, "falta_de_ajuste_p_minimo", "Falta de ajuste (p)"},
     {CriterionKind::StudentizedResiduals, "residuo_estudentizado_maximo",
      "Residuo estudentizado máximo (valor absoluto)"},
-    {CriterionKind::DetectionLimit, "limite_deteccion", "Límite de detección (3,3·Sy/x/m)"},
+    {CriterionKind::DetectionLimit, "limite_deteccion", "Límite de detección (LD)"},
     {CriterionKind::QuantificationLimit, "limite_cuantificacion",
-     "Límite de cuantificación (10·Sy/x/m)"},
+     "Límite de cuantificación (LC)"},
 }};
 
 const KindInfo& info(CriterionKind kind) {
