@@ -308,20 +308,21 @@ private slots:
             << QByteArray()
             << lines(
                    {"Coeficiente de determinación (r²)\t0.976252\t≥ 0.98\tNO CUMPLE",
-                    "Coeficiente de variación de la regresión (%)\t7.418\t≤ 2\tNO CUMPLE",
+                    "Coeficiente de variación (%)\t7.418\t≤ 2\tNO CUMPLE",
                     "Intervalo de confianza de la pendiente\t[0.763898; 1.1861]\texcluye 0\tCUMPLE",
                     "Intervalo de confianza de la ordenada\t[-0.356033; 0.556033]\tcontiene 0\t"
                     "CUMPLE",
                     "Falta de ajuste (p)\t0.642406\t≥ 0.05\tCUMPLE",
-                    "Residuo estudentizado máximo (valor absoluto)\t1.50674\t≤ 3\tCUMPLE",
+                    "Residuo estudentizado máximo (absoluto)\t1.50674\t≤ 3\tCUMPLE",
                     "Límite de detección (LD)\t0.514695\t\t",
                     "Límite de cuantificación (LC)\t1.55968\t\t", "DICTAMEN: NO CUMPLE"});
-        QTest::newRow("file")
-            << QByteArray("[criterios]\nr2_minimo = 0.97\ncv_maximo = 7,418\n"
-                          "limite_deteccion = 0.6\n")
-            << lines({"Coeficiente de determinación (r²)\t0.976252\t≥ 0.97\tCUMPLE",
-                      "Coeficiente de variación de la regresión (%)\t7.418\t≤ 7.418\tCUMPLE",
-                      "Límite de detección (LD)\t0.514695\t≤ 0.6\tCUMPLE", "DICTAMEN: CUMPLE"});
+        QTest::newRow("file") << QByteArray("[criterios]\nr2_minimo = 0.97\ncv_maximo = 7,418\n"
+                                            "limite_deteccion = 0.6\n")
+                              << lines(
+                                     {"Coeficiente de determinación (r²)\t0.976252\t≥ 0.97\tCUMPLE",
+                                      "Coeficiente de variación (%)\t7.418\t≤ 7.418\tCUMPLE",
+                                      "Límite de detección (LD)\t0.514695\t≤ 0.6\tCUMPLE",
+                                      "DICTAMEN: CUMPLE"});
     }
     void verdict() {
         QFETCH(QByteArray, criteria);
