@@ -7,7 +7,7 @@
 namespace linealidad::cli {
 
 // The result window whose text the tool prints.
-enum class View { report, inference, anova, residuals };
+enum class View { report, inference, anova, residuals, inverse };
 
 // A well-formed command line: what to print, from which file, with which decimal separator.
 struct Command {
@@ -15,6 +15,10 @@ struct Command {
     std::string file;
     char decimal;
     bool table = false; // the file is a table of observations, not a study file
+    // The inverse view: the responses to read X back from, in the order given, and the
+    // replicates of the unknown each is the mean of.
+    std::vector<double> responses{};
+    int replicates = 1;
 };
 
 // What the command line asks for: the help text, a run, or nothing sensible (with the reason,
@@ -26,7 +30,8 @@ struct Arguments {
 };
 
 // Reads `VISTA ARCHIVO [--decimal C]` or `VISTA --tabla ARCHIVO [--decimal C]` in any order, or
-// `--help`. `defaultDecimal` is the
+// `--help`; the inverse view also takes `--y VALOR` (one or more) and `--replicas K`, read with
+// the decimal separator. `defaultDecimal` is the
 // separator when no --decimal is given.
 Arguments readArguments(const std::vector<std::string>& arguments, char defaultDecimal);
 

@@ -13,6 +13,8 @@ int run(const Command& command, Output& output) {
         const Study study = command.table ? readTableFile(command.file) : readStudy(command.file);
         if (const auto problem = ValidaEstudio(study))
             return output.fail(problem->message);
+        if (command.view == View::inverse)
+            return inverseView(study, command, output);
         return showView(command.view, study, command.decimal, output);
     } catch (const Fault& e) {
         return output.fail(commandLineMessage(e, command.file));
