@@ -32,11 +32,13 @@ const QString kBadReplicates =
 const QString kNoResponse = QStringLiteral("Falta capturar al menos una respuesta Y.");
 
 // The dialog in each direction: the direct one keeps its own size and places; the inverse one
-// is wider for the five columns of its grid, its own controls and "Cerrar ventana" to the right.
+// is wider for the five columns of its grid, with its own controls and "Cerrar ventana" to the
+// right of the grid, as the direct ones are.
 constexpr QSize kDirectSize{453, 368};
-constexpr QSize kInverseSize{776, 368};
 constexpr QPoint kDirectClose{274, 260};
-constexpr QPoint kInverseClose{600, 260};
+// The grid's frame and vertical scroll bar, and the gap between the grid and the buttons.
+constexpr int kGridFrame = 21;
+constexpr int kGap = 25;
 constexpr int kResponseRows = 10;
 
 // The inverse grid: responses are typed in the first column; the computed columns are shown
@@ -192,9 +194,19 @@ void Tfrmpredice::createInverseControls() {
     stginversa_->setGridModel(inverseModel_);
     stginversa_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stginversa_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    stginversa_->setGeometry(24, 48, 551, 249);
-    for (const auto& [column, width] : {std::pair{0, 80}, {1, 80}, {2, 100}, {3, 100}, {4, 170}})
+    // The mark column fits its text in the dialog's font.
+    const QString mark = QString::fromUtf8(kOutsideCalibratedRange);
+    const int markWidth = std::max(170, stginversa_->fontMetrics().horizontalAdvance(mark) + 12);
+    int gridWidth = kGridFrame;
+    for (const auto& [column, width] :
+         {std::pair{0, 80}, {1, 80}, {2, 100}, {3, 100}, {4, markWidth}}) {
         stginversa_->setColumnWidth(column, width);
+        gridWidth += width;
+    }
+    stginversa_->setGeometry(24, 48, gridWidth, 249);
+    const int right = 24 + gridWidth + kGap;
+    inverseClose_ = QPoint(right, kDirectClose.y());
+    inverseSize_ = QSize(right + 145 + 31, kDirectSize.height());
     // Tab leaves the grid for the button; Enter computes and goes on to the next response.
     stginversa_->setTabMovesBetweenCells(false);
     connect(stginversa_, &StringGridView::keyPressed, this, [this](QChar key) {
@@ -213,13 +225,13 @@ void Tfrmpredice::createInverseControls() {
 
     ereplicas_ = new QLineEdit(QStringLiteral("1"), this);
     ereplicas_->setObjectName(QStringLiteral("ereplicas"));
-    ereplicas_->setGeometry(728, 56, 33, 25);
-    Label3_ = label(this, "Label3", QStringLiteral("&Réplicas (k) :"), 600, 64);
+    ereplicas_->setGeometry(right + 128, 56, 33, 25);
+    Label3_ = label(this, "Label3", QStringLiteral("&Réplicas (k) :"), right, 64);
     Label3_->setBuddy(ereplicas_);
 
     btncalculax_ = new QPushButton(QStringLiteral("&Calcula X"), this);
     btncalculax_->setObjectName(QStringLiteral("btncalculax"));
-    btncalculax_->setGeometry(600, 220, 145, 25);
+    btncalculax_->setGeometry(right, 220, 145, 25);
     btncalculax_->setFocusPolicy(Qt::TabFocus);
     btncalculax_->setAutoDefault(false);
     connect(btncalculax_, &QPushButton::clicked, this, &Tfrmpredice::btncalculaxClick);
@@ -236,8 +248,8 @@ void Tfrmpredice::showInverse(bool inverse) {
     for (QWidget* other :
          std::initializer_list<QWidget*>{stginversa_, ereplicas_, Label3_, btncalculax_})
         other->setVisible(inverse);
-    closeWindow_->move(inverse ? kInverseClose : kDirectClose);
-    setFixedSize(inverse ? kInverseSize : kDirectSize);
+    closeWindow_->move(inverse ? inverseClose_ : kDirectClose);
+    setFixedSize(inverse ? inverseSize_ : kDirectSize);
     // Enter outside the grids runs the direction's button.
     btnok_->setDefault(!inverse);
     btncalculax_->setDefault(inverse);

@@ -96,6 +96,8 @@ private:
     QLineEdit* ereplicas_;
     QLabel* Label3_;
     QPushButton* btncalculax_;
+    QSize inverseSize_;
+    QPoint inverseClose_;
     FocusGuard* guard_;
 };
 
