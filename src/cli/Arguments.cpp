@@ -17,6 +17,8 @@ std::optional<View> viewCalled(const std::string& name) {
         return View::residuals;
     if (name == "dictamen")
         return View::verdict;
+    if (name == "inversa")
+        return View::inverse;
     return std::nullopt;
 }
 
@@ -26,6 +28,31 @@ Arguments withError(std::string error) {
     return a;
 }
 
+// The numbers of the inverse view's options into `command`, or the reason they do not serve.
+std::optional<std::string> readInverseOptions(const std::vector<std::string>& responses,
+                                              const std::optional<std::string>& replicates,
+                                              Command& command) {
+    if (command.view != View::inverse) {
+        if (!responses.empty() || replicates)
+            return "--y y --replicas solo sirven con la vista inversa";
+        return std::nullopt;
+    }
+    if (responses.empty())
+        return "falta la respuesta: la vista inversa necesita al menos un --y VALOR";
+    for (const std::string& response : responses) {
+        if (!isFloat(response, command.decimal))
+            return "la respuesta de --y no es un número: \"" + response + "\"";
+        command.responses.push_back(parseFloat(response, command.decimal));
+    }
+    if (replicates) {
+        if (!isInteger(*replicates) || parseInteger(*replicates) < 1)
+            return "--replicas necesita un número entero de réplicas, 1 o más (no \"" +
+                   *replicates + "\")";
+        command.replicates = parseInteger(*replicates);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 Arguments readArguments(const std::vector<std::string>& arguments, char defaultDecimal) {
@@ -33,6 +60,8 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
     std::optional<std::string> decimal;
     std::optional<std::string> table;
     std::optional<std::string> criteria;
+    std::vector<std::string> responses;
+    std::optional<std::string> replicates;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
         if (a == "--help" || a == "-h")
@@ -55,6 +84,18 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
             criteria = arguments[i];
         } else if (a.starts_with("--criterios=")) {
             criteria = a.substr(12);
+        } else if (a == "--y") {
+            if (++i == arguments.size())
+                return withError("falta la respuesta después de --y");
+            responses.push_back(arguments[i]);
+        } else if (a.starts_with("--y=")) {
+            responses.push_back(a.substr(4));
+        } else if (a == "--replicas") {
+            if (++i == arguments.size())
+                return withError("falta el número de réplicas después de --replicas");
+            replicates = arguments[i];
+        } else if (a.starts_with("--replicas=")) {
+            replicates = a.substr(11);
         } else if (a.size() > 1 && a[0] == '-') {
             return withError("opción desconocida: " + a);
         } else {
@@ -78,10 +119,14 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
         return withError("el separador decimal debe ser un solo signo, como . o , (no \"" +
                          *decimal + "\")");
     const char separator = decimal ? (*decimal)[0] : defaultDecimal;
-    return Arguments{.help = false,
-                     .command = Command{*view, table ? *table : positionals[1], separator,
-                                        table.has_value(), criteria},
-                     .error = {}};
+    Command command{.view = *view,
+                    .file = table ? *table : positionals[1],
+                    .decimal = separator,
+                    .table = table.has_value(),
+                    .criteria = criteria};
+    if (const auto problem = readInverseOptions(responses, replicates, command))
+        return withError(*problem);
+    return Arguments{.help = false, .command = std::move(command), .error = {}};
 }
 
 } // namespace linealidad::cli

@@ -7,7 +7,7 @@
 namespace linealidad::cli {
 
 // The result window whose text the tool prints.
-enum class View { report, inference, anova, residuals, verdict };
+enum class View { report, inference, anova, residuals, verdict, inverse };
 
 // A well-formed command line: what to print, from which file, with which decimal separator.
 struct Command {
@@ -16,6 +16,10 @@ struct Command {
     char decimal;
     bool table = false;                  // the file is a table of observations, not a study file
     std::optional<std::string> criteria; // the verdict's criteria file; none: the defaults
+    // The inverse view: the responses to read X back from, in the order given, and the
+    // replicates of the unknown each is the mean of.
+    std::vector<double> responses{};
+    int replicates = 1;
 };
 
 // What the command line asks for: the help text, a run, or nothing sensible (with the reason,
@@ -27,7 +31,8 @@ struct Arguments {
 };
 
 // Reads `VISTA ARCHIVO [--decimal C]` or `VISTA --tabla ARCHIVO [--decimal C]` in any order, or
-// `--help`; the verdict view also takes `--criterios ARCHIVO`. `defaultDecimal` is the
+// `--help`; the verdict view also takes `--criterios ARCHIVO`, the inverse view `--y VALOR` (one
+// or more) and `--replicas K`, read with the decimal separator. `defaultDecimal` is the
 // separator when no --decimal is given.
 Arguments readArguments(const std::vector<std::string>& arguments, char defaultDecimal);
 

@@ -5,10 +5,14 @@ namespace linealidad::cli {
 namespace {
 constexpr const char* kUsage = "Uso: linealidad-cli VISTA ARCHIVO [--decimal C]\n"
                                "     linealidad-cli VISTA --tabla ARCHIVO [--decimal C]\n";
-}
+// Only in the help: a mistaken command line shows the usage above unchanged.
+constexpr const char* kViewOptionsUsage =
+    "     linealidad-cli dictamen ARCHIVO [--criterios ARCHIVO.ini] [--decimal C]\n"
+    "     linealidad-cli inversa ARCHIVO --y VALOR [--y VALOR ...] [--replicas K]\n";
+} // namespace
 
 std::string helpText() {
-    return std::string(kUsage) +
+    return std::string(kUsage) + kViewOptionsUsage +
            "\n"
            "Lee un estudio de linealidad y precisión del sistema de medición (archivo .w02 o\n"
            ".txt), o una tabla de observaciones con --tabla, lo valida, hace los cálculos y\n"
@@ -28,6 +32,12 @@ std::string helpText() {
            "               (la última celda queda vacía cuando el renglón solo informa o el\n"
            "               criterio no se aplica), y al final DICTAMEN: CUMPLE o\n"
            "               DICTAMEN: NO CUMPLE\n"
+           "  inversa      la predicción inversa: para cada respuesta --y, una línea con Y,\n"
+           "               la X que la produce y los límites inferior y superior de su\n"
+           "               intervalo de confianza al 95 %, separados por un tabulador; una\n"
+           "               respuesta fuera del intervalo calibrado (las respuestas ajustadas\n"
+           "               entre la menor y la mayor X del estudio) lleva una quinta celda,\n"
+           "               \"fuera del intervalo calibrado\"\n"
            "\n"
            "Opciones:\n"
            "  --tabla ARCHIVO\n"
@@ -41,6 +51,12 @@ std::string helpText() {
            "               lee los criterios del dictamen de un archivo de criterios (su\n"
            "               formato se describe en el README); sin esta opción se usan los\n"
            "               criterios por omisión\n"
+           "  --y VALOR    una respuesta de la que se lee X (vista inversa; se repite para\n"
+           "               varias respuestas), escrita con el separador decimal\n"
+           "  --replicas K\n"
+           "               réplicas de la muestra desconocida, cuya media es cada\n"
+           "               respuesta (vista inversa; un entero de 1 en adelante; por\n"
+           "               omisión, 1)\n"
            "  --decimal C  separador decimal con el que se leen los datos y se escriben los\n"
            "               números (por omisión, el de la configuración regional)\n"
            "  -h, --help   muestra esta ayuda y termina\n"

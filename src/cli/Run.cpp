@@ -34,6 +34,8 @@ int run(const Command& command, Output& output) {
             return output.fail(problem->message);
         if (command.view == View::verdict)
             return verdictOf(study, command, output);
+        if (command.view == View::inverse)
+            return inverseView(study, command, output);
         return showView(command.view, study, command.decimal, output);
     } catch (const Fault& e) {
         return output.fail(commandLineMessage(e, command.file));

@@ -13,6 +13,7 @@ int showView(View view, const Study& study, char decimal, Output& output) {
     case View::verdict:
         return verdictView(study, decimal, defaultCriteria(), output);
     case View::report:
+    case View::inverse: // takes the whole command: run() shows it
         break;
     }
     return reportView(study, decimal, output);

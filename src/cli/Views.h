@@ -30,6 +30,10 @@ int reportView(const Study& study, char decimal, Output& output);
 int verdictView(const Study& study, char decimal, const std::vector<AcceptanceCriterion>& criteria,
                 Output& output);
 
+// For each of the command's responses: Y, X and the limits of X joined by a TAB, and the mark
+// of a response outside the calibrated range as a fifth cell.
+int inverseView(const Study& study, const Command& command, Output& output);
+
 int showView(View view, const Study& study, char decimal, Output& output);
 
 } // namespace linealidad::cli

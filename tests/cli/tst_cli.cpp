@@ -195,6 +195,43 @@ private slots:
         }
     }
 
+    // X read back from responses of the worked example (m = 0.975, b = 0.1, calibrated from
+    // 1.075 to 3.025). The figures are those the calibration test checks against an exact
+    // computation, in the general format of 6 digits.
+    void inverse_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("dos respuestas")
+            << QStringList{"--y", "2.05", "--y=3.5"}
+            << QStringList{"2.05\t2\t1.53227\t2.46773",
+                           "3.5\t3.48718\t2.91933\t4.05503\tfuera del intervalo calibrado"};
+        QTest::newRow("tres réplicas") << QStringList{"--replicas", "3", "--y", "1.5"}
+                                       << QStringList{"1.5\t1.4359\t1.10624\t1.76556"};
+        QTest::newRow("coma decimal, por debajo")
+            << QStringList{"--y", "0,5", "--replicas=2", "--decimal", ","}
+            << QStringList{"0,5\t0,410256\t-0,0831869\t0,9037\tfuera del intervalo calibrado"};
+    }
+    void inverse() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, expected);
+        const bool comma = arguments.contains(",");
+        const QString path =
+            comma ? writeStudy(dir_, "inversa.w02", kX, {"1,0", "1,2", "2,1", "1,9", "3,2", "2,9"})
+                  : example("ejemplo-trabajado.w02");
+        const Result r = run(QStringList{"inversa", path} + arguments);
+        QCOMPARE(r.errors, QString());
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.output, lines(expected));
+    }
+
+    void inverseZeroSlope() {
+        const QString path = writeStudy(dir_, "plana.w02", kX, {"2", "2", "2", "2", "2", "2"});
+        const Result r = run({"inversa", path, "--y", "2"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.output, QString());
+        QCOMPARE(r.errors, kZeroSlope);
+    }
+
     void invalidStudy() {
         const QString path = writeStudy(dir_, "dos.w02", {"1", "1", "2", "2"},
                                         {"1", "1.1", "2", "2.1"}, "2", {"2", "2"});
@@ -381,6 +418,18 @@ private slots:
         QTest::newRow("--criterios sin archivo") << QStringList{"dictamen", "a.w02", "--criterios"};
         QTest::newRow("--criterios en otra vista")
             << QStringList{"informe", "a.w02", "--criterios", "c.ini"};
+        QTest::newRow("inversa sin --y") << QStringList{"inversa", "a.w02", "--replicas", "2"};
+        QTest::newRow("--y sin valor") << QStringList{"inversa", "a.w02", "--y"};
+        QTest::newRow("--y no es número") << QStringList{"inversa", "a.w02", "--y", "2.0x"};
+        QTest::newRow("--y con otro separador")
+            << QStringList{"inversa", "a.w02", "--y", "2,5", "--decimal", "."};
+        QTest::newRow("--replicas cero")
+            << QStringList{"inversa", "a.w02", "--y", "2", "--replicas", "0"};
+        QTest::newRow("--replicas decimal")
+            << QStringList{"inversa", "a.w02", "--y", "2", "--replicas=1.5"};
+        QTest::newRow("--replicas sin valor")
+            << QStringList{"inversa", "a.w02", "--y", "2", "--replicas"};
+        QTest::newRow("--y en otra vista") << QStringList{"anova", "a.w02", "--y", "2"};
     }
     void usageError() {
         QFETCH(QStringList, arguments);

@@ -112,4 +112,13 @@ double CentredSums::intercept(double scaledSlope) const {
     return checked(std::fma(-slope(scaledSlope), x0_, atX0));
 }
 
+double CentredSums::scaledYDeviation(double y) const {
+    return checked(checked(scaledY(y)) - vMean_);
+}
+
+double CentredSums::xAt(double scaledSlope, double y) const {
+    const double u = checked(uMean_ + checked(scaledYDeviation(y) / scaledSlope));
+    return checked(x0_ + std::ldexp(u, ex_));
+}
+
 } // namespace linealidad

@@ -52,6 +52,12 @@ public:
     double fittedY(double scaledSlope, double uDeviation) const;
     double intercept(double scaledSlope) const;
 
+    // The line read backwards: a Y (any, not only an observation's) as a deviation from the
+    // mean of Y in the scaled units, and the X, in the data's units, at which the line of
+    // slope `scaledSlope` gives that Y. Measured from the means, so offset data lose no digits.
+    double scaledYDeviation(double y) const;
+    double xAt(double scaledSlope, double y) const;
+
 private:
     std::vector<double> u_, v_;
     double x0_ = 0, y0_ = 0;

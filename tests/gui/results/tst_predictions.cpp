@@ -1,3 +1,4 @@
+#include "core/results/InverseCommand.h"
 #include "gui/results/Tfrmpredice.h"
 #include "gui/widgets/StringGridView.h"
 #include "support/TestStudies.h"
@@ -5,6 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -43,6 +45,23 @@ struct Dialog {
         grid->model()->setData(grid->model()->index(row, 0), QString::fromLatin1(valor));
     }
     QString y(int row) { return QString::fromStdString(d.cells().cell(1, row)); }
+    // The inverse direction on a study's calibration.
+    void calibrate(const Study& s) {
+        ResultSet results;
+        d.setCalibration(inverseCommand(s, '.', results));
+        d.present(results.regression, '.');
+        d.showInverse(true);
+    }
+    void response(int row, const char* value) {
+        auto* grid = control<StringGridView>("stginversa");
+        grid->model()->setData(grid->model()->index(row, 0), QString::fromLatin1(value));
+    }
+    QStringList inverseRow(int row) {
+        QStringList cells;
+        for (int col = 0; col < 5; ++col)
+            cells << QString::fromStdString(d.inverseCells().cell(col, row));
+        return cells;
+    }
     void press(const char* button) {
         control<QPushButton>(button)->click();
         QCoreApplication::processEvents();
@@ -122,13 +141,89 @@ private slots:
         QCOMPARE(p.y(1), QString());
     }
 
+    // X read back from responses of the worked example (m = 0.975, b = 0.1, calibrated from
+    // 1.075 to 3.025): the figures the calibration test checks against an exact computation.
+    void inverseDirection() {
+        Dialog p(1, 0);
+        p.calibrate(test::workedExample());
+        QVERIFY(p.control<StringGridView>("stginversa")->isVisibleTo(&p.d));
+        QVERIFY(!p.control<StringGridView>("stgpredice")->isVisibleTo(&p.d));
+        p.control<QLineEdit>("ereplicas")->setText(QStringLiteral("3"));
+        p.response(1, "1.5");
+        p.response(3, " 3.5 ");
+        p.press("btncalculax");
+        QVERIFY(p.dialogs.messages.isEmpty());
+        QCOMPARE(p.inverseRow(1), (QStringList{"1.5", "1.4359", "1.10624", "1.76556", ""}));
+        QCOMPARE(p.inverseRow(2), (QStringList{"", "", "", "", ""}));
+        QCOMPARE(p.inverseRow(3)[4], QStringLiteral("fuera del intervalo calibrado"));
+        // A response taken away clears its row; back to Y from X, the direct grid is as it was.
+        p.response(1, "");
+        p.press("btncalculax");
+        QCOMPARE(p.inverseRow(1), (QStringList{"", "", "", "", ""}));
+        p.control<QRadioButton>("rbdirecta")->click();
+        QVERIFY(p.control<StringGridView>("stgpredice")->isVisibleTo(&p.d));
+        QVERIFY(!p.control<StringGridView>("stginversa")->isVisibleTo(&p.d));
+        QCOMPARE(p.d.size(), QSize(453, 368));
+        QCOMPARE(p.control<QPushButton>("BtBtncerrar")->pos(), QPoint(274, 260));
+    }
+
+    void inverseBadInput_data() {
+        QTest::addColumn<QString>("replicates");
+        QTest::addColumn<QString>("response");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("error");
+        const QString badReplicates =
+            "Las réplicas de la muestra deben ser un número entero de 1 en adelante.";
+        QTest::newRow("cero réplicas") << "0"
+                                       << "2" << badReplicates << "";
+        QTest::newRow("réplicas decimales") << "1.5"
+                                            << "2" << badReplicates << "";
+        QTest::newRow("sin réplicas") << ""
+                                      << "2" << badReplicates << "";
+        QTest::newRow("sin respuesta") << "1"
+                                       << "  "
+                                       << "Falta capturar al menos una respuesta Y."
+                                       << "";
+        QTest::newRow("respuesta que no es número") << "1"
+                                                    << "2,5"
+                                                    << ""
+                                                    << "'2,5' is not a valid floating point value";
+    }
+    void inverseBadInput() {
+        QFETCH(QString, replicates);
+        QFETCH(QString, response);
+        QFETCH(QString, message);
+        QFETCH(QString, error);
+        Dialog p(1, 0);
+        p.calibrate(test::workedExample());
+        p.response(2, "2.05");
+        p.press("btncalculax");
+        const QStringList computed = p.inverseRow(2);
+        p.control<QLineEdit>("ereplicas")->setText(replicates);
+        p.response(2, response.toLatin1().constData());
+        p.press("btncalculax");
+        QCOMPARE(p.dialogs.messages, message.isEmpty() ? QStringList{} : QStringList{message});
+        QCOMPARE(p.dialogs.errors.join(QString()).contains(error), true);
+        QCOMPARE(p.dialogs.errors.isEmpty(), error.isEmpty());
+        QCOMPARE(p.inverseRow(2).mid(1), computed.mid(1)); // nothing computed
+    }
+
+    void inverseWithZeroSlope() {
+        Dialog p(0, 5);
+        p.calibrate(test::study({2, 2}, {"1", "1", "2", "2"}, {"5", "6", "6", "5"}));
+        p.response(1, "5");
+        p.press("btncalculax");
+        QCOMPARE(p.dialogs.messages,
+                 QStringList{QStringLiteral("La pendiente es cero, imposible realizar cálculos.")});
+    }
+
     void commandOnTheExample() {
         test::TestWindow v;
         v.form->FileNew();
         v.form->Finforma->loadStudy(test::workedExample());
         v.form->createStartupWindows();
         Tfrmpredice* d = v.form->frmpredice;
-        QString slope, prediction;
+        QString slope, prediction, inverse;
         QTimer::singleShot(0, d, [&] {
             slope = d->findChild<QLabel*>("lblm")->text();
             auto* m = d->findChild<StringGridView*>("stgpredice")->model();
@@ -137,11 +232,18 @@ private slots:
             m->setData(m->index(3, 0), QStringLiteral("3"));
             d->findChild<QPushButton*>("btncalcula")->click();
             prediction = QString::fromStdString(d->cells().cell(1, 1));
+            d->findChild<QRadioButton*>("rbinversa")->click();
+            auto* r = d->findChild<StringGridView*>("stginversa")->model();
+            r->setData(r->index(1, 0), QStringLiteral("2.05"));
+            d->findChild<QPushButton*>("btncalculax")->click();
+            inverse = QString::fromStdString(d->inverseCells().cell(2, 1));
+            d->findChild<QRadioButton*>("rbdirecta")->click();
             d->findChild<QPushButton*>("BtBtncerrar")->click();
         });
         v.form->mnuprediceClick();
         QCOMPARE(slope, QStringLiteral("0.975"));
         QCOMPARE(prediction, QStringLiteral("2.5375"));
+        QCOMPARE(inverse, QStringLiteral("1.53227"));
         QVERIFY(!d->isVisible());
     }
 };
