@@ -1,0 +1,41 @@
+#include "gui/common/AcceptanceSettings.h"
+
+#include <QSettings>
+
+namespace linealidad {
+namespace {
+
+const QString kKey = QStringLiteral("dictamen/criterios");
+
+// Named here rather than by the application: the headless `--pdf` run, which sets no
+// application names, reads the same settings as the windows.
+QSettings userSettings() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("linealidad"),
+                     QStringLiteral("linealidad"));
+}
+
+} // namespace
+
+std::vector<AcceptanceCriterion> userCriteria() {
+    const QVariant saved = userSettings().value(kKey);
+    if (!saved.isValid())
+        return defaultCriteria();
+    auto read = readCriteriaText(saved.toString().toStdString());
+    if (auto* criteria = std::get_if<std::vector<AcceptanceCriterion>>(&read))
+        return std::move(*criteria);
+    return defaultCriteria();
+}
+
+void saveUserCriteria(const std::vector<AcceptanceCriterion>& criteria) {
+    QSettings settings = userSettings();
+    settings.setValue(kKey, QString::fromStdString(criteriaText(criteria)));
+    settings.sync();
+    emit criteriaNotifier().changed();
+}
+
+CriteriaNotifier& criteriaNotifier() {
+    static CriteriaNotifier notifier;
+    return notifier;
+}
+
+} // namespace linealidad
