@@ -1,3 +1,4 @@
+#include "gui/app/HelpViewer.h"
 #include "gui/common/AcceptanceSettings.h"
 #include "gui/results/AcceptanceCriteriaDialog.h"
 #include "gui/results/AcceptanceWindow.h"
@@ -79,6 +80,8 @@ private slots:
         QCOMPARE(v.form->acceptanceWindow->windowTitle(), QStringLiteral("Dictamen de aceptación"));
         QVERIFY(v.dialogs->messages.isEmpty());
         QVERIFY(v.dialogs->errors.isEmpty());
+        QTest::keyClick(v.form.get(), Qt::Key_F1);
+        QCOMPARE(v.form->findChild<HelpViewer*>()->currentPage(), QStringLiteral("dictamen.html"));
     }
 
     // The analyst relaxes r² and CV in the dialog opened from the window: both rows and the
