@@ -48,6 +48,7 @@ AcceptanceWindow::AcceptanceWindow(ResultHost& host, const Study& study, char de
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setWordWrap(false);
+    table_->setTabKeyNavigation(false); // Tab goes on to the criteria button
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     addCloseMenu(table_);
