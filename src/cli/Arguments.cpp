@@ -15,6 +15,8 @@ std::optional<View> viewCalled(const std::string& name) {
         return View::anova;
     if (name == "residuales")
         return View::residuals;
+    if (name == "dictamen")
+        return View::verdict;
     return std::nullopt;
 }
 
@@ -30,6 +32,7 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
     std::vector<std::string> positionals;
     std::optional<std::string> decimal;
     std::optional<std::string> table;
+    std::optional<std::string> criteria;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
         if (a == "--help" || a == "-h")
@@ -46,6 +49,12 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
             table = arguments[i];
         } else if (a.starts_with("--tabla=")) {
             table = a.substr(8);
+        } else if (a == "--criterios") {
+            if (++i == arguments.size())
+                return withError("falta el archivo de criterios después de --criterios");
+            criteria = arguments[i];
+        } else if (a.starts_with("--criterios=")) {
+            criteria = a.substr(12);
         } else if (a.size() > 1 && a[0] == '-') {
             return withError("opción desconocida: " + a);
         } else {
@@ -57,6 +66,8 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
     const auto view = viewCalled(positionals[0]);
     if (!view)
         return withError("vista desconocida: " + positionals[0]);
+    if (criteria && *view != View::verdict)
+        return withError("--criterios solo sirve con la vista dictamen");
     // A table is named after --tabla; a study file is the argument after the view.
     const std::size_t positionalsWanted = table ? 1 : 2;
     if (positionals.size() < positionalsWanted)
@@ -67,10 +78,10 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
         return withError("el separador decimal debe ser un solo signo, como . o , (no \"" +
                          *decimal + "\")");
     const char separator = decimal ? (*decimal)[0] : defaultDecimal;
-    return Arguments{
-        .help = false,
-        .command = Command{*view, table ? *table : positionals[1], separator, table.has_value()},
-        .error = {}};
+    return Arguments{.help = false,
+                     .command = Command{*view, table ? *table : positionals[1], separator,
+                                        table.has_value(), criteria},
+                     .error = {}};
 }
 
 } // namespace linealidad::cli

@@ -7,14 +7,15 @@
 namespace linealidad::cli {
 
 // The result window whose text the tool prints.
-enum class View { report, inference, anova, residuals };
+enum class View { report, inference, anova, residuals, verdict };
 
 // A well-formed command line: what to print, from which file, with which decimal separator.
 struct Command {
     View view;
     std::string file;
     char decimal;
-    bool table = false; // the file is a table of observations, not a study file
+    bool table = false;                  // the file is a table of observations, not a study file
+    std::optional<std::string> criteria; // the verdict's criteria file; none: the defaults
 };
 
 // What the command line asks for: the help text, a run, or nothing sensible (with the reason,
@@ -26,7 +27,7 @@ struct Arguments {
 };
 
 // Reads `VISTA ARCHIVO [--decimal C]` or `VISTA --tabla ARCHIVO [--decimal C]` in any order, or
-// `--help`. `defaultDecimal` is the
+// `--help`; the verdict view also takes `--criterios ARCHIVO`. `defaultDecimal` is the
 // separator when no --decimal is given.
 Arguments readArguments(const std::vector<std::string>& arguments, char defaultDecimal);
 

@@ -10,6 +10,8 @@ int showView(View view, const Study& study, char decimal, Output& output) {
         return anovaView(study, decimal, output);
     case View::residuals:
         return residualsView(study, decimal, output);
+    case View::verdict:
+        return verdictView(study, decimal, defaultCriteria(), output);
     case View::report:
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/Output.h"
+#include "core/acceptance/AcceptanceCriteria.h"
 #include "core/study/Study.h"
 
 namespace linealidad::cli {
@@ -21,6 +22,13 @@ int residualsView(const Study& study, char decimal, Output& output);
 
 // The report lines.
 int reportView(const Study& study, char decimal, Output& output);
+
+// The acceptance verdict: one line per criterion, `nombre<TAB>valor<TAB>límite<TAB>veredicto`,
+// the verdict cell CUMPLE, NO CUMPLE or empty for a row that does not count (a limit shown
+// for information, a criterion that does not apply); then `DICTAMEN: CUMPLE` or
+// `DICTAMEN: NO CUMPLE`.
+int verdictView(const Study& study, char decimal, const std::vector<AcceptanceCriterion>& criteria,
+                Output& output);
 
 int showView(View view, const Study& study, char decimal, Output& output);
 

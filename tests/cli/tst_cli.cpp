@@ -299,6 +299,60 @@ private slots:
         QCOMPARE(run({"informe", "--tabla", missing}).errors, missing + ": File not found.\n");
     }
 
+    // The verdict of the worked example against the default criteria, and against a file
+    // that relaxes them and bounds the detection limit.
+    void verdict_data() {
+        QTest::addColumn<QByteArray>("criteria"); // empty: no --criterios
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("defaults")
+            << QByteArray()
+            << lines(
+                   {"Coeficiente de determinación (r²)\t0.976252\t≥ 0.98\tNO CUMPLE",
+                    "Coeficiente de variación (%)\t7.418\t≤ 2\tNO CUMPLE",
+                    "Intervalo de confianza de la pendiente\t[0.763898; 1.1861]\texcluye 0\tCUMPLE",
+                    "Intervalo de confianza de la ordenada\t[-0.356033; 0.556033]\tcontiene 0\t"
+                    "CUMPLE",
+                    "Falta de ajuste (p)\t0.642406\t≥ 0.05\tCUMPLE",
+                    "Residuo estudentizado máximo (absoluto)\t1.50674\t≤ 3\tCUMPLE",
+                    "Límite de detección (LD)\t0.514695\t\t",
+                    "Límite de cuantificación (LC)\t1.55968\t\t", "DICTAMEN: NO CUMPLE"});
+        QTest::newRow("file") << QByteArray("[criterios]\nr2_minimo = 0.97\ncv_maximo = 7,418\n"
+                                            "limite_deteccion = 0.6\n")
+                              << lines(
+                                     {"Coeficiente de determinación (r²)\t0.976252\t≥ 0.97\tCUMPLE",
+                                      "Coeficiente de variación (%)\t7.418\t≤ 7.418\tCUMPLE",
+                                      "Límite de detección (LD)\t0.514695\t≤ 0.6\tCUMPLE",
+                                      "DICTAMEN: CUMPLE"});
+    }
+    void verdict() {
+        QFETCH(QByteArray, criteria);
+        QFETCH(QString, expected);
+        QStringList arguments{"dictamen", example("ejemplo-trabajado.w02"), "--decimal", "."};
+        if (!criteria.isEmpty())
+            arguments << "--criterios" << writeTable(dir_, "criterios.ini", criteria);
+        const Result r = run(arguments);
+        QCOMPARE(r.errors, QString());
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.output, expected);
+    }
+
+    // A criteria file that cannot be used ends the run with a message naming it.
+    void verdictCriteriaRefused() {
+        const QString study = example("ejemplo-trabajado.w02");
+        const QString missing = dir_.filePath("no-existe.ini");
+        Result r = run({"dictamen", study, "--criterios", missing});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.output, QString());
+        QCOMPARE(r.errors, missing + ": File not found.\n");
+
+        const QString bad = writeTable(dir_, "mal.ini", "[criterios]\nr2_minimo = alto\n");
+        r = run({"dictamen", study, "--criterios", bad});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.output, QString());
+        QCOMPARE(r.errors, bad + ": Línea 2 de los criterios: el límite «alto» de «r2_minimo» no "
+                                 "es un número.\n");
+    }
+
     void help() {
         for (const QStringList& a : {QStringList{"--help"}, QStringList{"informe", "-h"}}) {
             const Result r = run(a);
@@ -324,6 +378,9 @@ private slots:
         QTest::newRow("--tabla sin archivo") << QStringList{"informe", "--tabla"};
         QTest::newRow("--tabla sin vista") << QStringList{"--tabla", "t.csv"};
         QTest::newRow("tabla y estudio") << QStringList{"informe", "a.w02", "--tabla", "t.csv"};
+        QTest::newRow("--criterios sin archivo") << QStringList{"dictamen", "a.w02", "--criterios"};
+        QTest::newRow("--criterios en otra vista")
+            << QStringList{"informe", "a.w02", "--criterios", "c.ini"};
     }
     void usageError() {
         QFETCH(QStringList, arguments);

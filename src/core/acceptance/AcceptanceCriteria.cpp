@@ -20,17 +20,16 @@ struct KindInfo {
 
 constexpr std::array<KindInfo, 8> kKinds{{
     {CriterionKind::Determination, "r2_minimo", "Coeficiente de determinación (r²)"},
-    {CriterionKind::RegressionCv, "cv_maximo", "Coeficiente de variación de la regresión (%)"},
+    {CriterionKind::RegressionCv, "cv_maximo", "Coeficiente de variación (%)"},
     {CriterionKind::SlopeExcludesZero, "pendiente_excluye_cero",
      "Intervalo de confianza de la pendiente"},
     {CriterionKind::InterceptContainsZero, "ordenada_contiene_cero",
      "Intervalo de confianza de la ordenada"},
     {CriterionKind::LackOfFit, "falta_de_ajuste_p_minimo", "Falta de ajuste (p)"},
     {CriterionKind::StudentizedResiduals, "residuo_estudentizado_maximo",
-     "Residuo estudentizado máximo (valor absoluto)"},
-    {CriterionKind::DetectionLimit, "limite_deteccion", "Límite de detección (3,3·Sy/x/m)"},
-    {CriterionKind::QuantificationLimit, "limite_cuantificacion",
-     "Límite de cuantificación (10·Sy/x/m)"},
+     "Residuo estudentizado máximo (absoluto)"},
+    {CriterionKind::DetectionLimit, "limite_deteccion", "Límite de detección (LD)"},
+    {CriterionKind::QuantificationLimit, "limite_cuantificacion", "Límite de cuantificación (LC)"},
 }};
 
 const KindInfo& info(CriterionKind kind) {

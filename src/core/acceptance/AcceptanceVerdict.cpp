@@ -58,7 +58,8 @@ Judged judge(const AcceptanceCriterion& c, const Study& study, char decimal,
     case CriterionKind::Determination:
         return atLeast(R.R2, c.limit.value_or(0), decimal);
     case CriterionKind::RegressionCv:
-        return atMost(R.CoefVariacion, c.limit.value_or(0), decimal);
+        // Negative when the responses are: the criterion bounds its size.
+        return atMost(std::abs(R.CoefVariacion), c.limit.value_or(0), decimal);
     case CriterionKind::SlopeExcludesZero:
         return {interval(R.LimInfPendiente, R.LimSupPendiente, decimal), "excluye 0",
                 R.LimInfPendiente > 0 || R.LimSupPendiente < 0};

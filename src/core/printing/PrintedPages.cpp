@@ -1,5 +1,6 @@
 #include "core/printing/PrintedPages.h"
 
+#include "core/acceptance/AcceptanceVerdict.h"
 #include "core/printing/Uprint.h"
 #include "core/printing/Uprint1.h"
 
@@ -30,7 +31,8 @@ std::vector<Sheet> variance(PrintLayout layout, const Study& study, char decimal
 
 std::optional<std::vector<Sheet>> composePage(PrintLayout layout, PageChoice page,
                                               const Study& study, char decimal, int FactorMargen,
-                                              ResultSet& results) {
+                                              ResultSet& results,
+                                              const std::vector<AcceptanceCriterion>& criteria) {
     switch (page) {
     case PageChoice::General:
         return general(layout, study, FactorMargen);
@@ -45,6 +47,10 @@ std::optional<std::vector<Sheet>> composePage(PrintLayout layout, PageChoice pag
         if (results.PendienteCero)
             return std::nullopt;
         return variance(layout, study, decimal, FactorMargen, results);
+    case PageChoice::Acceptance:
+        if (const auto verdict = evaluateAcceptance(study, decimal, criteria, results))
+            return Uprint1::ImprimeDictamen(study, *verdict);
+        return std::nullopt;
     }
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include "core/results/ResultFormats.h"
 #include "core/stats/Verdicts.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace linealidad::Uprint1 {
@@ -143,6 +144,34 @@ const std::string kResidualHeading = "Observación" + std::string(8, ' ') + "Pro
                                      std::string(19, ' ') + "Residuales" + std::string(19, ' ') +
                                      "Residuos Estudentizados";
 
+// Acceptance table columns: wide enough for the longest criterion name, an interval or "no
+// aplicable (sin error puro)", a limit and "NO CUMPLE" on the narrower of A4 and letter.
+constexpr int kCriterionValue = 195;
+constexpr int kCriterionLimit = 300;
+constexpr int kCriterionResult = 350;
+constexpr int kFirstCriterion = 16;
+
+void criterionRow(SheetWriter& out, int line, const CriterionOutcome& o) {
+    out.text(line, kLeft, o.name);
+    out.text(line, kCriterionValue, o.value);
+    out.text(line, kCriterionLimit, o.limit);
+    if (o.passes)
+        out.text(line, kCriterionResult, verdictWord(*o.passes));
+}
+
+// The three sign-off blocks across the page.
+void signOff(SheetWriter& out, int line) {
+    const std::string blank(20, '_');
+    int column = kLeft;
+    for (const char* role : {"Elaboró", "Revisó", "Aprobó"}) {
+        out.text(line, column, role);
+        out.text(line + 2, column, "Nombre: " + blank);
+        out.text(line + 4, column, "Firma: " + blank);
+        out.text(line + 6, column, "Fecha: " + blank);
+        column += 115;
+    }
+}
+
 } // namespace
 
 void ImprimeEncabezado(SheetWriter& out) {
@@ -208,6 +237,29 @@ std::vector<Sheet> ImprimeAnova(const Study& study, char decimal, const Resultad
     studyFooter(out, study, 53);
     signatures(out, 58);
     closing(out, 60, 62);
+    return std::move(out).sheets();
+}
+
+std::vector<Sheet> ImprimeDictamen(const Study& study, const AcceptanceVerdict& verdict) {
+    SheetWriter out = writer();
+    out.centred(12, "Dictamen de aceptación");
+    criterionRow(out, 14, {CriterionKind::Determination, "Criterio", "Valor", "Límite", {}});
+    out.text(14, kCriterionResult, "Resultado");
+    out.rule(15);
+    int line = kFirstCriterion;
+    for (const CriterionOutcome& o : verdict.outcomes)
+        criterionRow(out, line++, o);
+    out.font(kHeaderPoints);
+    out.centred(line + 2, std::string("DICTAMEN: ") + verdictWord(verdict.passes));
+    out.font(kBodyPoints);
+    const bool uncounted = std::any_of(verdict.outcomes.begin(), verdict.outcomes.end(),
+                                       [](const CriterionOutcome& o) { return !o.passes; });
+    if (uncounted)
+        out.text(line + 4, kLeft,
+                 "Los renglones sin resultado solo informan o no se aplican a este estudio.");
+    studyFooter(out, study, 44);
+    signOff(out, 49);
+    closing(out, 61, 62);
     return std::move(out).sheets();
 }
 

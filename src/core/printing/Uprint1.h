@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/acceptance/AcceptanceVerdict.h"
 #include "core/printing/Sheet.h"
 #include "core/printing/SheetWriter.h"
 #include "core/stats/Results.h"
@@ -7,9 +8,9 @@
 
 #include <vector>
 
-// The laser layout of the three printed reports: the general-information page, the inference
-// page and the analysis-of-variance page with the residuals. Each is one sheet at the lines and
-// columns of the layout, or more when a table does not fit above the footer.
+// The laser layout of the printed reports: the general-information page, the inference page,
+// the analysis-of-variance page with the residuals, and the acceptance verdict. Each is one sheet
+// at the lines and columns of the layout, or more when a table does not fit above the footer.
 namespace linealidad::Uprint1 {
 
 // The header every sheet starts with: "ARIAL" at 12 points, the two centred title lines and
@@ -28,5 +29,10 @@ std::vector<Sheet> ImprimeInferencia(const Study& study, char decimal, const Res
 // residuals.
 std::vector<Sheet> ImprimeAnova(const Study& study, char decimal, const ResultadosAnova& A,
                                 const Residuals& residuals);
+
+// The acceptance verdict: a table of criterion, value, limit and result, the overall verdict,
+// the study's method, analyst and date, and the lines where the lab signs it off (prepared,
+// reviewed, approved: name, signature and date each).
+std::vector<Sheet> ImprimeDictamen(const Study& study, const AcceptanceVerdict& verdict);
 
 } // namespace linealidad::Uprint1

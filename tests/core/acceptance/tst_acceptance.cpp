@@ -107,6 +107,16 @@ private slots:
         QVERIFY(o.value.front() == '[' && o.value.find("; ") != std::string::npos);
     }
 
+    // Negative responses give a negative coefficient of variation; it is its size that must
+    // stay below the limit.
+    void negativeResponsesCv() {
+        const Study negative = test::study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"},
+                                           {"-1.0", "-1.2", "-2.1", "-1.9", "-3.2", "-2.9"});
+        const CriterionOutcome o = outcome(negative, {CriterionKind::RegressionCv, 2.0});
+        QCOMPARE(o.value, std::string("7.418"));
+        QCOMPARE(o.passes, std::optional<bool>(false));
+    }
+
     // Sy/x = sqrt(0.0925 / 4) = 0.1520691, m = 0.975: 3.3 Sy/x / m = 0.5146953,
     // 10 Sy/x / m = 1.559683.
     void detectionAndQuantificationLimits() {

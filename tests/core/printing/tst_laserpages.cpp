@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <map>
+
 using namespace linealidad;
 using test::ExpectedTexts;
 using test::placed;
@@ -161,6 +163,45 @@ QStringList variancePage() {
     return e.lines;
 }
 
+// The acceptance page of the worked example against the default criteria: r² and CV fail.
+QStringList acceptancePage() {
+    ExpectedTexts e = header();
+    e.centred(12, "Dictamen de aceptación")
+        .at(14, 45, "Criterio")
+        .at(14, 195, "Valor")
+        .at(14, 300, "Límite")
+        .at(14, 350, "Resultado");
+    const std::vector<std::vector<std::string>> rows{
+        {"Coeficiente de determinación (r²)", "0.976252", "≥ 0.98", "NO CUMPLE"},
+        {"Coeficiente de variación (%)", "7.418", "≤ 2", "NO CUMPLE"},
+        {"Intervalo de confianza de la pendiente", "[0.763898; 1.1861]", "excluye 0", "CUMPLE"},
+        {"Intervalo de confianza de la ordenada", "[-0.356033; 0.556033]", "contiene 0", "CUMPLE"},
+        {"Falta de ajuste (p)", "0.642406", "≥ 0.05", "CUMPLE"},
+        {"Residuo estudentizado máximo (absoluto)", "1.50674", "≤ 3", "CUMPLE"},
+        {"Límite de detección (LD)", "0.514695", ""},
+        {"Límite de cuantificación (LC)", "1.55968", ""}};
+    const int columns[] = {45, 195, 300, 350};
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c)
+            e.at(16 + static_cast<int>(r), columns[c], rows[r][c]);
+    e.font(12).centred(26, "DICTAMEN: NO CUMPLE").font(10);
+    e.at(28, 45, "Los renglones sin resultado solo informan o no se aplican a este estudio.")
+        .at(44, 45, "Nombre del método: Valoración por UV")
+        .at(45, 45, "Nombre del Analista: Ana Pérez")
+        .at(46, 45, "Fecha: 08/12/2026");
+    const std::string blank(20, '_');
+    int column = 45;
+    for (const char* role : {"Elaboró", "Revisó", "Aprobó"}) {
+        e.at(49, column, role)
+            .at(51, column, "Nombre: " + blank)
+            .at(53, column, "Firma: " + blank)
+            .at(55, column, "Fecha: " + blank);
+        column += 115;
+    }
+    e.right(61, "TARVEL v. w 3.1");
+    return e.lines;
+}
+
 // A study of `levels` levels of `replicates` replicates on a noisy line.
 Study observations(int levels, int replicates) {
     std::vector<int> counts(static_cast<std::size_t>(levels), replicates);
@@ -199,6 +240,8 @@ ResultadosAnova anova(double p, double q, double pureErrorDF) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Study)
+
 class LaserPagesTest : public QObject {
     Q_OBJECT
 private slots:
@@ -223,6 +266,52 @@ private slots:
         QCOMPARE(lines[0].to, (Point{width, 1020}));
         QCOMPARE(lines[1].from, (Point{0, closingRule * 100}));
         QCOMPARE(lines[1].to, (Point{width, closingRule * 100}));
+    }
+
+    void acceptance() {
+        const RecordingDocument document = printed(PageChoice::Acceptance, test::workedExample());
+        QCOMPARE(document.pageCount(), 1);
+        QCOMPARE(placed(document.texts(0)), acceptancePage());
+        const auto lines = document.lines(0);
+        QCOMPARE(lines.size(), std::size_t(3));
+        QCOMPARE(lines[1].from.y, 1500);
+        QCOMPARE(lines[2].from.y, 6200);
+    }
+
+    // Every text of the acceptance page within the printable area, and the cells of a row
+    // apart, with the widest values there are: intervals and numbers in exponent form with the
+    // decimal comma, and the lack of fit that does not apply.
+    void acceptanceFitsThePage_data() {
+        QTest::addColumn<Study>("study");
+        QTest::newRow("tiny figures, decimal comma") << test::study(
+            {2, 2, 2}, {"0,000001", "0,000001", "0,000002", "0,000002", "0,000003", "0,000003"},
+            {"-0,0000010", "-0,0000012", "-0,0000021", "-0,0000019", "-0,0000032", "-0,0000029"});
+        QTest::newRow("no pure error")
+            << test::study({1, 1, 1, 1}, {"1", "2", "3", "4"}, {"1,1", "1,9", "3,2", "3,9"});
+    }
+    void acceptanceFitsThePage() {
+        QFETCH(Study, study);
+        ResultSet results;
+        std::vector<AcceptanceCriterion> criteria = defaultCriteria();
+        criteria.back().limit = 0.000123457;
+        const auto sheets = composePage(PrintLayout::Laser, PageChoice::Acceptance, study, ',', 0,
+                                        results, criteria);
+        QVERIFY(sheets);
+        const RecordingDocument document = printed(*sheets);
+        QCOMPARE(document.pageCount(), 1);
+        std::map<int, std::vector<std::pair<int, int>>> rows; // y: [x, right edge]
+        for (const auto& t : document.texts(0)) {
+            const int right =
+                t.x + std::abs(t.font.height) / 2 * test::RecordingCanvas::codePoints(t.text);
+            QVERIFY2(t.x >= 0 && right <= RecordingDocument::kWidth, t.text.c_str());
+            QVERIFY(t.y >= 0 && t.y + std::abs(t.font.height) <= RecordingDocument::kHeight);
+            rows[t.y].push_back({t.x, right});
+        }
+        for (auto& [y, cells] : rows) {
+            std::sort(cells.begin(), cells.end());
+            for (std::size_t i = 1; i < cells.size(); ++i)
+                QVERIFY2(cells[i - 1].second < cells[i].first, QByteArray::number(y));
+        }
     }
 
     // 5 levels of 5 replicates: the data grid's 26 lines from 29 L to 54 L, on one sheet.
@@ -403,6 +492,7 @@ private slots:
         QTest::newRow("general") << PageChoice::General << true;
         QTest::newRow("inference") << PageChoice::Inference << false;
         QTest::newRow("variance") << PageChoice::Variance << false;
+        QTest::newRow("acceptance") << PageChoice::Acceptance << false;
     }
     void zeroSlope() {
         QFETCH(PageChoice, page);
