@@ -20,21 +20,25 @@ namespace {
 
 using Row = std::vector<QString>;
 
-Row row(const char* name, const char* value, const char* limit, const char* word) {
-    return {QString::fromUtf8(name), QString::fromUtf8(value), QString::fromUtf8(limit),
-            QString::fromUtf8(word)};
+Row row(CriterionKind kind, const char* value, const char* limit, const char* word) {
+    return {QString::fromStdString(criterionName(kind)), QString::fromUtf8(value),
+            QString::fromUtf8(limit), QString::fromUtf8(word)};
+}
+
+QString quotedName(CriterionKind kind) {
+    return QStringLiteral("«%1»").arg(QString::fromStdString(criterionName(kind)));
 }
 
 // The worked example against the default criteria, as the window shows it.
 const std::vector<Row> kWorkedExample = {
-    row("Coeficiente de determinación (r²)", "0.976252", "≥ 0.98", "NO CUMPLE"),
-    row("Coeficiente de variación de la regresión (%)", "7.418", "≤ 2", "NO CUMPLE"),
-    row("Intervalo de confianza de la pendiente", "[0.763898; 1.1861]", "excluye 0", "CUMPLE"),
-    row("Intervalo de confianza de la ordenada", "[-0.356033; 0.556033]", "contiene 0", "CUMPLE"),
-    row("Falta de ajuste (p)", "0.642406", "≥ 0.05", "CUMPLE"),
-    row("Residuo estudentizado máximo (valor absoluto)", "1.50674", "≤ 3", "CUMPLE"),
-    row("Límite de detección (3,3·Sy/x/m)", "0.514695", "", ""),
-    row("Límite de cuantificación (10·Sy/x/m)", "1.55968", "", ""),
+    row(CriterionKind::Determination, "0.976252", "≥ 0.98", "NO CUMPLE"),
+    row(CriterionKind::RegressionCv, "7.418", "≤ 2", "NO CUMPLE"),
+    row(CriterionKind::SlopeExcludesZero, "[0.763898; 1.1861]", "excluye 0", "CUMPLE"),
+    row(CriterionKind::InterceptContainsZero, "[-0.356033; 0.556033]", "contiene 0", "CUMPLE"),
+    row(CriterionKind::LackOfFit, "0.642406", "≥ 0.05", "CUMPLE"),
+    row(CriterionKind::StudentizedResiduals, "1.50674", "≤ 3", "CUMPLE"),
+    row(CriterionKind::DetectionLimit, "0.514695", "", ""),
+    row(CriterionKind::QuantificationLimit, "1.55968", "", ""),
 };
 
 QString savedText() {
@@ -100,8 +104,8 @@ private slots:
         window->findChild<QPushButton*>(QStringLiteral("criteriaButton"))->click();
         QCOMPARE(shownR2, QStringLiteral("0.98"));
         QCOMPARE(window->rows()[0][3], QStringLiteral("CUMPLE"));
-        QCOMPARE(window->rows()[1], row("Coeficiente de variación de la regresión (%)", "7.418",
-                                        "≤ 7.418", "CUMPLE")); // equal to its limit
+        QCOMPARE(window->rows()[1], row(CriterionKind::RegressionCv, "7.418", "≤ 7.418",
+                                        "CUMPLE")); // equal to its limit
         QCOMPARE(window->verdictLine(), QStringLiteral("DICTAMEN: CUMPLE"));
         QVERIFY(v.dialogs->messages.isEmpty());
 
@@ -127,9 +131,9 @@ private slots:
         window->findChild<QPushButton*>(QStringLiteral("criteriaButton"))->click();
         const auto rows = window->rows();
         QCOMPARE(rows.size(), std::size_t(5));
-        QCOMPARE(rows[0][0], QStringLiteral("Intervalo de confianza de la pendiente"));
-        QCOMPARE(rows[4],
-                 row("Límite de detección (3,3·Sy/x/m)", "0.514695", "≤ 0.5", "NO CUMPLE"));
+        QCOMPARE(rows[0][0],
+                 QString::fromStdString(criterionName(CriterionKind::SlopeExcludesZero)));
+        QCOMPARE(rows[4], row(CriterionKind::DetectionLimit, "0.514695", "≤ 0.5", "NO CUMPLE"));
         QCOMPARE(window->verdictLine(), QStringLiteral("DICTAMEN: NO CUMPLE"));
         QCOMPARE(userCriteria().size(), std::size_t(5));
     }
@@ -167,8 +171,8 @@ private slots:
         QTest::addColumn<CriterionKind>("kind");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        const QString r2 = QStringLiteral("«Coeficiente de determinación (r²)»");
-        const QString cv = QStringLiteral("«Coeficiente de variación de la regresión (%)»");
+        const QString r2 = quotedName(CriterionKind::Determination);
+        const QString cv = quotedName(CriterionKind::RegressionCv);
         QTest::newRow("letters") << CriterionKind::Determination << QStringLiteral("abc")
                                  << QStringLiteral("El límite de %1 no es un número: «abc». Use "
                                                    "«.» como separador decimal.")
@@ -216,8 +220,8 @@ private slots:
                                                 {"1", "1.01", "2", "2.01", "3", "3.01"}));
         Criteria r2Only = {{CriterionKind::Determination, 0.5}};
         saveUserCriteria(r2Only);
-        QCOMPARE(window->rows(), std::vector<Row>{row("Coeficiente de determinación (r²)",
-                                                      "0.976252", "≥ 0.5", "CUMPLE")});
+        QCOMPARE(window->rows(), std::vector<Row>{row(CriterionKind::Determination, "0.976252",
+                                                      "≥ 0.5", "CUMPLE")});
         v.form->Finforma->close();
         QVERIFY(window->isVisible());
     }
