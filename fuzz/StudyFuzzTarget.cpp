@@ -1,12 +1,14 @@
 // One input is one study file, taken through what the open command and the result commands do
 // with a file: it is read, validated, and when valid computed and written as the inference,
-// variance, residuals and report windows write it, with a decimal point and with a decimal
-// comma. The faults the program reports to the user (Fault and its kinds) are expected
-// outcomes; anything else, a crash, another exception or a sanitizer report, is a finding.
+// variance, residuals and report windows write it, and judged against the default acceptance
+// criteria, with a decimal point and with a decimal comma. The faults the program reports to the
+// user (Fault and its kinds) are expected outcomes; anything else, a crash, another exception or a
+// sanitizer report, is a finding.
 //
 // libFuzzer calls LLVMFuzzerTestOneInput; the replay program (ReplayInputs.cpp) calls it too,
 // so a plain test runs every committed input with any compiler.
 
+#include "core/acceptance/AcceptanceVerdict.h"
 #include "core/results/ResultCommands.h"
 #include "core/study/StudyFile.h"
 #include "core/study/ValidaEstudio.h"
@@ -60,9 +62,9 @@ template <typename Command> void guarded(Command command) {
     }
 }
 
-// The four result commands in turn on one result set, as the main window's commands share
-// theirs, so each command also meets what the previous one left in the set. Their texts are
-// built and dropped: building them is what is under test.
+// The four result commands and the acceptance verdict in turn on one result set, as the main
+// window's commands share theirs, so each command also meets what the previous one left in the set.
+// Their texts are built and dropped: building them is what is under test.
 void runCommands(const Study& study, char decimal) {
     ResultSet results;
     const LineSink sink = [](const std::vector<std::string>&) {};
@@ -70,6 +72,7 @@ void runCommands(const Study& study, char decimal) {
     guarded([&] { varianceCommand(study, decimal, results); });
     guarded([&] { residualsCommand(study, decimal, results); });
     guarded([&] { reportCommand(study, decimal, results, sink); });
+    guarded([&] { evaluateAcceptance(study, decimal, defaultCriteria(), results); });
 }
 
 } // namespace

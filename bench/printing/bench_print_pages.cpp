@@ -34,8 +34,8 @@ void PrintPage(benchmark::State& state) {
 BENCHMARK(PrintPage)
     ->ArgNames({"deskjet", "page"})
     ->ArgsProduct({{int(PrintLayout::Laser), int(PrintLayout::Deskjet)},
-                   {int(PageChoice::General), int(PageChoice::Inference),
-                    int(PageChoice::Variance)}})
+                   {int(PageChoice::General), int(PageChoice::Inference), int(PageChoice::Variance),
+                    int(PageChoice::Acceptance)}})
     ->Unit(benchmark::kMillisecond);
 
 void HeadlessAllPages(benchmark::State& state) {

@@ -6,6 +6,7 @@
 #include "core/study/FileAccess.h"
 #include "core/study/StudyFile.h"
 #include "core/study/ValidaEstudio.h"
+#include "gui/common/AcceptanceSettings.h"
 #include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
 #include "gui/common/PagedDocument.h"
@@ -58,7 +59,8 @@ std::optional<std::vector<Sheet>> composeAll(const PdfCommand& command, const St
     const int margin = Uprint::FactorMargen(command.SELECMARIndex, 0);
     std::vector<Sheet> all;
     for (PageChoice page : command.pages) {
-        auto sheets = composePage(command.layout, page, study, command.decimal, margin, results);
+        auto sheets = composePage(command.layout, page, study, command.decimal, margin, results,
+                                  userCriteria());
         if (!sheets)
             return std::nullopt;
         all.insert(all.end(), sheets->begin(), sheets->end());

@@ -10,7 +10,7 @@ namespace linealidad {
 namespace {
 
 constexpr const char* kUsage =
-    "Uso: linealidad --pdf SALIDA.pdf [--pagina general|inferencia|anova|todas]\n"
+    "Uso: linealidad --pdf SALIDA.pdf [--pagina general|inferencia|anova|dictamen|todas]\n"
     "                [--formato laser|deskjet] [--margen 1|1.5|2] [--papel a4|carta]\n"
     "                [--decimal C] ESTUDIO\n";
 
@@ -47,6 +47,7 @@ const std::map<std::string, std::vector<PageChoice>> kPages{
     {"general", {PageChoice::General}},
     {"inferencia", {PageChoice::Inference}},
     {"anova", {PageChoice::Variance}},
+    {"dictamen", {PageChoice::Acceptance}},
     {"todas", {PageChoice::General, PageChoice::Inference, PageChoice::Variance}}};
 const std::map<std::string, PrintLayout> kLayouts{{"laser", PrintLayout::Laser},
                                                   {"deskjet", PrintLayout::Deskjet}};
@@ -145,7 +146,9 @@ std::string pdfHelpText() {
            "  --pdf SALIDA.pdf  el documento que se escribe; si ya existe, se reemplaza\n"
            "  --pagina P        las hojas: general (información general), inferencia (de\n"
            "                    pendiente y ordenada al origen), anova (análisis de la\n"
-           "                    varianza y residuales) o todas, en ese orden (por omisión)\n"
+           "                    varianza y residuales), dictamen (de aceptación, con los\n"
+           "                    criterios guardados por el programa; siempre con el diseño\n"
+           "                    laser) o todas: las tres primeras, en ese orden (por omisión)\n"
            "  --formato F       el diseño de las hojas: laser (por omisión) o deskjet\n"
            "  --margen M        el margen izquierdo del diseño deskjet: 1, 1.5 (por omisión)\n"
            "                    o 2, como en la ventana «Opciones de impresión»\n"

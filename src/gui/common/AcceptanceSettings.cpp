@@ -10,8 +10,7 @@ const QString kKey = QStringLiteral("dictamen/criterios");
 // Named here rather than by the application: the headless `--pdf` run, which sets no
 // application names, reads the same settings as the windows.
 QSettings userSettings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("linealidad"),
-                     QStringLiteral("linealidad"));
+    return QSettings(QStringLiteral("Linealidad"), QStringLiteral("Linealidad"));
 }
 
 } // namespace

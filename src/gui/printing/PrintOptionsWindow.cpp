@@ -2,6 +2,7 @@
 
 #include "core/printing/PrintSheets.h"
 #include "core/results/ZeroSlope.h"
+#include "gui/common/AcceptanceSettings.h"
 #include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
 #include "gui/common/PagedDocument.h"
@@ -20,6 +21,7 @@ namespace {
 const QStringList kPages{QStringLiteral("Imprime Información General"),
                          QStringLiteral("Imprime Inferencia"),
                          QStringLiteral("Imprime Anova y Residuales")};
+const QString kAcceptancePage = QStringLiteral("Imprime Dictamen de Aceptación");
 
 QPushButton* button(QWidget* window, const char* name, const QString& caption,
                     QStyle::StandardPixmap glyph, const QRect& geometry) {
@@ -41,7 +43,8 @@ PrintOptionsWindow::PrintOptionsWindow(PrintLayout layout, const PrintOptionsNam
     setFixedSize(names.size);
 
     // Aligned to the top, across the whole window.
-    opcion_ = new RadioGroup(names.caption, kPages, this);
+    opcion_ = new RadioGroup(
+        names.caption, names.acceptancePage ? kPages + QStringList{kAcceptancePage} : kPages, this);
     opcion_->setObjectName(QStringLiteral("opcion"));
     opcion_->setGeometry(0, 0, names.size.width(), names.groupHeight);
     opcion_->setItemIndex(0);
@@ -76,6 +79,8 @@ std::optional<PageChoice> PrintOptionsWindow::chosenPage() const {
         return PageChoice::Inference;
     case 2:
         return PageChoice::Variance;
+    case 3:
+        return PageChoice::Acceptance;
     default:
         return std::nullopt;
     }
@@ -89,7 +94,8 @@ std::optional<std::vector<Sheet>> PrintOptionsWindow::composeChosen(const Study&
     {
         WaitCursor wait;
         composed = runCommand(host_.dialogs(), [&] {
-            sheets = composePage(layout_, page, study, decimalSeparator(), margin(), results_);
+            sheets = composePage(layout_, page, study, decimalSeparator(), margin(), results_,
+                                 userCriteria());
             zeroSlope = !sheets;
         });
     }

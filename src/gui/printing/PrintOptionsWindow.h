@@ -23,9 +23,11 @@ struct PrintOptionsNames {
     QSize size;
     QString caption;
     int groupHeight;
+    bool acceptancePage; // offers the acceptance verdict after the three pages
 };
 
-// A print options window: the radio group `opcion` with the three pages, "Aceptar" that prints
+// A print options window: the radio group `opcion` with the three pages (and, in the laser
+// window, the acceptance verdict judged against the user's criteria), "Aceptar" that prints
 // the chosen page through the system print dialog, "&Vista previa" that shows it first in a
 // print preview, and "Cancelar" that hides the window. Created once at start-up and shown
 // modelessly, so its selection stays until the program ends; it stays open after printing.
@@ -33,8 +35,8 @@ struct PrintOptionsNames {
 class PrintOptionsWindow : public QDialog {
     Q_OBJECT
 public:
-    // The selected page: 0 general information, 1 inference, 2 variance and residuals; -1
-    // when none is selected.
+    // The selected page: 0 general information, 1 inference, 2 variance and residuals, 3 the
+    // acceptance verdict; -1 when none is selected.
     int option() const;
     void setOption(int index);
 

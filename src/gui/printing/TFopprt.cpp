@@ -6,7 +6,7 @@
 namespace linealidad {
 namespace {
 
-const PrintOptionsNames kNames{"Fopprt", QSize(350, 295), QStringLiteral("Imprimir:"), 185};
+const PrintOptionsNames kNames{"Fopprt", QSize(350, 295), QStringLiteral("Imprimir:"), 185, false};
 
 } // namespace
 

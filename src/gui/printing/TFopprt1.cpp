@@ -4,7 +4,7 @@ namespace linealidad {
 namespace {
 
 const PrintOptionsNames kNames{"Fopprt1", QSize(392, 296), QStringLiteral("Imprimir en Lasser :"),
-                               145};
+                               145, true};
 
 } // namespace
 

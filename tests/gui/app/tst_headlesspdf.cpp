@@ -17,9 +17,12 @@ struct Result {
 };
 
 // `linealidad ARGUMENTS` as a script runs it on a machine without a display.
-Result run(const QStringList& arguments) {
+// `configHome` holds the user's settings when given.
+Result run(const QStringList& arguments, const QString& configHome = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!configHome.isEmpty())
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
     for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(display));
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
@@ -135,6 +138,29 @@ private slots:
         QCOMPARE(paperOf(pdf), QStringLiteral("595 x 842")); // A4
     }
 
+    // The verdict page alone, judged against the criteria the user keeps (here r² ≥ 0.97 and
+    // nothing else), in the laser layout even when the deskjet one is asked.
+    void verdictPage() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Linealidad")));
+        writeFile(dir, QStringLiteral("Linealidad/Linealidad.conf"),
+                  {"[dictamen]", "criterios=\"[criterios]\\nr2_minimo = 0.97\\n\""});
+        const QString pdf = dir.filePath(QStringLiteral("dictamen.pdf"));
+        const QString study = QStringLiteral(LINEALIDAD_EJEMPLOS "/ejemplo-trabajado.w02");
+        const Result r =
+            run({"--pdf", pdf, "--pagina", "dictamen", "--formato", "deskjet", study}, dir.path());
+        QCOMPARE(r.errors, QString());
+        QCOMPARE(r.exitCode, 0);
+        const QString text = linealidad::test::pdfText(pdf).simplified();
+        QVERIFY2(text.contains(QStringLiteral("Dictamen de aceptación")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Coeficiente de determinación (r²) 0.976252 ≥ 0.97 "
+                                             "CUMPLE")));
+        QVERIFY(!text.contains(QStringLiteral("Coeficiente de variación")));
+        QVERIFY(text.contains(QStringLiteral("DICTAMEN: CUMPLE")));
+        QVERIFY(text.contains(QStringLiteral("Aprobó")));
+        QVERIFY(!text.contains(QStringLiteral("Pendiente =")));
+    }
+
     // Whatever fails leaves no file behind; the message goes to standard error.
     void failures_data() {
         QTest::addColumn<QStringList>("study");
@@ -228,6 +254,8 @@ private slots:
             << QList<int>{2} << true << 2 << true << ',';
         QTest::newRow("margin 1") << QStringList{"--pdf", "s.pdf", "--margen=1", "e.w02"}
                                   << QList<int>{0, 1, 2} << false << 0 << false << ';';
+        QTest::newRow("verdict") << QStringList{"--pdf", "s.pdf", "--pagina", "dictamen", "e.w02"}
+                                 << QList<int>{3} << false << 1 << false << ';';
     }
     void readsTheCommand() {
         QFETCH(QStringList, arguments);

@@ -16,6 +16,7 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -65,6 +66,8 @@ class TestPrintWindows : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
+        // The acceptance page reads the user's criteria: the tests' own, none, not the machine's.
+        QStandardPaths::setTestModeEnabled(true);
         if (!test::havePdfToText())
             QSKIP("pdftotext (poppler-utils) is not installed: run scripts/setup");
     }
@@ -99,7 +102,10 @@ private slots:
         for (const PrintOptionsWindow* w : {static_cast<const PrintOptionsWindow*>(laser),
                                             static_cast<const PrintOptionsWindow*>(deskjet)}) {
             QCOMPARE(w->windowTitle(), QStringLiteral("opciones"));
-            QCOMPARE(items(w->findChild<RadioGroup*>(QStringLiteral("opcion"))), pages);
+            // The laser window also offers the acceptance verdict, after the three pages.
+            const QStringList offered =
+                w == laser ? pages + QStringList{"Imprime Dictamen de Aceptación"} : pages;
+            QCOMPARE(items(w->findChild<RadioGroup*>(QStringLiteral("opcion"))), offered);
             QCOMPARE(w->option(), 0);
             QCOMPARE(buttonText(w, "BitBtn1"), QStringLiteral("Aceptar"));
             QCOMPARE(buttonText(w, "BitBtn2"), QStringLiteral("Cancelar"));
@@ -139,6 +145,8 @@ private slots:
                                    << "Pendiente = 0.975";
         QTest::newRow("variance") << 2 << "Análisis de la Varianza"
                                   << "el modelo lineal representa de manera correcta";
+        QTest::newRow("acceptance") << 3 << "Dictamen de aceptación"
+                                    << "DICTAMEN: NO CUMPLE";
     }
     void laserDispatch() {
         QFETCH(int, page);

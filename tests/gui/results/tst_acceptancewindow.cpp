@@ -42,8 +42,7 @@ const std::vector<Row> kWorkedExample = {
 };
 
 QString savedText() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("linealidad"),
-                     QStringLiteral("linealidad"))
+    return QSettings(QStringLiteral("Linealidad"), QStringLiteral("Linealidad"))
         .value(QStringLiteral("dictamen/criterios"))
         .toString();
 }
@@ -70,7 +69,8 @@ private slots:
     // The user's own settings are never touched.
     void initTestCase() {
         QVERIFY(settingsFolder_.isValid());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+        for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, settingsFolder_.path());
     }
     void init() { saveUserCriteria(defaultCriteria()); }
     void cleanup() { QVERIFY(test::noStrayWindows()); }
