@@ -138,6 +138,10 @@ bool limitIsOptional(CriterionKind kind) {
     return kind == CriterionKind::DetectionLimit || kind == CriterionKind::QuantificationLimit;
 }
 
+std::optional<std::string> limitProblem(CriterionKind kind, double limit) {
+    return rangeProblem(kind, limit);
+}
+
 std::string criteriaText(const std::vector<AcceptanceCriterion>& criteria) {
     std::string text = std::string(kSection) + "\n";
     for (const AcceptanceCriterion& c : criteria) {

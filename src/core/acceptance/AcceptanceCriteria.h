@@ -39,6 +39,9 @@ std::string criterionName(CriterionKind kind);
 // number may be left out (the detection and quantification limits).
 bool takesLimit(CriterionKind kind);
 bool limitIsOptional(CriterionKind kind);
+// Why `limit` cannot bound a criterion of `kind` ("debe estar entre 0 y 1", "no puede ser
+// negativo"), if it cannot: the criteria text and the criteria dialog refuse the same limits.
+std::optional<std::string> limitProblem(CriterionKind kind, double limit);
 
 // The criteria as the user's settings and a criteria file hold them: a "[criterios]" line,
 // then one line per criterion in the order shown, "clave" or "clave = límite" (README,

@@ -20,6 +20,7 @@
 #include "gui/printing/TFOPRT.h"
 #include "gui/printing/TFopprt.h"
 #include "gui/printing/TFopprt1.h"
+#include "gui/results/AcceptanceWindow.h"
 #include "gui/results/TFinfo.h"
 #include "gui/results/TfinfoA.h"
 #include "gui/results/TfinfoR.h"
@@ -245,6 +246,9 @@ void TMainForm::createMenus() {
     action(mnucalculos_, "mnuinforme", QStringLiteral("I&nforme"),
            calculations + "Presenta datos y resultados", help::kReport, G::OtherCalculations,
            [this] { mnuinformeClick(); });
+    action(mnucalculos_, "AcceptanceItem", QStringLiteral("&Dictamen..."),
+           calculations + "Juzga el estudio con los criterios de aceptación del laboratorio",
+           help::kAcceptance, G::OtherCalculations, [this] { showAcceptanceVerdict(); });
 
     const QString window = QStringLiteral("Ventana|");
     QMenu* WindowMenu = menu("WindowMenu", QStringLiteral("&Ventana"),
@@ -779,6 +783,10 @@ void TMainForm::mnuresidClick() {
 void TMainForm::mnuinformeClick() {
     if (Tfrminforme* window = Tfrminforme::mnuinformeClick(*this))
         frminforme = window;
+}
+void TMainForm::showAcceptanceVerdict() {
+    if (AcceptanceWindow* window = AcceptanceWindow::showVerdict(*this))
+        acceptanceWindow = window;
 }
 void TMainForm::mnuprediceClick() {
     createStartupWindows();

@@ -30,6 +30,7 @@ class TFOPRT;
 class TFinfo;
 class TFopprt;
 class TFopprt1;
+class AcceptanceWindow;
 class TfinfoA;
 class TfinfoR;
 class Tfrminforme;
@@ -62,6 +63,7 @@ public:
     QPointer<TfinfoA> finfoA;
     QPointer<TfinfoR> finfoR;
     QPointer<Tfrminforme> frminforme;
+    QPointer<AcceptanceWindow> acceptanceWindow;
     // The windows kept from start-up to the end (see createStartupWindows).
     QPointer<Tfrmpredice> frmpredice;
     QPointer<TOptionsDlg> OptionsDlg;
@@ -138,6 +140,8 @@ public:
     void mnugraphClick();
     void mnuinformeClick();
     void mnuprediceClick();
+    // "&Dictamen...": the study judged against the user's acceptance criteria.
+    void showAcceptanceVerdict();
 
     // The print commands: the laser options window ("Lasser"), the deskjet one after the
     // study validation ("Deskjet", hidden), and the printer and margin window (no menu item).

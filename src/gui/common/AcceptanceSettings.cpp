@@ -2,21 +2,39 @@
 
 #include <QSettings>
 
-#include <variant>
-
 namespace linealidad {
+namespace {
+
+const QString kKey = QStringLiteral("dictamen/criterios");
+
+// Named here rather than by the application: the headless `--pdf` run, which sets no
+// application names, reads the same settings as the windows.
+QSettings userSettings() {
+    return QSettings(QStringLiteral("Linealidad"), QStringLiteral("Linealidad"));
+}
+
+} // namespace
 
 std::vector<AcceptanceCriterion> userCriteria() {
-    // Named explicitly: `linealidad --pdf` reads the same settings without the application's
-    // names set.
-    QSettings settings(QStringLiteral("Linealidad"), QStringLiteral("Linealidad"));
-    const QVariant text = settings.value(QStringLiteral("dictamen/criterios"));
-    if (!text.isValid())
+    const QVariant saved = userSettings().value(kKey);
+    if (!saved.isValid())
         return defaultCriteria();
-    auto read = readCriteriaText(text.toString().toStdString());
+    auto read = readCriteriaText(saved.toString().toStdString());
     if (auto* criteria = std::get_if<std::vector<AcceptanceCriterion>>(&read))
         return std::move(*criteria);
     return defaultCriteria();
+}
+
+void saveUserCriteria(const std::vector<AcceptanceCriterion>& criteria) {
+    QSettings settings = userSettings();
+    settings.setValue(kKey, QString::fromStdString(criteriaText(criteria)));
+    settings.sync();
+    emit criteriaNotifier().changed();
+}
+
+CriteriaNotifier& criteriaNotifier() {
+    static CriteriaNotifier notifier;
+    return notifier;
 }
 
 } // namespace linealidad

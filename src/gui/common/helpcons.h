@@ -26,5 +26,7 @@ constexpr int kChartOptions = 1100;
 // Studies built from tables.
 constexpr int kImportTable = 1200;
 constexpr int kPasteStudy = 1201;
+// The acceptance verdict and its criteria.
+constexpr int kAcceptance = 1300;
 
 } // namespace linealidad::help

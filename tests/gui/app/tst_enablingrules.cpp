@@ -40,8 +40,8 @@ private slots:
             QVERIFY2(v.enabled(on), on);
         for (const char* off :
              {"mnuclose", "spdclose", "FileSaveItem", "FileSaveAsItem", "spdguardar", "PrintLasser",
-              "spdprint", "mnuinferencia", "mnuanova", "mnugraph", "mnuinforme", "WindowTileItem",
-              "spdmosaico", "spdcascada"})
+              "spdprint", "mnuinferencia", "mnuanova", "mnugraph", "mnuinforme", "AcceptanceItem",
+              "WindowTileItem", "spdmosaico", "spdcascada"})
             QVERIFY2(!v.enabled(off), off);
         QVERIFY(!v.form->findChild<QMenu*>("mnucalculos")->menuAction()->isEnabled());
         QVERIFY(!v.action("PrintDeskjet")->isVisible());
@@ -62,7 +62,7 @@ private slots:
         v.form->apply(StudyEvent::DataGridEntered);
         for (const char* on :
              {"FileSaveItem", "spdguardar", "PrintLasser", "spdprint", "mnuinferencia", "mnuanova",
-              "mnugraphR", "mnuinforme", "mnupredice"})
+              "mnugraphR", "mnuinforme", "mnupredice", "AcceptanceItem"})
             QVERIFY2(v.enabled(on), on);
         QVERIFY(v.form->findChild<QMenu*>("mnucalculos")->menuAction()->isEnabled());
         for (QAction* a : v.form->Finforma->popupActions())
@@ -106,7 +106,8 @@ private slots:
         QMdiSubWindow* result = resultWindow(*v.form);
         v.form->Finforma->close();
         QTRY_VERIFY(!v.form->Finforma);
-        for (const char* off : {"FileSaveItem", "spdprint", "mnuinferencia", "mnuanova"})
+        for (const char* off :
+             {"FileSaveItem", "spdprint", "mnuinferencia", "mnuanova", "AcceptanceItem"})
             QVERIFY2(!v.enabled(off), off);
         QVERIFY(!v.enabled("FileNewItem")); // a child window remains
         result->close();

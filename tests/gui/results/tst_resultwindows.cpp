@@ -67,12 +67,13 @@ private slots:
 
     void zeroSlopeOpensNoWindow() {
         WithStudy v(zeroSlope());
-        for (auto command : {&TMainForm::mnuinferenciaClick, &TMainForm::mnuanovaClick,
-                             &TMainForm::mnuresidClick, &TMainForm::mnuinformeClick})
+        for (auto command :
+             {&TMainForm::mnuinferenciaClick, &TMainForm::mnuanovaClick, &TMainForm::mnuresidClick,
+              &TMainForm::mnuinformeClick, &TMainForm::showAcceptanceVerdict})
             (v.form.get()->*command)();
         QCOMPARE(
             v.dialogs->messages,
-            QStringList(4, QStringLiteral("La pendiente es cero, imposible realizar cálculos.")));
+            QStringList(5, QStringLiteral("La pendiente es cero, imposible realizar cálculos.")));
         QCOMPARE(v.windows(), 1);
     }
 
