@@ -15,6 +15,8 @@ std::optional<View> viewCalled(const std::string& name) {
         return View::anova;
     if (name == "residuales")
         return View::residuals;
+    if (name == "verificar")
+        return View::verification;
     return std::nullopt;
 }
 
@@ -57,8 +59,11 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
     const auto view = viewCalled(positionals[0]);
     if (!view)
         return withError("vista desconocida: " + positionals[0]);
+    const bool readsStudy = *view != View::verification;
+    if (!readsStudy && table)
+        return withError("verificar no lee ninguna tabla");
     // A table is named after --tabla; a study file is the argument after the view.
-    const std::size_t positionalsWanted = table ? 1 : 2;
+    const std::size_t positionalsWanted = table || !readsStudy ? 1 : 2;
     if (positionals.size() < positionalsWanted)
         return withError("falta el archivo del estudio");
     if (positionals.size() > positionalsWanted)
@@ -67,10 +72,9 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
         return withError("el separador decimal debe ser un solo signo, como . o , (no \"" +
                          *decimal + "\")");
     const char separator = decimal ? (*decimal)[0] : defaultDecimal;
+    const std::string file = table ? *table : readsStudy ? positionals[1] : std::string();
     return Arguments{
-        .help = false,
-        .command = Command{*view, table ? *table : positionals[1], separator, table.has_value()},
-        .error = {}};
+        .help = false, .command = Command{*view, file, separator, table.has_value()}, .error = {}};
 }
 
 } // namespace linealidad::cli

@@ -4,7 +4,8 @@ namespace linealidad::cli {
 
 namespace {
 constexpr const char* kUsage = "Uso: linealidad-cli VISTA ARCHIVO [--decimal C]\n"
-                               "     linealidad-cli VISTA --tabla ARCHIVO [--decimal C]\n";
+                               "     linealidad-cli VISTA --tabla ARCHIVO [--decimal C]\n"
+                               "     linealidad-cli verificar [--decimal C]\n";
 }
 
 std::string helpText() {
@@ -23,6 +24,15 @@ std::string helpText() {
            "               celdas separadas por un tabulador, y después los veredictos\n"
            "  residuales   el análisis de residuales: observación, pronóstico para Y,\n"
            "               residual y residuo estudentizado, separados por un tabulador\n"
+           "  verificar    la verificación de los cálculos, sin ARCHIVO: los cálculos con los\n"
+           "               datos de referencia que trae el programa (los valores\n"
+           "               certificados del conjunto \"Norris\" del NIST, el ejemplo\n"
+           "               trabajado y estudios lejos del cero), una línea por valor: nombre,\n"
+           "               valor esperado, valor obtenido, cifras en que coinciden, cifras\n"
+           "               exigidas (las que el programa muestra) y \"correcta\" o\n"
+           "               \"INCORRECTA\", separados por un tabulador; al final, \"N de M\n"
+           "               verificaciones correctas\"; termina con 0 si todas son correctas\n"
+           "               y con 1 si no\n"
            "\n"
            "Opciones:\n"
            "  --tabla ARCHIVO\n"
@@ -37,7 +47,8 @@ std::string helpText() {
            "  -h, --help   muestra esta ayuda y termina\n"
            "\n"
            "Estado de salida:\n"
-           "  0  los resultados están completos\n"
+           "  0  los resultados están completos (con verificar, todas las verificaciones\n"
+           "     son correctas)\n"
            "  1  el archivo no se puede leer, el estudio no es válido, la pendiente es cero o\n"
            "     hay un error de cálculo: el mensaje va a la salida de errores, y la salida\n"
            "     estándar lleva lo que la ventana ya habría mostrado\n"

@@ -9,6 +9,8 @@
 namespace linealidad::cli {
 
 int run(const Command& command, Output& output) {
+    if (command.view == View::verification)
+        return verificationView(command.decimal, output);
     try {
         const Study study = command.table ? readTableFile(command.file) : readStudy(command.file);
         if (const auto problem = ValidaEstudio(study))

@@ -11,6 +11,7 @@ int showView(View view, const Study& study, char decimal, Output& output) {
     case View::residuals:
         return residualsView(study, decimal, output);
     case View::report:
+    case View::verification:
         break;
     }
     return reportView(study, decimal, output);

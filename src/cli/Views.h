@@ -22,6 +22,10 @@ int residualsView(const Study& study, char decimal, Output& output);
 // The report lines.
 int reportView(const Study& study, char decimal, Output& output);
 
+// The checks of the calculations on the shipped reference data, one line each with its cells
+// joined by a TAB, then the summary line; kSuccess when every check passes.
+int verificationView(char decimal, Output& output);
+
 int showView(View view, const Study& study, char decimal, Output& output);
 
 } // namespace linealidad::cli
