@@ -299,6 +299,26 @@ private slots:
         QCOMPARE(run({"informe", "--tabla", missing}).errors, missing + ": File not found.\n");
     }
 
+    // The checks, one line of six cells each, then the count; with the separator asked for.
+    void verification() {
+        const Result r = run({"verificar", "--decimal", ","});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.errors, QString());
+        QStringList lines = r.output.split('\n');
+        QCOMPARE(lines.takeLast(), QString());
+        const QString summary = lines.takeLast();
+        QCOMPARE(summary, QString("%1 de %1 verificaciones correctas").arg(lines.size()));
+        QVERIFY(lines.size() >= 30);
+        // The last digits obtained depend on the compiler's arithmetic.
+        QVERIFY(lines.front().startsWith(
+            "Norris (NIST StRD): pendiente\t1,00211681802045\t1,002116818"));
+        for (const QString& line : lines) {
+            const QStringList cells = line.split('\t');
+            QCOMPARE(cells.size(), 6);
+            QCOMPARE(cells[5], "correcta");
+        }
+    }
+
     void help() {
         for (const QStringList& a : {QStringList{"--help"}, QStringList{"informe", "-h"}}) {
             const Result r = run(a);
@@ -324,6 +344,8 @@ private slots:
         QTest::newRow("--tabla sin archivo") << QStringList{"informe", "--tabla"};
         QTest::newRow("--tabla sin vista") << QStringList{"--tabla", "t.csv"};
         QTest::newRow("tabla y estudio") << QStringList{"informe", "a.w02", "--tabla", "t.csv"};
+        QTest::newRow("verificar con archivo") << QStringList{"verificar", "a.w02"};
+        QTest::newRow("verificar con tabla") << QStringList{"verificar", "--tabla", "t.csv"};
     }
     void usageError() {
         QFETCH(QStringList, arguments);
