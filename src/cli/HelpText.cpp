@@ -51,7 +51,8 @@ std::string helpText() {
            "     son correctas)\n"
            "  1  el archivo no se puede leer, el estudio no es válido, la pendiente es cero o\n"
            "     hay un error de cálculo: el mensaje va a la salida de errores, y la salida\n"
-           "     estándar lleva lo que la ventana ya habría mostrado\n"
+           "     estándar lleva lo que la ventana ya habría mostrado; con verificar, alguna\n"
+           "     verificación es incorrecta\n"
            "  2  la línea de órdenes no es correcta\n";
 }
 
