@@ -271,8 +271,8 @@ void TMainForm::createMenus() {
            helpHint + "Como usar la ayuda", 0, G::Always, [this] { showHelp(0); })
         ->setVisible(false);
     action(HelpMenu, "HelpVerifyItem", QStringLiteral("&Verificar cálculos..."),
-           helpHint + "Verifica los cálculos del programa con datos de referencia", 0, G::Always,
-           [this] { HelpVerify(); });
+           helpHint + "Verifica los cálculos del programa con datos de referencia", help::kVerify,
+           G::Always, [this] { HelpVerify(); });
     HelpMenu->addSeparator();
     action(HelpMenu, "HelpAboutItem", QStringLiteral("&Acerca..."),
            helpHint + "Presenta información del programa", help::kAbout, G::Always,

@@ -6,6 +6,7 @@
 #include "gui/common/Dialogs.h"
 #include "gui/common/PagedDocument.h"
 #include "gui/common/RunCommand.h"
+#include "gui/common/helpcons.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -36,6 +37,7 @@ VerificationWindow::VerificationWindow(Dialogs& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("VerificationWindow"));
     setWindowTitle(QStringLiteral("Verificación de los cálculos"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setProperty("helpContext", help::kVerify);
     resize(980, 640);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,4 +1,5 @@
 #include "core/verification/VerificationText.h"
+#include "gui/app/HelpViewer.h"
 #include "gui/results/VerificationWindow.h"
 #include "support/PdfText.h"
 #include "support/TestWindow.h"
@@ -49,6 +50,19 @@ private slots:
         }
         QCOMPARE(w->findChild<QLabel*>("summary")->text(),
                  QString::fromStdString(summaryLine(expected)));
+        w->close();
+    }
+
+    void f1OpensItsPage() {
+        TestWindow v;
+        VerificationWindow* w = openVerification(v);
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, Qt::Key_F1);
+        auto* viewer = v.form->findChild<HelpViewer*>();
+        QVERIFY(viewer);
+        QCOMPARE(viewer->currentPage(), QStringLiteral("verificar.html"));
+        viewer->close();
         w->close();
     }
 
