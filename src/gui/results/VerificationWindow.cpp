@@ -1,6 +1,7 @@
 #include "gui/results/VerificationWindow.h"
 
 #include "core/printing/PrintSheets.h"
+#include "core/verification/VerificationSheets.h"
 #include "core/verification/VerificationText.h"
 #include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
@@ -28,6 +29,13 @@ constexpr double kMarginInches = 0.25;
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// What identifies this run on paper: the version, now, this computer.
+VerificationStamp stamp() {
+    return {LINEALIDAD_VERSION,
+            QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm")).toStdString(),
+            QSysInfo::machineHostName().toStdString()};
 }
 
 } // namespace
@@ -116,16 +124,10 @@ void VerificationWindow::fillTable() {
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 }
 
-VerificationStamp VerificationWindow::stamp() {
-    return {LINEALIDAD_VERSION,
-            QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm")).toStdString(),
-            QSysInfo::machineHostName().toStdString()};
-}
-
-bool VerificationWindow::write(QPagedPaintDevice& device) {
+void VerificationWindow::write(QPagedPaintDevice& device) {
     const std::vector<Sheet> sheets = verificationSheets(outcomes_, stamp(), decimalSeparator());
     WaitCursor wait;
-    return runCommand(dialogs_, [&] {
+    runCommand(dialogs_, [&] {
         PagedDocument document(device);
         printSheets(document, sheets);
     });

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/verification/Verification.h"
-#include "core/verification/VerificationSheets.h"
 
 #include <QDialog>
 
@@ -23,18 +22,13 @@ class VerificationWindow : public QDialog {
 public:
     VerificationWindow(Dialogs& dialogs, QWidget* parent);
 
-    const std::vector<CheckOutcome>& outcomes() const { return outcomes_; }
-
     void printClick();
     void pdfClick();
 
-    // What identifies this run on paper: the version, now, this computer.
-    static VerificationStamp stamp();
-
 private:
     void fillTable();
-    // The verification on `device`; false after showing why it could not be written.
-    bool write(QPagedPaintDevice& device);
+    // The verification on `device`, or the generic error report of why it could not be.
+    void write(QPagedPaintDevice& device);
 
     Dialogs& dialogs_;
     std::vector<CheckOutcome> outcomes_;
