@@ -19,6 +19,8 @@ std::optional<View> viewCalled(const std::string& name) {
         return View::verdict;
     if (name == "inversa")
         return View::inverse;
+    if (name == "verificar")
+        return View::verification;
     return std::nullopt;
 }
 
@@ -109,8 +111,11 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
         return withError("vista desconocida: " + positionals[0]);
     if (criteria && *view != View::verdict)
         return withError("--criterios solo sirve con la vista dictamen");
+    const bool readsStudy = *view != View::verification;
+    if (!readsStudy && table)
+        return withError("verificar no lee ninguna tabla");
     // A table is named after --tabla; a study file is the argument after the view.
-    const std::size_t positionalsWanted = table ? 1 : 2;
+    const std::size_t positionalsWanted = table || !readsStudy ? 1 : 2;
     if (positionals.size() < positionalsWanted)
         return withError("falta el archivo del estudio");
     if (positionals.size() > positionalsWanted)
@@ -120,7 +125,9 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
                          *decimal + "\")");
     const char separator = decimal ? (*decimal)[0] : defaultDecimal;
     Command command{.view = *view,
-                    .file = table ? *table : positionals[1],
+                    .file = table        ? *table
+                            : readsStudy ? positionals[1]
+                                         : std::string(),
                     .decimal = separator,
                     .table = table.has_value(),
                     .criteria = criteria};

@@ -6,8 +6,9 @@
 
 namespace linealidad::cli {
 
-// The result window whose text the tool prints.
-enum class View { report, inference, anova, residuals, verdict, inverse };
+// The result window whose text the tool prints; or the verification of the calculations, which
+// reads no file.
+enum class View { report, inference, anova, residuals, verdict, inverse, verification };
 
 // A well-formed command line: what to print, from which file, with which decimal separator.
 struct Command {
@@ -30,10 +31,10 @@ struct Arguments {
     std::string error;
 };
 
-// Reads `VISTA ARCHIVO [--decimal C]` or `VISTA --tabla ARCHIVO [--decimal C]` in any order, or
-// `--help`; the verdict view also takes `--criterios ARCHIVO`, the inverse view `--y VALOR` (one
-// or more) and `--replicas K`, read with the decimal separator. `defaultDecimal` is the
-// separator when no --decimal is given.
+// Reads `VISTA ARCHIVO [--decimal C]` or `VISTA --tabla ARCHIVO [--decimal C]` in any order,
+// `verificar [--decimal C]`, or `--help`; the verdict view also takes `--criterios ARCHIVO`, the
+// inverse view `--y VALOR` (one or more) and `--replicas K`, read with the decimal separator.
+// `defaultDecimal` is the separator when no --decimal is given.
 Arguments readArguments(const std::vector<std::string>& arguments, char defaultDecimal);
 
 } // namespace linealidad::cli

@@ -4,7 +4,8 @@ namespace linealidad::cli {
 
 namespace {
 constexpr const char* kUsage = "Uso: linealidad-cli VISTA ARCHIVO [--decimal C]\n"
-                               "     linealidad-cli VISTA --tabla ARCHIVO [--decimal C]\n";
+                               "     linealidad-cli VISTA --tabla ARCHIVO [--decimal C]\n"
+                               "     linealidad-cli verificar [--decimal C]\n";
 // Only in the help: a mistaken command line shows the usage above unchanged.
 constexpr const char* kViewOptionsUsage =
     "     linealidad-cli dictamen ARCHIVO [--criterios ARCHIVO.ini] [--decimal C]\n"
@@ -38,6 +39,15 @@ std::string helpText() {
            "               respuesta fuera del intervalo calibrado (las respuestas ajustadas\n"
            "               entre la menor y la mayor X del estudio) lleva una quinta celda,\n"
            "               \"fuera del intervalo calibrado\"\n"
+           "  verificar    la verificación de los cálculos, sin ARCHIVO: los cálculos con los\n"
+           "               datos de referencia que trae el programa (los valores\n"
+           "               certificados del conjunto \"Norris\" del NIST, el ejemplo\n"
+           "               trabajado y estudios lejos del cero), una línea por valor: nombre,\n"
+           "               valor esperado, valor obtenido, cifras en que coinciden, cifras\n"
+           "               exigidas (las que el programa muestra) y \"correcta\" o\n"
+           "               \"INCORRECTA\", separados por un tabulador; al final, \"N de M\n"
+           "               verificaciones correctas\"; termina con 0 si todas son correctas\n"
+           "               y con 1 si no\n"
            "\n"
            "Opciones:\n"
            "  --tabla ARCHIVO\n"
@@ -62,11 +72,13 @@ std::string helpText() {
            "  -h, --help   muestra esta ayuda y termina\n"
            "\n"
            "Estado de salida:\n"
-           "  0  los resultados están completos (también cuando el dictamen es NO CUMPLE)\n"
+           "  0  los resultados están completos (también cuando el dictamen es NO CUMPLE;\n"
+           "     con verificar, todas las verificaciones son correctas)\n"
            "  1  el archivo no se puede leer, el estudio no es válido, la pendiente es cero o\n"
            "     hay un error de cálculo: el mensaje va a la salida de errores, y la salida\n"
            "     estándar lleva lo que la ventana ya habría mostrado; también cuando el\n"
-           "     archivo de criterios no se puede leer o no es correcto\n"
+           "     archivo de criterios no se puede leer o no es correcto; con verificar,\n"
+           "     alguna verificación es incorrecta\n"
            "  2  la línea de órdenes no es correcta\n";
 }
 

@@ -28,6 +28,8 @@ int verdictOf(const Study& study, const Command& command, Output& output) {
 } // namespace
 
 int run(const Command& command, Output& output) {
+    if (command.view == View::verification)
+        return verificationView(command.decimal, output);
     try {
         const Study study = command.table ? readTableFile(command.file) : readStudy(command.file);
         if (const auto problem = ValidaEstudio(study))

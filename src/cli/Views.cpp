@@ -14,6 +14,7 @@ int showView(View view, const Study& study, char decimal, Output& output) {
         return verdictView(study, decimal, defaultCriteria(), output);
     case View::report:
     case View::inverse: // takes the whole command: run() shows it
+    case View::verification:
         break;
     }
     return reportView(study, decimal, output);

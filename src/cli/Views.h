@@ -34,6 +34,10 @@ int verdictView(const Study& study, char decimal, const std::vector<AcceptanceCr
 // of a response outside the calibrated range as a fifth cell.
 int inverseView(const Study& study, const Command& command, Output& output);
 
+// The checks of the calculations on the shipped reference data, one line each with its cells
+// joined by a TAB, then the summary line; kSuccess when every check passes.
+int verificationView(char decimal, Output& output);
+
 int showView(View view, const Study& study, char decimal, Output& output);
 
 } // namespace linealidad::cli

@@ -30,6 +30,7 @@ public:
     // The filter chosen in the image dialog; the file's extension may name another form.
     ChartImageFormat imageFilter = ChartImageFormat::WindowPng;
     QString printFile;   // the PDF file "printed" to; empty: print dialog cancelled
+    QString pdfFile;     // the file the PDF dialog returns; empty: cancelled
     QStringList parents; // the parents of the print and image dialogs, by object name
     QStringList modals;  // the windows shown modally, by object name
     // Answers a modal window in place of its user; without it the window is shown non-modally
@@ -79,6 +80,11 @@ public:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printFile);
         return true;
+    }
+    QString pdfFileName(const FileDialogSpec& d, QWidget* parent) override {
+        dialogs << d;
+        parents << (parent ? parent->objectName() : QString());
+        return pdfFile;
     }
     int showModal(QDialog& window) override {
         modals << window.objectName();

@@ -26,6 +26,7 @@
 #include "gui/results/TfinfoR.h"
 #include "gui/results/Tfrminforme.h"
 #include "gui/results/Tfrmpredice.h"
+#include "gui/results/VerificationWindow.h"
 #include "gui/study/TFinforma.h"
 
 #include <QApplication>
@@ -273,6 +274,9 @@ void TMainForm::createMenus() {
     action(HelpMenu, "HelpHowToUseItem", QStringLiteral("Como &usar  la ayuda"),
            helpHint + "Como usar la ayuda", 0, G::Always, [this] { showHelp(0); })
         ->setVisible(false);
+    action(HelpMenu, "HelpVerifyItem", QStringLiteral("&Verificar cálculos..."),
+           helpHint + "Verifica los cálculos del programa con datos de referencia", help::kVerify,
+           G::Always, [this] { HelpVerify(); });
     HelpMenu->addSeparator();
     action(HelpMenu, "HelpAboutItem", QStringLiteral("&Acerca..."),
            helpHint + "Presenta información del programa", help::kAbout, G::Always,
@@ -737,6 +741,12 @@ void TMainForm::HelpAbout() {
     auto* about = new TAboutBox(this);
     installHelpF1(about);
     about->show();
+}
+
+void TMainForm::HelpVerify() {
+    auto* window = new VerificationWindow(dialogs(), this);
+    installHelpF1(window);
+    window->show();
 }
 
 // F1: the topic of the active child window when it has one, otherwise the contents.

@@ -101,6 +101,8 @@ public:
     void HelpContents();
     void HelpSearch();
     void HelpAbout();
+    // "Verificar cálculos...": the verification window, modeless.
+    void HelpVerify();
     // Opens a study file as "&Abrir..." does after its dialog; false when it was not read.
     bool openStudy(const QString& path);
     // "Importar tabla...": a new study from the columns of a table file (CSV or tab-separated).

@@ -167,6 +167,19 @@ bool QtDialogs::printDialog(QPrinter& printer, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+QString QtDialogs::pdfFileName(const FileDialogSpec& d, QWidget* parent) {
+    QFileDialog dialog(parent ? parent : padre(window_), d.title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({kPdfFilter, kAnyFilter});
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (!d.initialName.isEmpty())
+        dialog.selectFile(d.initialName);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
 int QtDialogs::showModal(QDialog& window) {
     return window.exec();
 }

@@ -65,6 +65,8 @@ public:
     // The system print dialog for `printer`, in front of `parent`; true when the analyst
     // confirmed it.
     virtual bool printDialog(QPrinter& printer, QWidget* parent) = 0;
+    // The save dialog of a PDF document, in front of `parent`; an empty name when cancelled.
+    virtual QString pdfFileName(const FileDialogSpec& dialog, QWidget* parent) = 0;
     // Shows a window modally and returns its result once it is closed.
     virtual int showModal(QDialog& window) = 0;
 };
@@ -84,6 +86,7 @@ public:
     QString tableFileName(const FileDialogSpec& dialog) override;
     ChartImageTarget imageFileName(const FileDialogSpec& dialog, QWidget* parent) override;
     bool printDialog(QPrinter& printer, QWidget* parent) override;
+    QString pdfFileName(const FileDialogSpec& dialog, QWidget* parent) override;
     int showModal(QDialog& window) override;
 
 private:

@@ -22,6 +22,7 @@ constexpr int kHelp = 30;
 constexpr int kContents = 31;
 constexpr int kSearch = 32;
 constexpr int kAbout = 33;
+constexpr int kVerify = 34;
 constexpr int kChartOptions = 1100;
 // Studies built from tables.
 constexpr int kImportTable = 1200;

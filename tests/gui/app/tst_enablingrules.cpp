@@ -36,7 +36,7 @@ private slots:
         TestWindow v;
         for (const char* on :
              {"FileNewItem", "FileOpenItem", "spdnuevo", "spdabrir", "FileExitItem", "spdexit",
-              "HelpContentsItem", "HelpAboutItem", "spdcontenido"})
+              "HelpContentsItem", "HelpAboutItem", "HelpVerifyItem", "spdcontenido"})
             QVERIFY2(v.enabled(on), on);
         for (const char* off :
              {"mnuclose", "spdclose", "FileSaveItem", "FileSaveAsItem", "spdguardar", "PrintLasser",

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/results/ResultSet.h"
+
+#include <string>
+
+namespace linealidad {
+
+// A figure of the results that a reference data set states a value for.
+enum class ReferenceFigure {
+    Slope,
+    Intercept,
+    SlopeUpperLimit,
+    SlopeLowerLimit,
+    ResidualDeviation, // Sy/x
+    VariationCoefficient,
+    Determination, // r²
+    RegressionSumOfSquares,
+    ResidualSumOfSquares,
+    PureErrorSumOfSquares,
+    LackOfFitSumOfSquares,
+    RegressionF,
+    FirstStudentizedResidual,
+};
+
+// The figure's name as the verification shows and prints it.
+std::string figureName(ReferenceFigure figure);
+
+// The figure as the computations left it in `results`.
+double figureValue(ReferenceFigure figure, const ResultSet& results);
+
+// The significant digits the program shows the figure with: r² with 10, every other with 6.
+int shownDigits(ReferenceFigure figure);
+
+} // namespace linealidad

@@ -1,0 +1,63 @@
+#include "core/verification/VerificationSheets.h"
+
+#include "core/printing/SheetWriter.h"
+#include "core/verification/VerificationText.h"
+
+#include <array>
+
+namespace linealidad {
+namespace {
+
+constexpr int kTitlePoints = 14;
+constexpr int kBodyPoints = 8;
+// The left edge of each cell of checkCells, in U: the name, two 15-digit values, the digits
+// of agreement, the digits demanded and the result all fit across 7.5 inches.
+constexpr std::array<int, 6> kColumns{0, 166, 228, 292, 320, 345};
+constexpr int kFirstRow = 9; // the line of the first check on every sheet
+constexpr int kRowsPerSheet = 50;
+
+void headings(SheetWriter& out, int line) {
+    const std::vector<std::string> cells = checkHeadings();
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        out.text(line, kColumns[i], cells[i]);
+    out.rule(line + 1, -8);
+}
+
+} // namespace
+
+std::vector<Sheet> verificationSheets(const std::vector<CheckOutcome>& outcomes,
+                                      const VerificationStamp& stamp, char decimal) {
+    SheetWriter out(
+        [&stamp](SheetWriter& w) {
+            w.font(kTitlePoints);
+            w.centred(1, "VERIFICACIÓN DE LOS CÁLCULOS");
+            w.font(kBodyPoints + 2);
+            w.text(3, 0, "Programa: Linealidad " + stamp.version);
+            w.text(4, 0, "Fecha: " + stamp.date);
+            w.text(5, 0, "Computadora: " + stamp.computer);
+            w.font(kBodyPoints);
+            headings(w, kFirstRow - 2);
+        },
+        kBodyPoints);
+    int line = kFirstRow;
+    for (std::size_t k = 0; k < outcomes.size(); ++k) {
+        if (k > 0 && k % kRowsPerSheet == 0) {
+            out.newSheet();
+            line = kFirstRow;
+        }
+        const std::vector<std::string> cells = checkCells(outcomes[k], decimal);
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            out.text(line, kColumns[i], cells[i]);
+        ++line;
+    }
+    out.rule(line, 8);
+    out.font(kBodyPoints + 2);
+    out.text(line + 1, 0, summaryLine(outcomes));
+    out.font(kBodyPoints);
+    line += 3;
+    for (const std::string& text : explanationLines())
+        out.text(line++, 0, text);
+    return std::move(out).sheets();
+}
+
+} // namespace linealidad

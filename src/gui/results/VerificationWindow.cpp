@@ -1,0 +1,158 @@
+#include "gui/results/VerificationWindow.h"
+
+#include "core/printing/PrintSheets.h"
+#include "core/verification/VerificationSheets.h"
+#include "core/verification/VerificationText.h"
+#include "gui/common/DecimalSeparator.h"
+#include "gui/common/Dialogs.h"
+#include "gui/common/PagedDocument.h"
+#include "gui/common/RunCommand.h"
+#include "gui/common/helpcons.h"
+
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSysInfo>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace linealidad {
+namespace {
+
+// The resolution and border of the laser pages (HeadlessPdf): the sheets are laid out for them.
+constexpr int kDpi = 600;
+constexpr double kMarginInches = 0.25;
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// What identifies this run on paper: the version, now, this computer.
+VerificationStamp stamp() {
+    return {LINEALIDAD_VERSION,
+            QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm")).toStdString(),
+            QSysInfo::machineHostName().toStdString()};
+}
+
+} // namespace
+
+VerificationWindow::VerificationWindow(Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), outcomes_(runChecks(shippedDataSets())) {
+    setObjectName(QStringLiteral("VerificationWindow"));
+    setWindowTitle(QStringLiteral("Verificación de los cálculos"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setProperty("helpContext", help::kVerify);
+    resize(980, 640);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* intro = new QLabel(
+        QStringLiteral("Los cálculos del programa en esta computadora, con los datos de "
+                       "referencia que trae el programa, comparados con los valores publicados "
+                       "o calculados exactamente."),
+        this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+
+    auto* table = new QTableWidget(this);
+    table->setObjectName(QStringLiteral("checks"));
+    layout->addWidget(table, 1);
+    fillTable();
+
+    auto* summary = new QLabel(text(summaryLine(outcomes_)), this);
+    summary->setObjectName(QStringLiteral("summary"));
+    QFont bold = summary->font();
+    bold.setBold(true);
+    summary->setFont(bold);
+    layout->addWidget(summary);
+    QStringList explanation;
+    for (const std::string& line : explanationLines())
+        explanation << text(line);
+    auto* note = new QLabel(explanation.join('\n'), this);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* print =
+        buttons->addButton(QStringLiteral("&Imprimir..."), QDialogButtonBox::ActionRole);
+    print->setObjectName(QStringLiteral("printButton"));
+    QPushButton* pdf =
+        buttons->addButton(QStringLiteral("Guardar como &PDF..."), QDialogButtonBox::ActionRole);
+    pdf->setObjectName(QStringLiteral("pdfButton"));
+    QPushButton* close =
+        buttons->addButton(QStringLiteral("&Cerrar"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("closeButton"));
+    layout->addWidget(buttons);
+    connect(print, &QPushButton::clicked, this, &VerificationWindow::printClick);
+    connect(pdf, &QPushButton::clicked, this, &VerificationWindow::pdfClick);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    close->setDefault(true);
+}
+
+void VerificationWindow::fillTable() {
+    auto* table = findChild<QTableWidget*>(QStringLiteral("checks"));
+    const std::vector<std::string> headings = checkHeadings();
+    table->setColumnCount(static_cast<int>(headings.size()));
+    table->setRowCount(static_cast<int>(outcomes_.size()));
+    QStringList labels;
+    for (const std::string& h : headings)
+        labels << text(h);
+    table->setHorizontalHeaderLabels(labels);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    const char decimal = decimalSeparator();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const CheckOutcome& outcome = outcomes_[static_cast<std::size_t>(row)];
+        const std::vector<std::string> cells = checkCells(outcome, decimal);
+        for (int column = 0; column < table->columnCount(); ++column) {
+            auto* item = new QTableWidgetItem(text(cells[static_cast<std::size_t>(column)]));
+            if (column > 0)
+                item->setTextAlignment(column == table->columnCount() - 1
+                                           ? Qt::AlignCenter
+                                           : Qt::AlignRight | Qt::AlignVCenter);
+            if (!outcome.passes)
+                item->setForeground(Qt::red);
+            table->setItem(row, column, item);
+        }
+    }
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
+void VerificationWindow::write(QPagedPaintDevice& device) {
+    const std::vector<Sheet> sheets = verificationSheets(outcomes_, stamp(), decimalSeparator());
+    WaitCursor wait;
+    runCommand(dialogs_, [&] {
+        PagedDocument document(device);
+        printSheets(document, sheets);
+    });
+}
+
+void VerificationWindow::printClick() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (dialogs_.printDialog(printer, this))
+        write(printer);
+}
+
+void VerificationWindow::pdfClick() {
+    const QString path = dialogs_.pdfFileName(
+        {QStringLiteral("Guardar la verificación como PDF"), QStringLiteral("verificacion.pdf")},
+        this);
+    if (path.isEmpty())
+        return;
+    QPdfWriter writer(path);
+    writer.setResolution(kDpi);
+    writer.setCreator(kApplicationTitle);
+    writer.setTitle(windowTitle());
+    writer.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches), QPageLayout::Inch));
+    write(writer);
+}
+
+} // namespace linealidad
