@@ -388,79 +388,80 @@ private slots:
         QCOMPARE(r.output, QString());
         QCOMPARE(r.errors, bad + ": Línea 2 de los criterios: el límite «alto» de «r2_minimo» no "
                                  "es un número.\n");
-        // The checks, one line of six cells each, then the count; with the separator asked for.
-        void verification() {
-            const Result r = run({"verificar", "--decimal", ","});
+    }
+
+    // The checks, one line of six cells each, then the count; with the separator asked for.
+    void verification() {
+        const Result r = run({"verificar", "--decimal", ","});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.errors, QString());
+        QStringList lines = r.output.split('\n');
+        QCOMPARE(lines.takeLast(), QString());
+        const QString summary = lines.takeLast();
+        QCOMPARE(summary, QString("%1 de %1 verificaciones correctas").arg(lines.size()));
+        QVERIFY(lines.size() >= 30);
+        // The last digits obtained depend on the compiler's arithmetic.
+        QVERIFY(lines.front().startsWith(
+            "Norris (NIST StRD): pendiente\t1,00211681802045\t1,002116818"));
+        for (const QString& line : lines) {
+            const QStringList cells = line.split('\t');
+            QCOMPARE(cells.size(), 6);
+            QCOMPARE(cells[5], "correcta");
+        }
+    }
+
+    void help() {
+        for (const QStringList& a : {QStringList{"--help"}, QStringList{"informe", "-h"}}) {
+            const Result r = run(a);
             QCOMPARE(r.exitCode, 0);
+            QVERIFY(r.output.startsWith("Uso: linealidad-cli VISTA ARCHIVO [--decimal C]\n"
+                                        "     linealidad-cli VISTA --tabla ARCHIVO [--decimal "
+                                        "C]\n"));
+            QVERIFY(r.output.contains("residuales"));
             QCOMPARE(r.errors, QString());
-            QStringList lines = r.output.split('\n');
-            QCOMPARE(lines.takeLast(), QString());
-            const QString summary = lines.takeLast();
-            QCOMPARE(summary, QString("%1 de %1 verificaciones correctas").arg(lines.size()));
-            QVERIFY(lines.size() >= 30);
-            // The last digits obtained depend on the compiler's arithmetic.
-            QVERIFY(lines.front().startsWith(
-                "Norris (NIST StRD): pendiente\t1,00211681802045\t1,002116818"));
-            for (const QString& line : lines) {
-                const QStringList cells = line.split('\t');
-                QCOMPARE(cells.size(), 6);
-                QCOMPARE(cells[5], "correcta");
-            }
         }
+    }
 
-        void help() {
-            for (const QStringList& a : {QStringList{"--help"}, QStringList{"informe", "-h"}}) {
-                const Result r = run(a);
-                QCOMPARE(r.exitCode, 0);
-                QVERIFY(r.output.startsWith("Uso: linealidad-cli VISTA ARCHIVO [--decimal C]\n"
-                                            "     linealidad-cli VISTA --tabla ARCHIVO [--decimal "
-                                            "C]\n"));
-                QVERIFY(r.output.contains("residuales"));
-                QCOMPARE(r.errors, QString());
-            }
-        }
+    void usageError_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("sin argumentos") << QStringList{};
+        QTest::newRow("vista desconocida") << QStringList{"grafica", "x.w02"};
+        QTest::newRow("sin archivo") << QStringList{"informe"};
+        QTest::newRow("sobra un argumento") << QStringList{"informe", "a.w02", "b.w02"};
+        QTest::newRow("opción desconocida") << QStringList{"informe", "a.w02", "--decimales"};
+        QTest::newRow("--decimal sin valor") << QStringList{"informe", "a.w02", "--decimal"};
+        QTest::newRow("separador largo") << QStringList{"informe", "a.w02", "--decimal", ",,"};
+        QTest::newRow("separador dígito") << QStringList{"informe", "a.w02", "--decimal", "1"};
+        QTest::newRow("--tabla sin archivo") << QStringList{"informe", "--tabla"};
+        QTest::newRow("--tabla sin vista") << QStringList{"--tabla", "t.csv"};
+        QTest::newRow("tabla y estudio") << QStringList{"informe", "a.w02", "--tabla", "t.csv"};
+        QTest::newRow("--criterios sin archivo") << QStringList{"dictamen", "a.w02", "--criterios"};
+        QTest::newRow("--criterios en otra vista")
+            << QStringList{"informe", "a.w02", "--criterios", "c.ini"};
+        QTest::newRow("inversa sin --y") << QStringList{"inversa", "a.w02", "--replicas", "2"};
+        QTest::newRow("--y sin valor") << QStringList{"inversa", "a.w02", "--y"};
+        QTest::newRow("--y no es número") << QStringList{"inversa", "a.w02", "--y", "2.0x"};
+        QTest::newRow("--y con otro separador")
+            << QStringList{"inversa", "a.w02", "--y", "2,5", "--decimal", "."};
+        QTest::newRow("--replicas cero")
+            << QStringList{"inversa", "a.w02", "--y", "2", "--replicas", "0"};
+        QTest::newRow("--replicas decimal")
+            << QStringList{"inversa", "a.w02", "--y", "2", "--replicas=1.5"};
+        QTest::newRow("--replicas sin valor")
+            << QStringList{"inversa", "a.w02", "--y", "2", "--replicas"};
+        QTest::newRow("--y en otra vista") << QStringList{"anova", "a.w02", "--y", "2"};
+        QTest::newRow("verificar con archivo") << QStringList{"verificar", "a.w02"};
+        QTest::newRow("verificar con tabla") << QStringList{"verificar", "--tabla", "t.csv"};
+    }
+    void usageError() {
+        QFETCH(QStringList, arguments);
+        const Result r = run(arguments);
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.output, QString());
+        QVERIFY(r.errors.startsWith("linealidad-cli: "));
+        QVERIFY(r.errors.contains("Uso: linealidad-cli"));
+    }
+};
 
-        void usageError_data() {
-            QTest::addColumn<QStringList>("arguments");
-            QTest::newRow("sin argumentos") << QStringList{};
-            QTest::newRow("vista desconocida") << QStringList{"grafica", "x.w02"};
-            QTest::newRow("sin archivo") << QStringList{"informe"};
-            QTest::newRow("sobra un argumento") << QStringList{"informe", "a.w02", "b.w02"};
-            QTest::newRow("opción desconocida") << QStringList{"informe", "a.w02", "--decimales"};
-            QTest::newRow("--decimal sin valor") << QStringList{"informe", "a.w02", "--decimal"};
-            QTest::newRow("separador largo") << QStringList{"informe", "a.w02", "--decimal", ",,"};
-            QTest::newRow("separador dígito") << QStringList{"informe", "a.w02", "--decimal", "1"};
-            QTest::newRow("--tabla sin archivo") << QStringList{"informe", "--tabla"};
-            QTest::newRow("--tabla sin vista") << QStringList{"--tabla", "t.csv"};
-            QTest::newRow("tabla y estudio") << QStringList{"informe", "a.w02", "--tabla", "t.csv"};
-            QTest::newRow("--criterios sin archivo")
-                << QStringList{"dictamen", "a.w02", "--criterios"};
-            QTest::newRow("--criterios en otra vista")
-                << QStringList{"informe", "a.w02", "--criterios", "c.ini"};
-            QTest::newRow("inversa sin --y") << QStringList{"inversa", "a.w02", "--replicas", "2"};
-            QTest::newRow("--y sin valor") << QStringList{"inversa", "a.w02", "--y"};
-            QTest::newRow("--y no es número") << QStringList{"inversa", "a.w02", "--y", "2.0x"};
-            QTest::newRow("--y con otro separador")
-                << QStringList{"inversa", "a.w02", "--y", "2,5", "--decimal", "."};
-            QTest::newRow("--replicas cero")
-                << QStringList{"inversa", "a.w02", "--y", "2", "--replicas", "0"};
-            QTest::newRow("--replicas decimal")
-                << QStringList{"inversa", "a.w02", "--y", "2", "--replicas=1.5"};
-            QTest::newRow("--replicas sin valor")
-                << QStringList{"inversa", "a.w02", "--y", "2", "--replicas"};
-            QTest::newRow("--y en otra vista") << QStringList{"anova", "a.w02", "--y", "2"};
-            QTest::newRow("verificar con archivo") << QStringList{"verificar", "a.w02"};
-            QTest::newRow("verificar con tabla") << QStringList{"verificar", "--tabla", "t.csv"};
-        }
-        void usageError() {
-            QFETCH(QStringList, arguments);
-            const Result r = run(arguments);
-            QCOMPARE(r.exitCode, 2);
-            QCOMPARE(r.output, QString());
-            QVERIFY(r.errors.startsWith("linealidad-cli: "));
-            QVERIFY(r.errors.contains("Uso: linealidad-cli"));
-        }
-    };
-
-    QTEST_GUILESS_MAIN(TestCli)
+QTEST_GUILESS_MAIN(TestCli)
 #include "tst_cli.moc"
