@@ -3,6 +3,7 @@
 #include "core/app/EnablingRules.h"
 
 class QMdiArea;
+class QWidget;
 
 namespace linealidad {
 
@@ -26,6 +27,8 @@ public:
     virtual QMdiArea* ClientArea() const = 0;
     // Applies a column of the enabling rules.
     virtual void apply(StudyEvent event) = 0;
+    // Opens help at a topic, beside the modal window `from` when there is one.
+    virtual void showHelp(int context, QWidget* from) = 0;
 };
 
 } // namespace linealidad

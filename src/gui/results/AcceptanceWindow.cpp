@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -129,6 +130,10 @@ CellRows AcceptanceWindow::copyCells() const {
 
 void AcceptanceWindow::editCriteria() {
     AcceptanceCriteriaDialog dialog(userCriteria(), host_.dialogs(), this);
+    // The dialog is modal: its F1 opens the topic beside it, not behind it.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &dialog);
+    connect(f1, &QShortcut::activated, &dialog,
+            [this, &dialog] { host_.showHelp(help::kAcceptance, &dialog); });
     if (host_.dialogs().showModal(dialog) == QDialog::Accepted)
         saveUserCriteria(dialog.criteria());
 }

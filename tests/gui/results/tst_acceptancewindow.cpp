@@ -88,6 +88,24 @@ private slots:
         QCOMPARE(v.form->findChild<HelpViewer*>()->currentPage(), QStringLiteral("dictamen.html"));
     }
 
+    // F1 in the modal criteria dialog opens the topic in front of the dialog.
+    void criteriaDialogHelp() {
+        WithStudy v;
+        v.form->showAcceptanceVerdict();
+        QString page;
+        v.dialogs->onShowModal = [&page](QDialog& dialog) {
+            dialog.show();
+            QApplication::setActiveWindow(&dialog);
+            QTest::keyClick(&dialog, Qt::Key_F1);
+            if (auto* viewer = dialog.findChild<HelpViewer*>())
+                page = viewer->currentPage();
+            return int(QDialog::Rejected);
+        };
+        v.form->acceptanceWindow->findChild<QPushButton*>(QStringLiteral("criteriaButton"))
+            ->click();
+        QCOMPARE(page, QStringLiteral("dictamen.html"));
+    }
+
     // The analyst relaxes r² and CV in the dialog opened from the window: both rows and the
     // verdict turn, and the criteria are the user's from now on.
     void editedLimitsJudgeAgainAndAreKept() {
