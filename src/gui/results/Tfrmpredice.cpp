@@ -283,11 +283,11 @@ void Tfrmpredice::present(const ResultadosRegresion& R, char decimal) {
 }
 
 // A value of zero or more is blue without parentheses; a negative one red between them.
-void Tfrmpredice::colour(QLabel* valor, QLabel* openFile, QLabel* closeChart, double number) {
+void Tfrmpredice::colour(QLabel* value, QLabel* opening, QLabel* closing, double number) {
     const bool negative = !(number >= 0);
-    paint(valor, negative ? Qt::red : Qt::blue);
-    openFile->setVisible(negative);
-    closeChart->setVisible(negative);
+    paint(value, negative ? Qt::red : Qt::blue);
+    opening->setVisible(negative);
+    closing->setVisible(negative);
 }
 
 bool Tfrmpredice::valueCountIsValid() {

@@ -50,7 +50,7 @@ public:
 
 private:
     void FormCreate();
-    void colour(QLabel* valor, QLabel* openFile, QLabel* closeChart, double number);
+    void colour(QLabel* value, QLabel* opening, QLabel* closing, double number);
     void btnokClick();
     bool eprediceExit();
     void stgprediceEnter();
