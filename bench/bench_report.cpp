@@ -2,6 +2,7 @@
 // file, computing, building the report, and the whole chain.
 
 #include "LargeStudy.h"
+#include "RunBenchmarks.h"
 
 #include "core/results/ReportText.h"
 #include "core/stats/CalculaAnova.h"
@@ -76,10 +77,5 @@ BENCHMARK(ReadComputeReport)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     const bench::TemporaryStudyFile studyFile;
     file = &studyFile;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return linealidad::bench::runBenchmarks(argc, argv);
 }

@@ -5,6 +5,7 @@
 // first 55 observations, the fit uses all 150.)
 
 #include "LargeStudy.h"
+#include "OffscreenBenchmarks.h"
 
 #include "core/charts/ChartFill.h"
 #include "core/charts/Plot.h"
@@ -48,12 +49,5 @@ BENCHMARK(RegressionChartRepaint)->Args({1920, 1080})->Unit(benchmark::kMillisec
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return linealidad::bench::runOffscreenBenchmarks<QGuiApplication>(argc, argv);
 }

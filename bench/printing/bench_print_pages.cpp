@@ -6,6 +6,7 @@
 // pages, writing the document.
 
 #include "LargeStudy.h"
+#include "OffscreenBenchmarks.h"
 
 #include "core/printing/PrintedPages.h"
 #include "gui/app/HeadlessPdf.h"
@@ -55,12 +56,5 @@ BENCHMARK(HeadlessAllPages)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return linealidad::bench::runOffscreenBenchmarks<QGuiApplication>(argc, argv);
 }

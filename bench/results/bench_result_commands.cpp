@@ -3,6 +3,7 @@
 // computation, the window's text and the first paint.
 
 #include "LargeStudy.h"
+#include "OffscreenBenchmarks.h"
 
 #include "gui/app/TMainForm.h"
 #include "gui/common/DecimalSeparator.h"
@@ -113,12 +114,5 @@ BENCHMARK(Report)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return linealidad::bench::runOffscreenBenchmarks<QApplication>(argc, argv);
 }

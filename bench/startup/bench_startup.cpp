@@ -1,6 +1,7 @@
 // The cost of starting the application up to the first paint of its main window (offscreen),
 // against the same for an empty main window with an MDI area, a menu bar and a tool bar.
 
+#include "OffscreenBenchmarks.h"
 #include "gui/app/TFshow.h"
 #include "gui/app/TMainForm.h"
 
@@ -62,9 +63,5 @@ BENCHMARK(Startup)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return linealidad::bench::runOffscreenBenchmarks<QApplication>(argc, argv);
 }
