@@ -2,6 +2,8 @@
 #include "core/study/FileAccess.h"
 #include "core/text/Errors.h"
 
+#include "support/FileBytes.h"
+
 #include <QtTest>
 
 #include <csignal>
@@ -12,19 +14,10 @@
 #include <unistd.h>
 
 using namespace linealidad;
+using test::readBytes;
+using test::writeBytes;
 
 namespace {
-
-std::string readBytes(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void writeBytes(const QString& path, const std::string& bytes) {
-    std::ofstream(path.toStdString(), std::ios::binary) << bytes;
-}
 
 void save(const QString& path, const std::string& bytes) {
     replaceFileBytes(path.toStdString(), bytes);

@@ -2,12 +2,15 @@
 #include "core/text/Errors.h"
 #include "support/TestStudies.h"
 
+#include "support/FileBytes.h"
+
 #include <QtTest>
 
 #include <fstream>
 #include <sys/resource.h>
 
 using namespace linealidad;
+using test::writeBytes;
 
 namespace {
 
@@ -18,10 +21,6 @@ constexpr bool kAddressSanitizer = __has_feature(address_sanitizer);
 #else
 constexpr bool kAddressSanitizer = false;
 #endif
-
-void writeBytes(const QString& path, const std::string& bytes) {
-    std::ofstream(path.toStdString(), std::ios::binary) << bytes;
-}
 
 QString formatError(const QString& path) {
     try {

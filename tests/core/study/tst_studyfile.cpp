@@ -2,6 +2,8 @@
 #include "core/text/Errors.h"
 #include "support/TestStudies.h"
 
+#include "support/FileBytes.h"
+
 #include <QtTest>
 
 #include <csignal>
@@ -11,19 +13,10 @@
 #include <sys/resource.h>
 
 using namespace linealidad;
+using test::readBytes;
+using test::writeBytes;
 
 namespace {
-
-std::string readBytes(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void writeBytes(const QString& path, const std::string& bytes) {
-    std::ofstream(path.toStdString(), std::ios::binary) << bytes;
-}
 
 // The lines joined with the given line end, the last one ended too.
 std::string file(const QStringList& lines, const char* end = "\r\n") {

@@ -3,11 +3,14 @@
 #include "core/study/ValidaEstudio.h"
 #include "core/text/Errors.h"
 
+#include "support/FileBytes.h"
+
 #include <QtTest>
 
 #include <fstream>
 
 using namespace linealidad;
+using test::writeBytes;
 
 namespace {
 
@@ -35,10 +38,6 @@ QString refusal(const std::function<void()>& read) {
         return QString::fromStdString(e.what());
     }
     return {};
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    std::ofstream(path.toStdString(), std::ios::binary) << bytes.toStdString();
 }
 
 // `levels` levels of `replicates` rows each, X = level, Y = X + 0.1 * replicate, tab-separated.
@@ -239,7 +238,7 @@ private slots:
 
         // A file larger than any study is refused before it is held whole.
         const QString large = dir.filePath("grande.csv");
-        writeBytes(large, "X;Y\r\n1;1\r\n2;2\r\n3;3\r\n" + QByteArray(1 << 20, '\n'));
+        writeBytes(large, std::string("X;Y\r\n1;1\r\n2;2\r\n3;3\r\n") + std::string(1 << 20, '\n'));
         QVERIFY(refusal([&] {
                     readTableFile(large.toStdString());
                 }).contains(QStringLiteral("ocupa más de 1048576 bytes")));

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace linealidad::test {
+
+// A file's bytes exactly as they are on disk (empty when it cannot be read).
+std::string readBytes(const QString& path);
+
+// Writes `bytes` as the whole file, with no conversion of line ends or encoding.
+void writeBytes(const QString& path, const std::string& bytes);
+
+} // namespace linealidad::test
