@@ -19,6 +19,16 @@ void draw(QPainter& painter, Plot& plot, const Study& study, QSize size, char de
     plot.RedrawPlot(canvas, size.width(), size.height(), study, decimal);
 }
 
+// The bytes `write` puts into a device; the writer must have finished (been destroyed) when
+// `write` returns.
+template <class Write> QByteArray bytesWritten(Write write) {
+    QByteArray data;
+    QBuffer target(&data);
+    target.open(QIODevice::WriteOnly);
+    write(target);
+    return data;
+}
+
 } // namespace
 
 QByteArray chartPng(Plot& plot, const Study& study, QSize size, char decimal) {
@@ -31,20 +41,13 @@ QByteArray chartPng(Plot& plot, const Study& study, QSize size, char decimal) {
         QPainter painter(&image);
         draw(painter, plot, study, size, decimal);
     }
-    QByteArray data;
-    QBuffer target(&data);
-    target.open(QIODevice::WriteOnly);
-    image.save(&target, "PNG");
-    return data;
+    return bytesWritten([&image](QIODevice& target) { image.save(&target, "PNG"); });
 }
 
 // One page of the chart's size.
 QByteArray chartPdf(Plot& plot, const Study& study, QSize size, const QString& title,
                     char decimal) {
-    QByteArray data;
-    QBuffer target(&data);
-    target.open(QIODevice::WriteOnly);
-    {
+    return bytesWritten([&](QIODevice& target) {
         QPdfWriter pdf(&target);
         pdf.setTitle(title);
         pdf.setCreator(QCoreApplication::applicationName());
@@ -55,18 +58,14 @@ QByteArray chartPdf(Plot& plot, const Study& study, QSize size, const QString& t
                         QPageLayout::Portrait, QMarginsF()));
         QPainter painter(&pdf);
         draw(painter, plot, study, size, decimal);
-    }
-    return data;
+    });
 }
 
 // Lines and texts stay vectors (the texts in their font), so a word processor scales the
 // drawing without blurring it.
 QByteArray chartSvg(Plot& plot, const Study& study, QSize size, const QString& title,
                     char decimal) {
-    QByteArray data;
-    QBuffer target(&data);
-    target.open(QIODevice::WriteOnly);
-    {
+    return bytesWritten([&](QIODevice& target) {
         QSvgGenerator svg;
         svg.setOutputDevice(&target);
         svg.setSize(size);
@@ -76,8 +75,7 @@ QByteArray chartSvg(Plot& plot, const Study& study, QSize size, const QString& t
         svg.setDescription(QCoreApplication::applicationName());
         QPainter painter(&svg);
         draw(painter, plot, study, size, decimal);
-    }
-    return data;
+    });
 }
 
 } // namespace linealidad
