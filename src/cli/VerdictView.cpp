@@ -1,15 +1,24 @@
 #include "cli/Views.h"
 
 #include "core/acceptance/AcceptanceVerdict.h"
+#include "core/acceptance/CriteriaFile.h"
 #include "core/results/ZeroSlope.h"
+#include "core/text/Errors.h"
 
 namespace linealidad::cli {
 
-int verdictView(const Study& study, char decimal, const std::vector<AcceptanceCriterion>& criteria,
-                Output& output) {
+int verdictView(const Study& study, const Command& command, Output& output) {
+    std::vector<AcceptanceCriterion> criteria = defaultCriteria();
+    if (command.criteria) {
+        try {
+            criteria = readCriteriaFile(*command.criteria);
+        } catch (const Fault& e) {
+            return output.fail(commandLineMessage(e, *command.criteria));
+        }
+    }
     ResultSet results;
     const std::optional<AcceptanceVerdict> verdict =
-        evaluateAcceptance(study, decimal, criteria, results);
+        evaluateAcceptance(study, command.decimal, criteria, results);
     if (!verdict)
         return output.fail(kZeroSlopeMessage);
     for (const CriterionOutcome& o : verdict->outcomes)

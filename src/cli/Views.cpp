@@ -2,8 +2,9 @@
 
 namespace linealidad::cli {
 
-int showView(View view, const Study& study, char decimal, Output& output) {
-    switch (view) {
+int showView(const Study& study, const Command& command, Output& output) {
+    const char decimal = command.decimal;
+    switch (command.view) {
     case View::inference:
         return inferenceView(study, decimal, output);
     case View::anova:
@@ -11,10 +12,11 @@ int showView(View view, const Study& study, char decimal, Output& output) {
     case View::residuals:
         return residualsView(study, decimal, output);
     case View::verdict:
-        return verdictView(study, decimal, defaultCriteria(), output);
+        return verdictView(study, command, output);
+    case View::inverse:
+        return inverseView(study, command, output);
     case View::report:
-    case View::inverse: // takes the whole command: run() shows it
-    case View::verification:
+    case View::verification: // reads no study: run() shows it before any is read
         break;
     }
     return reportView(study, decimal, output);

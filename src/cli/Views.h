@@ -2,7 +2,6 @@
 
 #include "cli/Arguments.h"
 #include "cli/Output.h"
-#include "core/acceptance/AcceptanceCriteria.h"
 #include "core/study/Study.h"
 
 namespace linealidad::cli {
@@ -26,9 +25,10 @@ int reportView(const Study& study, char decimal, Output& output);
 // The acceptance verdict: one line per criterion, `nombre<TAB>valor<TAB>límite<TAB>veredicto`,
 // the verdict cell CUMPLE, NO CUMPLE or empty for a row that does not count (a limit shown
 // for information, a criterion that does not apply); then `DICTAMEN: CUMPLE` or
-// `DICTAMEN: NO CUMPLE`.
-int verdictView(const Study& study, char decimal, const std::vector<AcceptanceCriterion>& criteria,
-                Output& output);
+// `DICTAMEN: NO CUMPLE`. The criteria are the command's criteria file's, or the defaults
+// without one; a criteria file that cannot be read or is malformed ends the run with a message
+// naming it.
+int verdictView(const Study& study, const Command& command, Output& output);
 
 // For each of the command's responses: Y, X and the limits of X joined by a TAB, and the mark
 // of a response outside the calibrated range as a fifth cell.
@@ -38,6 +38,7 @@ int inverseView(const Study& study, const Command& command, Output& output);
 // joined by a TAB, then the summary line; kSuccess when every check passes.
 int verificationView(char decimal, Output& output);
 
-int showView(View view, const Study& study, char decimal, Output& output);
+// The command's view of a validated study.
+int showView(const Study& study, const Command& command, Output& output);
 
 } // namespace linealidad::cli
