@@ -1,16 +1,13 @@
 #!/usr/bin/env bash
 # Times `linealidad-cli informe` on the 150-observation study against plain-report, a plain
 # C++ program doing the same work (bench/cli/plain_report.cpp), from process start to exit.
-# Needs hyperfine (Debian package "hyperfine"). Usage: bench/cli_startup.sh [BUILD_DIR]
+# Installs hyperfine when it is missing (scripts/setup). Usage: bench/cli_startup.sh [BUILD_DIR]
 # The summary line gives the ratio; run it on a quiet machine, start-up times are a few
 # milliseconds and anything else running shows in them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-if ! command -v hyperfine >/dev/null; then
-  echo "hyperfine is missing: apt-get install hyperfine" >&2
-  exit 1
-fi
+scripts/setup hyperfine
 cmake --build "$build" --target linealidad-cli linealidad-plain-report \
   linealidad-write-large-study >/dev/null
 dir=$(mktemp -d)

@@ -2,15 +2,12 @@
 # Times the application's start-up, from process start to the first paint of its main window,
 # against the same for an empty frame with an MDI area, a menu bar and a tool bar
 # (bench/startup/startup_probe.cpp), offscreen or on the display given in DISPLAY.
-# Needs hyperfine (Debian package "hyperfine"). Usage: bench/startup.sh [BUILD_DIR]
+# Installs hyperfine when it is missing (scripts/setup). Usage: bench/startup.sh [BUILD_DIR]
 # The summary line gives the ratio; run it on a quiet machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-if ! command -v hyperfine >/dev/null; then
-  echo "hyperfine is missing: apt-get install hyperfine" >&2
-  exit 1
-fi
+scripts/setup hyperfine
 [ -n "${DISPLAY:-}" ] || export QT_QPA_PLATFORM=offscreen
 cmake --build "$build" --target linealidad-startup-probe >/dev/null
 probe="$build/bench/linealidad-startup-probe"
