@@ -10,9 +10,8 @@ char environmentSeparator() {
     const char* point = std::localeconv()->decimal_point;
     const char separator =
         std::strlen(point) == 1 && static_cast<unsigned char>(point[0]) < 0x80 ? point[0] : '.';
-    // Only the separator is taken from the locale: the numeric conventions of the C library stay
-    // those of the C locale for anything else in the process.
-    std::setlocale(LC_NUMERIC, "C");
+    // The process keeps the locale, as the application does: nothing in the program reads or
+    // writes numbers through the C library's conventions.
     return separator;
 }
 

@@ -30,10 +30,12 @@ Study described(Study s, const std::string& method, const std::string& analyst,
     return s;
 }
 
-Study workedExample() {
-    return described(study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"},
-                           {"1.0", "1.2", "2.1", "1.9", "3.2", "2.9"}),
-                     "Valoración por UV", "Ana Pérez", "08/12/2026", "mg", "Absorbancia");
+Study workedExample(char decimal) {
+    std::vector<std::string> y{"1.0", "1.2", "2.1", "1.9", "3.2", "2.9"};
+    for (std::string& text : y)
+        text[1] = decimal;
+    return described(study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"}, y), "Valoración por UV",
+                     "Ana Pérez", "08/12/2026", "mg", "Absorbancia");
 }
 
 } // namespace linealidad::test

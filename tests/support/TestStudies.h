@@ -17,7 +17,8 @@ Study described(Study s, const std::string& method, const std::string& analyst,
                 const std::string& date, const std::string& units, const std::string& property);
 
 // Three levels of two replicates: X = 1, 1, 2, 2, 3, 3 and Y = 1.0, 1.2, 2.1, 1.9, 3.2, 2.9,
-// with units "mg" and property "Absorbancia". m = 0.975, b = 0.1.
-Study workedExample();
+// with units "mg" and property "Absorbancia". m = 0.975, b = 0.1. The Y texts are written with
+// `decimal` as the separator.
+Study workedExample(char decimal = '.');
 
 } // namespace linealidad::test

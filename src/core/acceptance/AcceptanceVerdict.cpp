@@ -2,10 +2,10 @@
 
 #include "core/results/ResultFormats.h"
 #include "core/stats/Observations.h"
+#include "core/text/NumberParse.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace linealidad {
 
@@ -13,9 +13,10 @@ namespace {
 
 using results::G6;
 
-// The value a reader sees: rounded to six significant digits.
+// The value a reader sees: rounded to six significant digits, read back with the separator it
+// was written with, so the judgement is the same whatever the process locale.
 double shown(double value) {
-    return std::strtod(G6(value, '.').c_str(), nullptr);
+    return parseFloat(G6(value, '.'), '.');
 }
 
 struct Judged {

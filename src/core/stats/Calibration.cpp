@@ -13,6 +13,10 @@ using arithmetic::squareRoot;
 
 namespace {
 
+// How far past an end of the calibrated range, as a share of the range, a response still lies
+// at that end.
+constexpr double kRangeTolerance = 1e-12;
+
 // The positions of the smallest and the largest X.
 std::pair<std::size_t, std::size_t> xExtremes(const Observations& data) {
     const auto [low, high] = std::minmax_element(data.x.begin(), data.x.end());
@@ -72,7 +76,10 @@ InversePrediction Calibration::predict(double response, int replicates) const {
     const double halfWidth = checked(fit_.TTabla * p.standardError);
     p.lower = checked(p.x - halfWidth);
     p.upper = checked(p.x + halfWidth);
-    p.outsideCalibratedRange = response < lowest_ || response > highest_;
+    // The ends are computed in floating point: a response typed as the end's shown value may
+    // differ from it in the last bits, and is still at the end, not beyond it.
+    const double slack = kRangeTolerance * (highest_ - lowest_);
+    p.outsideCalibratedRange = response < lowest_ - slack || response > highest_ + slack;
     return p;
 }
 

@@ -28,8 +28,8 @@ struct InversePrediction {
 //
 // The calibrated range is the span of the fitted responses over the X range of the study,
 // from b + m·xmin to b + m·xmax (either order): the responses the curve was fitted for. A
-// response is outside it only when beyond an end by more than nothing; the ends themselves are
-// inside.
+// response is outside it only when beyond an end by more than a rounding (10⁻¹² of the range);
+// the ends themselves are inside.
 class Calibration {
 public:
     // `fit` is CalculaRegresion's record for this study with a slope that is not zero.

@@ -38,8 +38,12 @@ Decimal parseC(const std::string& text) {
     d.pointPosition = static_cast<int>(d.digits.size());
     if (point != std::string::npos)
         d.digits += mantissa.substr(point + 1);
-    if (e != std::string::npos)
-        d.pointPosition += std::stoi(text.substr(e + 1));
+    if (e != std::string::npos) {
+        int exponent = 0;
+        const std::size_t start = e + 1 + (text[e + 1] == '+');
+        std::from_chars(text.data() + start, text.data() + text.size(), exponent);
+        d.pointPosition += exponent;
+    }
     // Drop leading zeros (a %f text of a value below one), moving the point with them.
     std::size_t zeros = 0;
     while (zeros + 1 < d.digits.size() && d.digits[zeros] == '0')

@@ -2,12 +2,10 @@
 
 #include "core/text/Errors.h"
 
+#include <algorithm>
 #include <cctype>
-#include <clocale>
-#include <cmath>
-#include <cstdlib>
+#include <charconv>
 #include <limits>
-#include <locale.h>
 #include <optional>
 
 namespace linealidad {
@@ -82,16 +80,46 @@ std::optional<std::string> toCNotation(const std::string& text, char decimal) {
     return c;
 }
 
+// Whether a number in C notation lies below one in size: the decimal exponent of its first
+// significant digit is negative. Decides whether a value beyond the range of a double is an
+// underflow (it reads as zero, as typed) or an overflow (not a number this program can hold).
+bool belowOne(const std::string& c) {
+    const auto e = c.find('e');
+    const std::string mantissa = c.substr(0, e);
+    const auto point = std::min(mantissa.find('.'), mantissa.size());
+    const auto first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos)
+        return true;
+    long long exponent = first < point ? static_cast<long long>(point - first) - 1
+                                       : -static_cast<long long>(first - point);
+    if (e != std::string::npos) {
+        long long written = 0;
+        const char* begin = c.data() + e + 1 + (c[e + 1] == '+');
+        const auto [end, error] = std::from_chars(begin, c.data() + c.size(), written);
+        if (error == std::errc::result_out_of_range)
+            return *begin == '-';
+        exponent += written;
+    }
+    return exponent < 0;
+}
+
 std::optional<double> toFloat(const std::string& text, char decimal) {
     const auto c = toCNotation(text, decimal);
     if (!c)
         return std::nullopt;
-    // The text is in C notation now, so it is read in the C locale whatever the process uses.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    const double value = strtod_l(c->c_str(), nullptr, cLocale);
-    if (std::isinf(value))
-        return std::nullopt; // beyond the range of a double
-    return value;            // an underflow reads as zero or a subnormal, as typed
+    // The text is in C notation now: from_chars reads it the same whatever the process locale.
+    const bool negative = c->front() == '-';
+    const char* begin = c->data() + (c->front() == '+' || negative);
+    double value = 0;
+    const auto [end, error] = std::from_chars(begin, c->data() + c->size(), value);
+    if (error == std::errc{} && end != c->data() + c->size())
+        return std::nullopt;
+    if (error == std::errc::result_out_of_range) {
+        if (!belowOne(*c))
+            return std::nullopt; // beyond the range of a double
+        value = 0;               // an underflow reads as zero, as typed
+    }
+    return negative ? -value : value;
 }
 
 } // namespace

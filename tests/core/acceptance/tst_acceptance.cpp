@@ -1,11 +1,11 @@
 #include "core/acceptance/AcceptanceCriteria.h"
 #include "core/acceptance/AcceptanceVerdict.h"
+#include "core/text/NumberParse.h"
 #include "support/TestStudies.h"
 
 #include <QtTest>
 
 #include <cmath>
-#include <cstdlib>
 
 using namespace linealidad;
 using Criteria = std::vector<AcceptanceCriterion>;
@@ -52,6 +52,7 @@ private slots:
     void limitEdges_data() {
         QTest::addColumn<CriterionKind>("kind");
         QTest::addColumn<int>("offset");
+        QTest::addColumn<char>("decimal");
         QTest::addColumn<bool>("passes");
         const struct {
             const char* name;
@@ -66,20 +67,23 @@ private slots:
             {"quantification", CriterionKind::QuantificationLimit, false},
         };
         for (const auto& k : kinds)
-            for (int offset : {-1, 0, 1}) {
-                const bool passes = offset == 0 || (offset < 0) == k.lowerBound;
-                QTest::addRow("%s %+d", k.name, offset) << k.kind << offset << passes;
-            }
+            for (int offset : {-1, 0, 1})
+                for (char decimal : {'.', ','}) {
+                    const bool passes = offset == 0 || (offset < 0) == k.lowerBound;
+                    QTest::addRow("%s %+d '%c'", k.name, offset, decimal)
+                        << k.kind << offset << decimal << passes;
+                }
     }
     void limitEdges() {
         QFETCH(CriterionKind, kind);
         QFETCH(int, offset);
+        QFETCH(char, decimal);
         QFETCH(bool, passes);
-        const Study study = test::workedExample();
-        const double shown = std::strtod(outcome(study, {kind, 1.0}).value.c_str(), nullptr);
+        const Study study = test::workedExample(decimal);
+        const double shown = parseFloat(outcome(study, {kind, 1.0}, decimal).value, decimal);
         const double unit = std::pow(10.0, std::floor(std::log10(std::abs(shown))) - 5);
         const double limit = shown + offset * unit;
-        const auto verdict = evaluate(study, {{kind, limit}});
+        const auto verdict = evaluate(study, {{kind, limit}}, decimal);
         QVERIFY(verdict);
         QCOMPARE(verdict->outcomes.at(0).passes, std::optional<bool>(passes));
         QCOMPARE(verdict->passes, passes);

@@ -131,8 +131,11 @@ private slots:
         const Calibration c = calibrationOf(data);
         QCOMPARE_DIGITS(c.lowestResponse(), 1.075, 14);
         QCOMPARE_DIGITS(c.highestResponse(), 3.025, 14);
-        for (double end : {c.lowestResponse(), c.highestResponse()})
+        // The ends as computed and as an analyst types them from the fitted values shown.
+        for (double end : {c.lowestResponse(), c.highestResponse(), 1.075, 3.025})
             QVERIFY(!c.predict(end, 1).outsideCalibratedRange);
+        for (double beyond : {1.075 - 1e-9, 3.025 + 1e-9})
+            QVERIFY(c.predict(beyond, 1).outsideCalibratedRange);
     }
 
     void cells() {

@@ -122,7 +122,7 @@ struct Agreement {
     double printed, computed;
 };
 Agreement lastDigitsOff(double value, double exact, int precision) {
-    const double printed = std::stod(formatGeneral(value, precision));
+    const double printed = parseFloat(formatGeneral(value, precision));
     const double magnitude = std::max(std::fabs(printed), std::fabs(exact));
     if (magnitude == 0)
         return {0, 0};

@@ -4,6 +4,7 @@
 #include "core/stats/TablaT.h"
 #include "core/stats/Verdicts.h"
 #include "core/text/Errors.h"
+#include "core/text/NumberFormat.h"
 #include "support/CompareNear.h"
 #include "support/TestStudies.h"
 
@@ -35,7 +36,7 @@ Study longStudy(int levels, int replicatesPerLevel) {
     for (int i = 1; i <= levels; ++i)
         for (int k = 0; k < replicatesPerLevel; ++k) {
             x.push_back(std::to_string(i * 10));
-            y.push_back(std::to_string(2 * i * 10 + 1 + ((k + i) % 3) * 0.25));
+            y.push_back(formatGeneral(2 * i * 10 + 1 + ((k + i) % 3) * 0.25, 15));
         }
     return study(r, x, y);
 }

@@ -17,15 +17,16 @@ struct Result {
 };
 
 // `linealidad ARGUMENTS` as a script runs it on a machine without a display.
-// `configHome` holds the user's settings when given.
-Result run(const QStringList& arguments, const QString& configHome = {}) {
+// `configHome` holds the user's settings when given; `locale` is the process locale.
+Result run(const QStringList& arguments, const QString& configHome = {},
+           const QString& locale = QStringLiteral("C.UTF-8")) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!configHome.isEmpty())
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
     for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(display));
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("LC_ALL"), locale);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(LINEALIDAD_APP), arguments);
     if (!process.waitForFinished(30000))
@@ -159,6 +160,36 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("DICTAMEN: CUMPLE")));
         QVERIFY(text.contains(QStringLiteral("Aprobó")));
         QVERIFY(!text.contains(QStringLiteral("Pendiente =")));
+    }
+
+    // The same study and criteria give the same verdicts whatever separator the desktop's
+    // locale writes: r² 0.976252 below 0.98, |CV| 7.418 above 0.1, LD 0.514695 above 0.15.
+    void verdictInEveryLocale_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("decimal");
+        QTest::newRow("C") << QStringLiteral("C.UTF-8") << QStringLiteral(".");
+        QTest::newRow("es_ES") << QStringLiteral("es_ES.UTF-8") << QStringLiteral(",");
+    }
+    void verdictInEveryLocale() {
+        QFETCH(QString, locale);
+        QFETCH(QString, decimal);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Linealidad")));
+        writeFile(dir, QStringLiteral("Linealidad/Linealidad.conf"),
+                  {"[dictamen]", "criterios=\"[criterios]\\nr2_minimo = 0.98\\ncv_maximo = 0.1\\n"
+                                 "limite_deteccion = 0.15\\n\""});
+        QStringList y{"1.0", "1.2", "2.1", "1.9", "3.2", "2.9"};
+        y.replaceInStrings(QStringLiteral("."), decimal);
+        const QString study = writeFile(dir, QStringLiteral("e.w02"), studyLines(y));
+        const QString pdf = dir.filePath(QStringLiteral("dictamen.pdf"));
+        const Result r = run({"--pdf", pdf, "--pagina", "dictamen", study}, dir.path(), locale);
+        QCOMPARE(r.errors, QString());
+        const QString text = linealidad::test::pdfText(pdf).simplified().replace(decimal, ".");
+        for (const char* row :
+             {"Coeficiente de determinación (r²) 0.976252 ≥ 0.98 NO CUMPLE",
+              "Coeficiente de variación (%) 7.418 ≤ 0.1 NO CUMPLE",
+              "Límite de detección (LD) 0.514695 ≤ 0.15 NO CUMPLE", "DICTAMEN: NO CUMPLE"})
+            QVERIFY2(text.contains(QString::fromUtf8(row)), qPrintable(text));
     }
 
     // Whatever fails leaves no file behind; the message goes to standard error.

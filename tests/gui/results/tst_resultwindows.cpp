@@ -1,4 +1,5 @@
 #include "core/results/InferenceText.h"
+#include "core/text/NumberFormat.h"
 #include "gui/results/TFinfo.h"
 #include "gui/results/TfinfoA.h"
 #include "gui/results/TfinfoR.h"
@@ -238,7 +239,7 @@ private slots:
         for (int i = 1; i <= 10; ++i)
             for (int k = 0; k < 15; ++k) {
                 x.push_back(std::to_string(i));
-                y.push_back(std::to_string(2 * i + (k % 5 - 2) * 0.1 + (i % 3) * 0.05));
+                y.push_back(formatGeneral(2 * i + (k % 5 - 2) * 0.1 + (i % 3) * 0.05, 15));
             }
         WithStudy v(test::study(replicates, x, y));
         v.form->mnuresidClick();
