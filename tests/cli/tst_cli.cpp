@@ -349,7 +349,7 @@ private slots:
                     "Intervalo de confianza de la pendiente\t[0.763898; 1.1861]\texcluye 0\tCUMPLE",
                     "Intervalo de confianza de la ordenada\t[-0.356033; 0.556033]\tcontiene 0\t"
                     "CUMPLE",
-                    "Falta de ajuste (p)\t0.642406\t≥ 0.05\tCUMPLE",
+                    "Falta de ajuste (p exacta)\t0.642409\t≥ 0.05\tCUMPLE",
                     "Residuo estudentizado máximo (absoluto)\t1.50674\t≤ 3\tCUMPLE",
                     "Límite de detección (LD)\t0.514695\t\t",
                     "Límite de cuantificación (LC)\t1.55968\t\t", "DICTAMEN: NO CUMPLE"});
