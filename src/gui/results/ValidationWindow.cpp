@@ -49,15 +49,19 @@ QTableWidget* partTable(const ValidationSection& section, QWidget* parent) {
     table->setFocusPolicy(Qt::NoFocus);
     table->setWordWrap(false);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->resizeColumnsToContents();
+    int width = 2 * table->frameWidth();
+    for (int c = 0; c < columns; ++c)
+        width += table->columnWidth(c);
     int height = 2 * table->frameWidth();
     if (!table->horizontalHeader()->isHidden())
         height += table->horizontalHeader()->sizeHint().height();
     for (int r = 0; r < table->rowCount(); ++r)
         height += table->rowHeight(r);
-    table->setFixedHeight(height);
+    table->setFixedSize(width, height);
     return table;
 }
 
@@ -81,6 +85,7 @@ ValidationWindow::ValidationWindow(ResultHost& host, const Study& study, char de
     auto* scroll = new QScrollArea(contents);
     scroll->setObjectName(QStringLiteral("partsArea"));
     scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::StrongFocus); // the keys scroll the parts
     parts_ = new QWidget(scroll);
     partsLayout_ = new QVBoxLayout(parts_);
     scroll->setWidget(parts_);
@@ -110,7 +115,7 @@ void ValidationWindow::fill(const std::vector<ValidationSection>& sections) {
         table->setObjectName(QStringLiteral("part%1").arg(index++));
         table->setAccessibleName(title->text());
         partsLayout_->addWidget(title);
-        partsLayout_->addWidget(table);
+        partsLayout_->addWidget(table, 0, Qt::AlignLeft);
     }
     partsLayout_->addStretch(1);
 }
