@@ -18,9 +18,12 @@ constexpr int kContinuedLine = 12;
 constexpr int kLastLine = 58;
 constexpr int kHeadingRulePixels = -10;
 
-// Where the cells of a table stand, in U, wide enough at 9 points for numbers in exponent form
-// and "no aplicable" on the narrower of A4 and letter.
-std::vector<int> tableColumns(std::size_t count) {
+// Where the cells of a table stand, in U, by the cells of its widest row: wide enough at 9
+// points for numbers in exponent form and "no aplicable" on the narrower of A4 and letter.
+std::vector<int> tableColumns(const ValidationSection& section) {
+    std::size_t count = section.headings.size();
+    for (const auto& row : section.rows)
+        count = std::max(count, row.size());
     switch (count) {
     case 8: // per level
         return {kLeft, 68, 85, 125, 165, 205, 245, 295};
@@ -84,7 +87,7 @@ private:
         out_.font(kBodyPoints);
         if (section.headings.empty())
             return;
-        const std::vector<int> columns = tableColumns(section.headings.size());
+        const std::vector<int> columns = tableColumns(section);
         for (std::size_t c = 0; c < section.headings.size(); ++c)
             out_.text(line_, columns[c], section.headings[c]);
         out_.rule(++line_, kHeadingRulePixels);
@@ -100,7 +103,7 @@ private:
             out_.text(line_, kListValue, row.at(1));
             return;
         }
-        const std::vector<int> columns = tableColumns(section.headings.size());
+        const std::vector<int> columns = tableColumns(section);
         for (std::size_t c = 0; c < row.size(); ++c) {
             const auto reason = notApplicableReason(row[c]);
             const bool followed = std::any_of(row.begin() + static_cast<std::ptrdiff_t>(c) + 1,

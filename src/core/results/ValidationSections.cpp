@@ -94,7 +94,7 @@ ValidationSection probabilities(const ValidationStatistics& s, char decimal) {
 
 ValidationSection weighting(const WeightedLines& w, char decimal) {
     ValidationSection section{
-        "Ponderación", {"Ponderación", "Pendiente", "Ordenada", "Σ |error relativo %|", ""}, {}};
+        "Ponderación", {"Ponderación", "Pendiente", "Ordenada", "Σ |error relativo %|"}, {}};
     for (std::size_t i = 0; i < kWeightings.size(); ++i) {
         std::vector<std::string> row = weightingCells(kWeightings[i], w.lines[i], decimal);
         if (w.suggested == kWeightings[i])

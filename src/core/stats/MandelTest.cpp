@@ -35,6 +35,8 @@ bool normalise(Vector& v, double scale) {
     return true;
 }
 
+constexpr double kRoundingOfProjections = 1e-12;
+
 int distinctCount(Vector values) {
     std::sort(values.begin(), values.end());
     return static_cast<int>(std::unique(values.begin(), values.end()) - values.begin());
@@ -74,9 +76,14 @@ Applicable<MandelTest> mandelTest(const OffsetObservations& data) {
         return NotApplicable{"se necesitan 3 valores distintos de X"};
 
     Vector residual = data.v();
-    for (const Vector* q : {&one, &t})
-        removeComponent(residual, *q);
-    const double reduction = dot(residual, curvature);
+    removeComponent(residual, one);
+    const double responseSpread = std::sqrt(dot(residual, residual));
+    removeComponent(residual, t);
+    double reduction = dot(residual, curvature);
+    // Responses with no curvature at all leave only the rounding of the projections, some
+    // 1e-16 of their spread: that is no curvature, F = 0, not a figure of noise.
+    if (std::fabs(reduction) <= kRoundingOfProjections * responseSpread)
+        reduction = 0;
     removeComponent(residual, curvature);
     const double quadraticSquares = dot(residual, residual);
     if (quadraticSquares == 0)

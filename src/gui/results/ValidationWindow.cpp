@@ -10,65 +10,132 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
-#include <QLabel>
-#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace linealidad {
 namespace {
 
-QTableWidgetItem* item(const std::string& text) {
-    auto* cell = new QTableWidgetItem(QString::fromStdString(text));
-    cell->setFlags(Qt::ItemIsEnabled);
-    return cell;
-}
+// The widest part: the figures per level.
+constexpr int kColumns = 8;
+// A list's name takes the first columns, its value the others.
+constexpr int kListNameColumns = 4;
+// Room around a cell's text.
+constexpr int kCellPadding = 14;
 
-// A part's table, as tall as its rows: the window scrolls, not each table.
-QTableWidget* partTable(const ValidationSection& section, QWidget* parent) {
-    int columns = static_cast<int>(section.headings.size());
-    for (const auto& row : section.rows)
-        columns = std::max(columns, static_cast<int>(row.size()));
-    auto* table = new QTableWidget(static_cast<int>(section.rows.size()), columns, parent);
-    table->verticalHeader()->hide();
-    if (section.headings.empty()) {
-        table->horizontalHeader()->hide();
-    } else {
-        QStringList headings;
-        for (const std::string& h : section.headings)
-            headings << QString::fromStdString(h);
-        table->setHorizontalHeaderLabels(headings);
+// Lays the parts out, one below the other, in one table: a table of widgets per part costs
+// more than the whole computation. Each title runs across the table, a table's headings are
+// in bold on the button colour, an empty row follows each part. A list's name and value, and
+// a row's last cell (where a reason why a statistic does not apply runs on), span several
+// columns: each column is as wide as its own cells ask, and the last column of a span takes
+// what a spanning cell needs beyond them.
+class PartsLayout {
+public:
+    explicit PartsLayout(QTableWidget& table)
+        : table_(table), bold_(boldened(table.font())), plainMetrics_(table.font()),
+          boldMetrics_(bold_), widths_(kColumns, 0) {}
+
+    // The rows the parts take, set at once: a row inserted at a time costs the view a layout.
+    static int rowCount(const std::vector<ValidationSection>& sections) {
+        int rows = 0;
+        for (const ValidationSection& section : sections)
+            rows += (section.headings.empty() ? 2 : 3) + static_cast<int>(section.rows.size());
+        return rows;
     }
-    for (int r = 0; r < table->rowCount(); ++r) {
-        const auto& row = section.rows[static_cast<std::size_t>(r)];
-        for (int c = 0; c < columns; ++c)
-            table->setItem(r, c, item(c < static_cast<int>(row.size()) ? row[c] : ""));
+
+    // Returns the table row of the part's first row.
+    int add(const ValidationSection& section) {
+        const int row = next_++;
+        item(row, 0, section.title)->setFont(bold_);
+        table_.setSpan(row, 0, 1, kColumns);
+        if (!section.headings.empty())
+            tableRow(section.headings, true);
+        const int first = next_;
+        for (const auto& cells : section.rows) {
+            if (section.headings.empty())
+                listRow(cells);
+            else
+                tableRow(cells, false);
+        }
+        ++next_; // the empty row after the part
+        return first;
     }
-    table->setSelectionMode(QAbstractItemView::NoSelection);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setFocusPolicy(Qt::NoFocus);
-    table->setWordWrap(false);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->resizeColumnsToContents();
-    int width = 2 * table->frameWidth();
-    for (int c = 0; c < columns; ++c)
-        width += table->columnWidth(c);
-    int height = 2 * table->frameWidth();
-    if (!table->horizontalHeader()->isHidden())
-        height += table->horizontalHeader()->sizeHint().height();
-    for (int r = 0; r < table->rowCount(); ++r)
-        height += table->rowHeight(r);
-    table->setFixedSize(width, height);
-    return table;
-}
+
+    void applyWidths() {
+        for (const Spanning& s : spanning_) {
+            int room = 0;
+            for (int c = s.first; c <= s.last; ++c)
+                room += widths_[static_cast<std::size_t>(c)] + kCellPadding;
+            widths_[static_cast<std::size_t>(s.last)] += std::max(0, s.width - room);
+        }
+        for (int c = 0; c < kColumns; ++c)
+            table_.setColumnWidth(c, widths_[static_cast<std::size_t>(c)] + kCellPadding);
+    }
+
+private:
+    struct Spanning {
+        int first, last, width;
+    };
+
+    QTableWidgetItem* item(int row, int column, const std::string& text) {
+        auto* cell = new QTableWidgetItem(QString::fromStdString(text));
+        cell->setFlags(Qt::ItemIsEnabled);
+        table_.setItem(row, column, cell);
+        return cell;
+    }
+
+    // A cell from column `first` to `last`, and the width its text asks.
+    void place(int row, int first, int last, const std::string& text, bool heading) {
+        QTableWidgetItem* cell = item(row, first, text);
+        if (heading) {
+            cell->setFont(bold_);
+            cell->setBackground(table_.palette().button());
+        }
+        const int width = (heading ? boldMetrics_ : plainMetrics_).horizontalAdvance(cell->text());
+        if (first == last) {
+            int& w = widths_[static_cast<std::size_t>(first)];
+            w = std::max(w, width);
+            return;
+        }
+        table_.setSpan(row, first, 1, last - first + 1);
+        spanning_.push_back({first, last, width});
+    }
+
+    void listRow(const std::vector<std::string>& cells) {
+        const int row = next_++;
+        place(row, 0, kListNameColumns - 1, cells.at(0), false);
+        place(row, kListNameColumns, kColumns - 1, cells.at(1), false);
+    }
+
+    // The heading row too: its last heading spans to the edge, with the button colour.
+    void tableRow(const std::vector<std::string>& cells, bool heading) {
+        const int row = next_++;
+        const int last = static_cast<int>(cells.size()) - 1;
+        for (int c = 0; c <= last; ++c)
+            place(row, c, c == last ? kColumns - 1 : c, cells[static_cast<std::size_t>(c)],
+                  heading);
+    }
+
+    static QFont boldened(QFont font) {
+        font.setBold(true);
+        return font;
+    }
+
+    QTableWidget& table_;
+    QFont bold_;
+    QFontMetrics plainMetrics_;
+    QFontMetrics boldMetrics_;
+    std::vector<int> widths_;
+    std::vector<Spanning> spanning_;
+    int next_ = 0;
+};
 
 } // namespace
 
 ValidationWindow::ValidationWindow(ResultHost& host, const Study& study, char decimal)
-    : ResultWindow(host, QStringLiteral("Estadística de validación"), QSize(760, 540),
+    : ResultWindow(host, QStringLiteral("Estadística de validación"), QSize(820, 560),
                    help::kValidation),
       host_(host), study_(study), decimal_(decimal) {
     setObjectName(QStringLiteral("ValidationWindow"));
@@ -82,18 +149,21 @@ ValidationWindow::ValidationWindow(ResultHost& host, const Study& study, char de
     // Kept in the user's settings: every validation and verdict on screen follows.
     connect(recovery_, &QCheckBox::toggled, this, [](bool on) { saveUserRecovery(on); });
 
-    auto* scroll = new QScrollArea(contents);
-    scroll->setObjectName(QStringLiteral("partsArea"));
-    scroll->setWidgetResizable(true);
-    scroll->setFocusPolicy(Qt::StrongFocus); // the keys scroll the parts
-    parts_ = new QWidget(scroll);
-    partsLayout_ = new QVBoxLayout(parts_);
-    scroll->setWidget(parts_);
-    addCloseMenu(parts_);
+    table_ = new QTableWidget(0, kColumns, contents);
+    table_->setObjectName(QStringLiteral("partsTable"));
+    table_->horizontalHeader()->hide();
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
+    table_->setShowGrid(false);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setWordWrap(false);
+    table_->setTabKeyNavigation(false); // Tab goes back to the check box
+    addCloseMenu(table_);
 
     auto* layout = new QVBoxLayout(contents);
     layout->addWidget(recovery_);
-    layout->addWidget(scroll, 1);
+    layout->addWidget(table_, 1);
     setWidget(contents);
 
     connect(&criteriaNotifier(), &CriteriaNotifier::changed, this, &ValidationWindow::computeAgain);
@@ -101,23 +171,22 @@ ValidationWindow::ValidationWindow(ResultHost& host, const Study& study, char de
 
 void ValidationWindow::fill(const std::vector<ValidationSection>& sections) {
     sections_ = sections;
-    while (QLayoutItem* old = partsLayout_->takeAt(0)) {
-        delete old->widget();
-        delete old;
-    }
-    int index = 0;
-    for (const ValidationSection& section : sections) {
-        auto* title = new QLabel(QString::fromStdString(section.title), parts_);
-        QFont bold = title->font();
-        bold.setBold(true);
-        title->setFont(bold);
-        QTableWidget* table = partTable(section, parts_);
-        table->setObjectName(QStringLiteral("part%1").arg(index++));
-        table->setAccessibleName(title->text());
-        partsLayout_->addWidget(title);
-        partsLayout_->addWidget(table, 0, Qt::AlignLeft);
-    }
-    partsLayout_->addStretch(1);
+    firstRows_.clear();
+    table_->clearSpans();
+    table_->setRowCount(0);
+    table_->setRowCount(PartsLayout::rowCount(sections));
+    PartsLayout parts(*table_);
+    for (const ValidationSection& section : sections)
+        firstRows_.push_back(parts.add(section));
+    parts.applyWidths();
+}
+
+QString ValidationWindow::cellText(int part, int row, int cell) const {
+    const auto index = static_cast<std::size_t>(part);
+    const bool list = sections_.at(index).headings.empty();
+    const QTableWidgetItem* item =
+        table_->item(firstRows_.at(index) + row, list && cell == 1 ? kListNameColumns : cell);
+    return item ? item->text() : QString();
 }
 
 // Each part as shown: its title, its headings, its rows, and an empty row after it.

@@ -10,7 +10,6 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QSettings>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -26,10 +25,8 @@ QStringList titles(const ValidationWindow& window) {
     return result;
 }
 
-// The cell of a part's table as the window shows it.
 QString shown(const ValidationWindow& window, int part, int row, int column) {
-    const auto* table = window.findChild<QTableWidget*>(QStringLiteral("part%1").arg(part));
-    return table ? table->item(row, column)->text() : QStringLiteral("(sin tabla)");
+    return window.cellText(part, row, column);
 }
 
 const AcceptanceCriterion kRecovery{CriterionKind::RecoveryInterval, 98.0, 102.0};
