@@ -87,23 +87,10 @@ std::optional<double> parsedNumber(const std::string& text) {
     return std::nullopt;
 }
 
-// The criteria bounding a probability or r², which lie between 0 and 1.
-bool boundsFraction(CriterionKind kind) {
-    switch (kind) {
-    case CriterionKind::Determination:
-    case CriterionKind::LackOfFit:
-    case CriterionKind::VarianceHomogeneity:
-    case CriterionKind::MandelLinearity:
-    case CriterionKind::ResidualNormality:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Why `limit` cannot bound a criterion of `kind`, if it cannot.
+// Why `limit` cannot bound a criterion of `kind`, if it cannot. The minimums are of r² and of
+// probabilities, between 0 and 1.
 std::optional<std::string> rangeProblem(CriterionKind kind, double limit) {
-    const bool fraction = boundsFraction(kind);
+    const bool fraction = takesMinimum(kind);
     if (fraction && (limit < 0 || limit > 1))
         return "debe estar entre 0 y 1";
     if (limit < 0)
@@ -194,6 +181,19 @@ std::string criterionName(CriterionKind kind) {
 
 bool takesLimit(CriterionKind kind) {
     return kind != CriterionKind::SlopeExcludesZero && kind != CriterionKind::InterceptContainsZero;
+}
+
+bool takesMinimum(CriterionKind kind) {
+    switch (kind) {
+    case CriterionKind::Determination:
+    case CriterionKind::LackOfFit:
+    case CriterionKind::VarianceHomogeneity:
+    case CriterionKind::MandelLinearity:
+    case CriterionKind::ResidualNormality:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool limitIsOptional(CriterionKind kind) {

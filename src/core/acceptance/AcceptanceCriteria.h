@@ -54,6 +54,9 @@ std::string criterionName(CriterionKind kind);
 // number may be left out (the detection and quantification limits), and whether it is held
 // between two numbers, "inferior;superior" (the mean recovery).
 bool takesLimit(CriterionKind kind);
+// Whether the value is held to at least its limit (r² and the probabilities), rather than at
+// most.
+bool takesMinimum(CriterionKind kind);
 bool limitIsOptional(CriterionKind kind);
 bool takesInterval(CriterionKind kind);
 // Why `limit` cannot bound a criterion of `kind` ("debe estar entre 0 y 1", "no puede ser

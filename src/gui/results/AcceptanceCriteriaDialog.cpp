@@ -33,13 +33,9 @@ const CriterionKind kKinds[] = {
 
 // How the value is held to the limit, read before the box.
 QString condition(CriterionKind kind) {
-    switch (kind) {
-    case CriterionKind::Determination:
-    case CriterionKind::LackOfFit:
-    case CriterionKind::VarianceHomogeneity:
-    case CriterionKind::MandelLinearity:
-    case CriterionKind::ResidualNormality:
+    if (takesMinimum(kind))
         return QStringLiteral("mínimo");
+    switch (kind) {
     case CriterionKind::RecoveryInterval:
         return QStringLiteral("entre");
     case CriterionKind::SlopeExcludesZero:
