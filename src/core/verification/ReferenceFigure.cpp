@@ -65,11 +65,11 @@ std::string figureName(ReferenceFigure figure) {
     case ReferenceFigure::WeightedSlopeInverseX2:
         return "pendiente ponderada 1/x^2";
     case ReferenceFigure::WeightedErrorSumInverseX2:
-        return "suma de errores relativos 1/x^2";
+        return "Σ |error relativo %| 1/x^2";
     case ReferenceFigure::MeanRecovery:
         return "recobro medio";
     case ReferenceFigure::RecoveryIntervalLower:
-        return "límite inferior del recobro medio";
+        return "IC inferior del recobro medio";
     }
     return {};
 }

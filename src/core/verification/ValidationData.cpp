@@ -15,7 +15,7 @@ std::vector<ReferenceDataSet> validationDataSets() {
     const std::vector<std::string> fiveLevels{"1", "1", "1", "2", "2", "2", "3", "3",
                                               "3", "4", "4", "4", "5", "5", "5"};
     return {
-        {"Ejemplo trabajado (validación)",
+        {"Ejemplo trabajado",
          workedExampleDataSet().study,
          {
              shownValue(FirstLevelCv, 12.856486930664497),
@@ -90,7 +90,7 @@ std::vector<ReferenceDataSet> validationDataSets() {
              shownValue(ShapiroWilkP, 0.1195374836245726),
          }},
         // Responses near 10⁸: the line read back from the means, not from b.
-        {"Áreas cerca de 1E8 (validación)",
+        {"Áreas cerca de 1E8",
          offsetDataSets().front().study,
          {
              shownValue(FirstLevelRelativeError, -2.5641025641025641),
