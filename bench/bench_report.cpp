@@ -1,10 +1,13 @@
 // The cost of the command-line tool's work on the largest study a file may hold: reading the
-// file, computing, building the report, and the whole chain.
+// file, computing, building the report, and the whole chain; and the validation statistics'
+// sequence with their texts.
 
 #include "LargeStudy.h"
 #include "RunBenchmarks.h"
 
 #include "core/results/ReportText.h"
+#include "core/results/ValidationCommand.h"
+#include "core/results/ValidationSections.h"
 #include "core/stats/CalculaAnova.h"
 #include "core/stats/CalculaRegresion.h"
 #include "core/study/StudyFile.h"
@@ -71,6 +74,22 @@ void ReadComputeReport(benchmark::State& state) {
     }
 }
 BENCHMARK(ReadComputeReport)->Unit(benchmark::kMicrosecond);
+
+// The validation window's sequence without the window: the fit, the variance table and every
+// validation statistic, the recovery too, then the texts of its parts.
+void ValidationStatisticsAndTexts(benchmark::State& state) {
+    const Study study = bench::largeStudy();
+    for (auto _ : state) {
+        ResultSet results;
+        const auto statistics = validationCommand(study, '.', results, true);
+        if (!statistics) {
+            state.SkipWithError("the generated study has a zero slope");
+            break;
+        }
+        benchmark::DoNotOptimize(validationSections(*statistics, '.'));
+    }
+}
+BENCHMARK(ValidationStatisticsAndTexts)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

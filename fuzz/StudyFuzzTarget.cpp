@@ -1,6 +1,7 @@
 // One input is one study file, taken through what the open command and the result commands do
 // with a file: it is read, validated, and when valid computed and written as the inference,
-// variance, residuals and report windows write it, and judged against the default acceptance
+// variance, residuals and report windows write it, its validation statistics written as their
+// window and the command-line tool write them, and judged against the default acceptance
 // criteria, with a decimal point and with a decimal comma. The faults the program reports to the
 // user (Fault and its kinds) are expected outcomes; anything else, a crash, another exception or a
 // sanitizer report, is a finding.
@@ -10,6 +11,9 @@
 
 #include "core/acceptance/AcceptanceVerdict.h"
 #include "core/results/ResultCommands.h"
+#include "core/results/ValidationCommand.h"
+#include "core/results/ValidationLines.h"
+#include "core/results/ValidationSections.h"
 #include "core/study/StudyFile.h"
 #include "core/study/ValidaEstudio.h"
 #include "core/text/Errors.h"
@@ -62,7 +66,8 @@ template <typename Command> void guarded(Command command) {
     }
 }
 
-// The four result commands and the acceptance verdict in turn on one result set, as the main
+// The four result commands, the validation statistics and the acceptance verdict in turn on
+// one result set, as the main
 // window's commands share theirs, so each command also meets what the previous one left in the set.
 // Their texts are built and dropped: building them is what is under test.
 void runCommands(const Study& study, char decimal) {
@@ -72,6 +77,12 @@ void runCommands(const Study& study, char decimal) {
     guarded([&] { varianceCommand(study, decimal, results); });
     guarded([&] { residualsCommand(study, decimal, results); });
     guarded([&] { reportCommand(study, decimal, results, sink); });
+    guarded([&] {
+        if (const auto statistics = validationCommand(study, decimal, results, true)) {
+            validationSections(*statistics, decimal);
+            validationLines(*statistics, decimal);
+        }
+    });
     guarded([&] { evaluateAcceptance(study, decimal, defaultCriteria(), results); });
 }
 

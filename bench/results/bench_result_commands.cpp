@@ -11,6 +11,7 @@
 #include "gui/results/TfinfoA.h"
 #include "gui/results/TfinfoR.h"
 #include "gui/results/Tfrminforme.h"
+#include "gui/results/ValidationWindow.h"
 #include "gui/study/TFinforma.h"
 
 #include <QApplication>
@@ -110,6 +111,12 @@ void Report(benchmark::State& state) {
     measure(state, &TMainForm::mnuinformeClick, &TMainForm::frminforme);
 }
 BENCHMARK(Report)->Unit(benchmark::kMillisecond);
+
+// "Estadística de validación...", with the recovery as the user's settings have it.
+void Validation(benchmark::State& state) {
+    measure(state, &TMainForm::showValidation, &TMainForm::validationWindow);
+}
+BENCHMARK(Validation)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -21,6 +21,8 @@ std::optional<View> viewCalled(const std::string& name) {
         return View::inverse;
     if (name == "verificar")
         return View::verification;
+    if (name == "validacion")
+        return View::validation;
     return std::nullopt;
 }
 
@@ -64,6 +66,7 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
     std::optional<std::string> criteria;
     std::vector<std::string> responses;
     std::optional<std::string> replicates;
+    bool recovered = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
         if (a == "--help" || a == "-h")
@@ -98,6 +101,8 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
             replicates = arguments[i];
         } else if (a.starts_with("--replicas=")) {
             replicates = a.substr(11);
+        } else if (a == "--recobro") {
+            recovered = true;
         } else if (a.size() > 1 && a[0] == '-') {
             return withError("opción desconocida: " + a);
         } else {
@@ -111,6 +116,8 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
         return withError("vista desconocida: " + positionals[0]);
     if (criteria && *view != View::verdict)
         return withError("--criterios solo sirve con la vista dictamen");
+    if (recovered && *view != View::validation && *view != View::verdict)
+        return withError("--recobro solo sirve con las vistas validacion y dictamen");
     const bool readsStudy = *view != View::verification;
     if (!readsStudy && table)
         return withError("verificar no lee ninguna tabla");
@@ -130,7 +137,8 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
                                          : std::string(),
                     .decimal = separator,
                     .table = table.has_value(),
-                    .criteria = criteria};
+                    .criteria = criteria,
+                    .recovered = recovered};
     if (const auto problem = readInverseOptions(responses, replicates, command))
         return withError(*problem);
     return Arguments{.help = false, .command = std::move(command), .error = {}};

@@ -8,8 +8,9 @@ constexpr const char* kUsage = "Uso: linealidad-cli VISTA ARCHIVO [--decimal C]\
                                "     linealidad-cli verificar [--decimal C]\n";
 // Only in the help: a mistaken command line shows the usage above unchanged.
 constexpr const char* kViewOptionsUsage =
-    "     linealidad-cli dictamen ARCHIVO [--criterios ARCHIVO.ini] [--decimal C]\n"
-    "     linealidad-cli inversa ARCHIVO --y VALOR [--y VALOR ...] [--replicas K]\n";
+    "     linealidad-cli dictamen ARCHIVO [--criterios ARCHIVO.ini] [--recobro] [--decimal C]\n"
+    "     linealidad-cli inversa ARCHIVO --y VALOR [--y VALOR ...] [--replicas K]\n"
+    "     linealidad-cli validacion ARCHIVO [--recobro] [--decimal C]\n";
 } // namespace
 
 std::string helpText() {
@@ -39,10 +40,21 @@ std::string helpText() {
            "               respuesta fuera del intervalo calibrado (las respuestas ajustadas\n"
            "               entre la menor y la mayor X del estudio) lleva una quinta celda,\n"
            "               \"fuera del intervalo calibrado\"\n"
+           "  validacion   la estadística de validación, una línea por valor con sus celdas\n"
+           "               separadas por un tabulador: la precisión de cada nivel (NIVEL, n,\n"
+           "               X, media Y, DE Y, CV %, X recalculada, error relativo %), el\n"
+           "               factor de respuesta, la homogeneidad de varianzas (Bartlett,\n"
+           "               Levene y Cochran), la linealidad (Mandel), la normalidad de los\n"
+           "               residuos (Shapiro-Wilk), las probabilidades exactas de la\n"
+           "               regresión y de la falta de ajuste, la recta de cada ponderación\n"
+           "               (1, 1/x, 1/x^2, 1/y, 1/y^2) con la sugerida y, con --recobro, el\n"
+           "               recobro; un valor que no se puede calcular dice \"no aplicable\"\n"
+           "               y por qué\n"
            "  verificar    la verificación de los cálculos, sin ARCHIVO: los cálculos con los\n"
            "               datos de referencia que trae el programa (los valores\n"
            "               certificados del conjunto \"Norris\" del NIST, el ejemplo\n"
-           "               trabajado y estudios lejos del cero), una línea por valor: nombre,\n"
+           "               trabajado, estudios lejos del cero y estudios con la estadística\n"
+           "               de validación calculada con R), una línea por valor: nombre,\n"
            "               valor esperado, valor obtenido, cifras en que coinciden, cifras\n"
            "               exigidas (las que el programa muestra) y \"correcta\" o\n"
            "               \"INCORRECTA\", separados por un tabulador; al final, \"N de M\n"
@@ -67,6 +79,9 @@ std::string helpText() {
            "               réplicas de la muestra desconocida, cuya media es cada\n"
            "               respuesta (vista inversa; un entero de 1 en adelante; por\n"
            "               omisión, 1)\n"
+           "  --recobro    Y es la cantidad recuperada de la X adicionada (linealidad del\n"
+           "               método): la vista validacion añade el recobro, y el dictamen\n"
+           "               juzga el criterio recobro_intervalo\n"
            "  --decimal C  separador decimal con el que se leen los datos y se escriben los\n"
            "               números (por omisión, el de la configuración regional)\n"
            "  -h, --help   muestra esta ayuda y termina\n"

@@ -18,7 +18,7 @@ int verdictView(const Study& study, const Command& command, Output& output) {
     }
     ResultSet results;
     const std::optional<AcceptanceVerdict> verdict =
-        evaluateAcceptance(study, command.decimal, criteria, results);
+        evaluateAcceptance(study, command.decimal, criteria, results, command.recovered);
     if (!verdict)
         return output.fail(kZeroSlopeMessage);
     for (const CriterionOutcome& o : verdict->outcomes)

@@ -15,6 +15,8 @@ int showView(const Study& study, const Command& command, Output& output) {
         return verdictView(study, command, output);
     case View::inverse:
         return inverseView(study, command, output);
+    case View::validation:
+        return validationView(study, command, output);
     case View::report:
     case View::verification: // reads no study: run() shows it before any is read
         break;

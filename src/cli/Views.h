@@ -34,6 +34,10 @@ int verdictView(const Study& study, const Command& command, Output& output);
 // of a response outside the calibrated range as a fifth cell.
 int inverseView(const Study& study, const Command& command, Output& output);
 
+// The validation statistics' lines (validationLines), the recovery's with the command's
+// --recobro.
+int validationView(const Study& study, const Command& command, Output& output);
+
 // The checks of the calculations on the shipped reference data, one line each with its cells
 // joined by a TAB, then the summary line; kSuccess when every check passes.
 int verificationView(char decimal, Output& output);

@@ -349,7 +349,7 @@ private slots:
                     "Intervalo de confianza de la pendiente\t[0.763898; 1.1861]\texcluye 0\tCUMPLE",
                     "Intervalo de confianza de la ordenada\t[-0.356033; 0.556033]\tcontiene 0\t"
                     "CUMPLE",
-                    "Falta de ajuste (p)\t0.642406\t≥ 0.05\tCUMPLE",
+                    "Falta de ajuste (p exacta)\t0.642409\t≥ 0.05\tCUMPLE",
                     "Residuo estudentizado máximo (absoluto)\t1.50674\t≤ 3\tCUMPLE",
                     "Límite de detección (LD)\t0.514695\t\t",
                     "Límite de cuantificación (LC)\t1.55968\t\t", "DICTAMEN: NO CUMPLE"});
@@ -371,6 +371,37 @@ private slots:
         QCOMPARE(r.errors, QString());
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.output, expected);
+    }
+
+    // The validation statistics: the lines of the core's text, the recovery's with --recobro,
+    // from a table too; the verdict judges the recovery only with --recobro.
+    void validation() {
+        const QString study = example("ejemplo-trabajado.w02");
+        Result r = run({"validacion", study});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.errors, QString());
+        const QStringList output = r.output.split('\n');
+        QCOMPARE(output.size(), 29);
+        QCOMPARE(output[1], "1\t2\t1\t1.1\t0.141421\t12.8565\t1.02564\t2.5641");
+        QVERIFY(output.contains("probabilidad exacta\tregresión\t0.000213192"));
+        QVERIFY(output.contains("linealidad\tMandel p\t0.642409"));
+        r = run({"validacion", "--recobro", study});
+        QCOMPARE(r.output.split('\n').size(), 36);
+        QVERIFY(r.output.contains("recobro\tIC inferior\t94.3302\n"));
+
+        const QString table =
+            writeTable(dir_, "recobro.csv", "X;Y\n1;1.0\n1;1.2\n2;2.1\n2;1.9\n3;3.2\n3;2.9\n");
+        QCOMPARE(run({"validacion", "--tabla", table, "--recobro"}).output,
+                 run({"validacion", study, "--recobro"}).output);
+
+        const QString criteria =
+            writeTable(dir_, "recobro.ini", "[criterios]\nrecobro_intervalo = 98;105\n");
+        r = run({"dictamen", study, "--criterios", criteria, "--recobro"});
+        QCOMPARE(r.output,
+                 lines({"Recobro medio (%)\t103.889\t[98; 105]\tCUMPLE", "DICTAMEN: CUMPLE"}));
+        r = run({"dictamen", study, "--criterios", criteria});
+        QVERIFY(r.output.startsWith("Recobro medio (%)\tno aplicable (Y no es la cantidad "
+                                    "recuperada)\t[98; 105]\t\n"));
     }
 
     // A criteria file that cannot be used ends the run with a message naming it.
@@ -450,6 +481,8 @@ private slots:
         QTest::newRow("--replicas sin valor")
             << QStringList{"inversa", "a.w02", "--y", "2", "--replicas"};
         QTest::newRow("--y en otra vista") << QStringList{"anova", "a.w02", "--y", "2"};
+        QTest::newRow("--recobro en otra vista") << QStringList{"anova", "a.w02", "--recobro"};
+        QTest::newRow("validacion sin archivo") << QStringList{"validacion", "--recobro"};
         QTest::newRow("verificar con archivo") << QStringList{"verificar", "a.w02"};
         QTest::newRow("verificar con tabla") << QStringList{"verificar", "--tabla", "t.csv"};
     }

@@ -18,18 +18,30 @@ struct KindInfo {
     const char* name; // as shown
 };
 
-constexpr std::array<KindInfo, 8> kKinds{{
+constexpr std::array<KindInfo, 15> kKinds{{
     {CriterionKind::Determination, "r2_minimo", "Coeficiente de determinación (r²)"},
     {CriterionKind::RegressionCv, "cv_maximo", "Coeficiente de variación (%)"},
     {CriterionKind::SlopeExcludesZero, "pendiente_excluye_cero",
      "Intervalo de confianza de la pendiente"},
     {CriterionKind::InterceptContainsZero, "ordenada_contiene_cero",
      "Intervalo de confianza de la ordenada"},
-    {CriterionKind::LackOfFit, "falta_de_ajuste_p_minimo", "Falta de ajuste (p)"},
+    // Judged on the exact probability, which a reviewer recomputes in a spreadsheet.
+    {CriterionKind::LackOfFit, "falta_de_ajuste_p_minimo", "Falta de ajuste (p exacta)"},
     {CriterionKind::StudentizedResiduals, "residuo_estudentizado_maximo",
      "Residuo estudentizado máximo (absoluto)"},
     {CriterionKind::DetectionLimit, "limite_deteccion", "Límite de detección (LD)"},
     {CriterionKind::QuantificationLimit, "limite_cuantificacion", "Límite de cuantificación (LC)"},
+    {CriterionKind::VarianceHomogeneity, "homogeneidad_p_minimo",
+     "Homogeneidad de varianzas (p de Levene)"},
+    {CriterionKind::MandelLinearity, "mandel_p_minimo", "Linealidad de Mandel (p)"},
+    {CriterionKind::ResidualNormality, "normalidad_p_minimo",
+     "Normalidad de los residuos (p de Shapiro-Wilk)"},
+    {CriterionKind::LevelCv, "cv_nivel_maximo", "CV máximo de los niveles (%)"},
+    {CriterionKind::LevelRelativeError, "error_relativo_maximo",
+     "Error relativo máximo de los niveles (%)"},
+    {CriterionKind::ResponseFactorCv, "factor_respuesta_cv_maximo",
+     "CV del factor de respuesta (%)"},
+    {CriterionKind::RecoveryInterval, "recobro_intervalo", "Recobro medio (%)"},
 }};
 
 const KindInfo& info(CriterionKind kind) {
@@ -75,9 +87,10 @@ std::optional<double> parsedNumber(const std::string& text) {
     return std::nullopt;
 }
 
-// Why `limit` cannot bound a criterion of `kind`, if it cannot.
+// Why `limit` cannot bound a criterion of `kind`, if it cannot. The minimums are of r² and of
+// probabilities, between 0 and 1.
 std::optional<std::string> rangeProblem(CriterionKind kind, double limit) {
-    const bool fraction = kind == CriterionKind::Determination || kind == CriterionKind::LackOfFit;
+    const bool fraction = takesMinimum(kind);
     if (fraction && (limit < 0 || limit > 1))
         return "debe estar entre 0 y 1";
     if (limit < 0)
@@ -86,6 +99,23 @@ std::optional<std::string> rangeProblem(CriterionKind kind, double limit) {
 }
 
 using LineResult = std::variant<AcceptanceCriterion, std::string>;
+
+// The "inferior;superior" of an interval criterion.
+LineResult intervalLine(CriterionKind kind, const std::string& quoted, const std::string& value) {
+    const auto semicolon = value.find(';');
+    if (semicolon == std::string::npos)
+        return "el criterio " + quoted + " necesita dos límites, inferior;superior";
+    const std::string lowerText = trimmed(value.substr(0, semicolon));
+    const std::string upperText = trimmed(value.substr(semicolon + 1));
+    const std::optional<double> lower = parsedNumber(lowerText);
+    const std::optional<double> upper = parsedNumber(upperText);
+    if (!lower || !upper)
+        return "el límite «" + (lower ? upperText : lowerText) + "» de " + quoted +
+               " no es un número";
+    if (auto problem = intervalProblem(*lower, *upper))
+        return "los límites de " + quoted + " " + *problem;
+    return AcceptanceCriterion{kind, *lower, *upper};
+}
 
 // One "clave" or "clave = límite" line.
 LineResult criterionLine(const std::string& line) {
@@ -103,6 +133,8 @@ LineResult criterionLine(const std::string& line) {
     }
     if (!takesLimit(kind->kind))
         return "el criterio " + quoted + " no lleva límite";
+    if (takesInterval(kind->kind))
+        return intervalLine(kind->kind, quoted, value);
     const std::optional<double> limit = parsedNumber(value);
     if (!limit)
         return "el límite «" + value + "» de " + quoted + " no es un número";
@@ -126,6 +158,23 @@ std::vector<AcceptanceCriterion> defaultCriteria() {
     };
 }
 
+AcceptanceCriterion proposedCriterion(CriterionKind kind) {
+    for (const AcceptanceCriterion& c : defaultCriteria())
+        if (c.kind == kind)
+            return c;
+    switch (kind) {
+    case CriterionKind::LevelCv:
+    case CriterionKind::LevelRelativeError:
+        return {kind, 2.0};
+    case CriterionKind::ResponseFactorCv:
+        return {kind, 5.0};
+    case CriterionKind::RecoveryInterval:
+        return {kind, 98.0, 102.0};
+    default:
+        return {kind, 0.05};
+    }
+}
+
 std::string criterionName(CriterionKind kind) {
     return info(kind).name;
 }
@@ -134,12 +183,37 @@ bool takesLimit(CriterionKind kind) {
     return kind != CriterionKind::SlopeExcludesZero && kind != CriterionKind::InterceptContainsZero;
 }
 
+bool takesMinimum(CriterionKind kind) {
+    switch (kind) {
+    case CriterionKind::Determination:
+    case CriterionKind::LackOfFit:
+    case CriterionKind::VarianceHomogeneity:
+    case CriterionKind::MandelLinearity:
+    case CriterionKind::ResidualNormality:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool limitIsOptional(CriterionKind kind) {
     return kind == CriterionKind::DetectionLimit || kind == CriterionKind::QuantificationLimit;
 }
 
+bool takesInterval(CriterionKind kind) {
+    return kind == CriterionKind::RecoveryInterval;
+}
+
 std::optional<std::string> limitProblem(CriterionKind kind, double limit) {
     return rangeProblem(kind, limit);
+}
+
+std::optional<std::string> intervalProblem(double lower, double upper) {
+    if (lower < 0 || upper < 0)
+        return "no pueden ser negativos";
+    if (lower > upper)
+        return "están invertidos: el inferior es mayor que el superior";
+    return std::nullopt;
 }
 
 std::string criteriaText(const std::vector<AcceptanceCriterion>& criteria) {
@@ -148,6 +222,8 @@ std::string criteriaText(const std::vector<AcceptanceCriterion>& criteria) {
         text += info(c.kind).key;
         if (c.limit)
             text += " = " + numberText(*c.limit);
+        if (c.upper)
+            text += ";" + numberText(*c.upper);
         text += "\n";
     }
     return text;

@@ -1,6 +1,8 @@
 #include "core/acceptance/AcceptanceVerdict.h"
 
 #include "core/results/ResultFormats.h"
+#include "core/results/ValidationCells.h"
+#include "core/results/ValidationCommand.h"
 #include "core/stats/Observations.h"
 #include "core/text/NumberParse.h"
 
@@ -43,6 +45,78 @@ std::string interval(double low, double high, char decimal) {
     return "[" + G6(low, decimal) + "; " + G6(high, decimal) + "]";
 }
 
+// A probability of the validation statistics held to a minimum, or why it does not apply.
+template <typename Test, typename Probability>
+Judged probabilityAtLeast(const Applicable<Test>& test, Probability p, std::optional<double> limit,
+                          char decimal) {
+    if (const Test* t = valueOf(test))
+        return atLeast(p(*t), limit.value_or(0), decimal);
+    return {notApplicableText(std::get<NotApplicable>(test)), "≥ " + G6(limit.value_or(0), decimal),
+            std::nullopt};
+}
+
+// The largest of the figures that apply held to a maximum; when none applies, why the first
+// does not.
+Judged largestAtMost(const std::vector<Applicable<double>>& figures, std::optional<double> limit,
+                     char decimal) {
+    std::optional<double> largest;
+    for (const Applicable<double>& f : figures)
+        if (const double* v = valueOf(f))
+            largest = std::max(largest.value_or(0), std::abs(*v));
+    if (largest)
+        return atMost(*largest, limit.value_or(0), decimal);
+    const NotApplicable why =
+        figures.empty() ? NotApplicable{"sin niveles"} : std::get<NotApplicable>(figures.front());
+    return {notApplicableText(why), "≤ " + G6(limit.value_or(0), decimal), std::nullopt};
+}
+
+Judged meanRecovery(const AcceptanceCriterion& c, const ValidationStatistics& v, char decimal) {
+    const std::string limit = interval(c.limit.value_or(0), c.upper.value_or(0), decimal);
+    if (!v.recovery)
+        return {notApplicableText({"Y no es la cantidad recuperada"}), limit, std::nullopt};
+    const SampleSummary* s = valueOf(v.recovery->summary);
+    if (!s)
+        return {notApplicableText(std::get<NotApplicable>(v.recovery->summary)), limit,
+                std::nullopt};
+    return {G6(s->mean, decimal), limit,
+            shown(c.limit.value_or(0)) <= shown(s->mean) &&
+                shown(s->mean) <= shown(c.upper.value_or(0))};
+}
+
+// The criteria on the validation statistics.
+Judged judgeValidation(const AcceptanceCriterion& c, const ValidationStatistics& v, char decimal) {
+    std::vector<Applicable<double>> figures;
+    switch (c.kind) {
+    case CriterionKind::VarianceHomogeneity:
+        return probabilityAtLeast(
+            v.homogeneity.levene, [](const LeveneTest& t) { return t.p; }, c.limit, decimal);
+    case CriterionKind::MandelLinearity:
+        return probabilityAtLeast(
+            v.mandel, [](const MandelTest& t) { return t.p; }, c.limit, decimal);
+    case CriterionKind::ResidualNormality:
+        return probabilityAtLeast(
+            v.normality, [](const ShapiroWilkTest& t) { return t.p; }, c.limit, decimal);
+    case CriterionKind::LevelCv:
+        for (const LevelPrecision& level : v.levels)
+            figures.push_back(level.y.variation);
+        return largestAtMost(figures, c.limit, decimal);
+    case CriterionKind::LevelRelativeError:
+        for (const LevelPrecision& level : v.levels)
+            figures.push_back(level.relativeError);
+        return largestAtMost(figures, c.limit, decimal);
+    case CriterionKind::ResponseFactorCv:
+        if (const SampleSummary* f = valueOf(v.responseFactor))
+            figures.push_back(f->variation);
+        else
+            figures.push_back(std::get<NotApplicable>(v.responseFactor));
+        return largestAtMost(figures, c.limit, decimal);
+    case CriterionKind::RecoveryInterval:
+        return meanRecovery(c, v, decimal);
+    default:
+        return {};
+    }
+}
+
 double largestAbsolute(const std::vector<double>& values, std::size_t count) {
     double largest = 0;
     for (std::size_t i = 0; i < std::min(count, values.size()); ++i)
@@ -51,9 +125,8 @@ double largestAbsolute(const std::vector<double>& values, std::size_t count) {
 }
 
 Judged judge(const AcceptanceCriterion& c, const Study& study, char decimal,
-             const ResultSet& results) {
+             const ResultSet& results, const ValidationStatistics& validation) {
     const ResultadosRegresion& R = results.regression;
-    const ResultadosAnova& A = results.anova;
     const double perSlope = R.DesvRegresion / std::abs(R.Pendiente);
     switch (c.kind) {
     case CriterionKind::Determination:
@@ -68,10 +141,9 @@ Judged judge(const AcceptanceCriterion& c, const Study& study, char decimal,
         return {interval(R.LimInfOrdenada, R.LimSupOrdenada, decimal), "contiene 0",
                 R.LimInfOrdenada <= 0 && 0 <= R.LimSupOrdenada};
     case CriterionKind::LackOfFit:
-        if (A.GLErrorPuro == 0)
-            return {"no aplicable (sin error puro)", "≥ " + G6(c.limit.value_or(0), decimal),
-                    std::nullopt};
-        return atLeast(A.PFaltaAjuste, c.limit.value_or(0), decimal);
+        return probabilityAtLeast(
+            validation.lackOfFit, [](const ExactProbability& e) { return e.exact; }, c.limit,
+            decimal);
     case CriterionKind::StudentizedResiduals:
         return atMost(
             largestAbsolute(results.residuals.Estudentizado,
@@ -81,22 +153,24 @@ Judged judge(const AcceptanceCriterion& c, const Study& study, char decimal,
         return atMostIfLimited(3.3 * perSlope, c.limit, decimal);
     case CriterionKind::QuantificationLimit:
         return atMostIfLimited(10 * perSlope, c.limit, decimal);
+    default:
+        return judgeValidation(c, validation, decimal);
     }
-    return {};
 }
 
 } // namespace
 
 std::optional<AcceptanceVerdict>
 evaluateAcceptance(const Study& study, char decimal,
-                   const std::vector<AcceptanceCriterion>& criteria, ResultSet& results) {
-    fit(study, decimal, results);
-    if (results.PendienteCero)
+                   const std::vector<AcceptanceCriterion>& criteria, ResultSet& results,
+                   bool recovered) {
+    const std::optional<ValidationStatistics> validation =
+        validationCommand(study, decimal, results, recovered);
+    if (!validation)
         return std::nullopt;
-    analyse(study, decimal, results);
     AcceptanceVerdict verdict{{}, true};
     for (const AcceptanceCriterion& c : criteria) {
-        Judged j = judge(c, study, decimal, results);
+        Judged j = judge(c, study, decimal, results, *validation);
         verdict.passes = verdict.passes && j.passes.value_or(true);
         verdict.outcomes.push_back(
             {c.kind, criterionName(c.kind), std::move(j.value), std::move(j.limit), j.passes});

@@ -3,6 +3,7 @@
 #include "core/acceptance/AcceptanceVerdict.h"
 #include "core/printing/Uprint.h"
 #include "core/printing/Uprint1.h"
+#include "core/results/ValidationCommand.h"
 
 namespace linealidad {
 namespace {
@@ -29,10 +30,9 @@ std::vector<Sheet> variance(PrintLayout layout, const Study& study, char decimal
 
 } // namespace
 
-std::optional<std::vector<Sheet>> composePage(PrintLayout layout, PageChoice page,
-                                              const Study& study, char decimal, int FactorMargen,
-                                              ResultSet& results,
-                                              const std::vector<AcceptanceCriterion>& criteria) {
+std::optional<std::vector<Sheet>>
+composePage(PrintLayout layout, PageChoice page, const Study& study, char decimal, int FactorMargen,
+            ResultSet& results, const std::vector<AcceptanceCriterion>& criteria, bool recovered) {
     switch (page) {
     case PageChoice::General:
         return general(layout, study, FactorMargen);
@@ -48,8 +48,12 @@ std::optional<std::vector<Sheet>> composePage(PrintLayout layout, PageChoice pag
             return std::nullopt;
         return variance(layout, study, decimal, FactorMargen, results);
     case PageChoice::Acceptance:
-        if (const auto verdict = evaluateAcceptance(study, decimal, criteria, results))
+        if (const auto verdict = evaluateAcceptance(study, decimal, criteria, results, recovered))
             return Uprint1::ImprimeDictamen(study, *verdict);
+        return std::nullopt;
+    case PageChoice::Validation:
+        if (const auto statistics = validationCommand(study, decimal, results, recovered))
+            return Uprint1::ImprimeValidacion(study, validationSections(*statistics, decimal));
         return std::nullopt;
     }
     return std::nullopt;

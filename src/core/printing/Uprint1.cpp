@@ -257,10 +257,14 @@ std::vector<Sheet> ImprimeDictamen(const Study& study, const AcceptanceVerdict& 
     if (uncounted)
         out.text(line + 4, kLeft,
                  "Los renglones sin resultado solo informan o no se aplican a este estudio.");
-    studyFooter(out, study, 44);
-    signOff(out, 49);
-    closing(out, 61, 62);
+    signedClosing(out, study);
     return std::move(out).sheets();
+}
+
+void signedClosing(SheetWriter& out, const Study& study) {
+    studyFooter(out, study, kSignedClosingLine);
+    signOff(out, kSignedClosingLine + 5);
+    closing(out, 61, 62);
 }
 
 } // namespace linealidad::Uprint1

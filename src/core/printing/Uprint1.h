@@ -3,13 +3,15 @@
 #include "core/acceptance/AcceptanceVerdict.h"
 #include "core/printing/Sheet.h"
 #include "core/printing/SheetWriter.h"
+#include "core/results/ValidationSections.h"
 #include "core/stats/Results.h"
 #include "core/study/Study.h"
 
 #include <vector>
 
 // The laser layout of the printed reports: the general-information page, the inference page,
-// the analysis-of-variance page with the residuals, and the acceptance verdict. Each is one sheet
+// the analysis-of-variance page with the residuals, the acceptance verdict and the validation
+// statistics. Each is one sheet
 // at the lines and columns of the layout, or more when a table does not fit above the footer.
 namespace linealidad::Uprint1 {
 
@@ -34,5 +36,18 @@ std::vector<Sheet> ImprimeAnova(const Study& study, char decimal, const Resultad
 // the study's method, analyst and date, and the lines where the lab signs it off (prepared,
 // reviewed, approved: name, signature and date each).
 std::vector<Sheet> ImprimeDictamen(const Study& study, const AcceptanceVerdict& verdict);
+
+// The first line of the closing block of the pages a lab signs off (the verdict, the validation
+// statistics): what is printed above it ends on the line before.
+inline constexpr int kSignedClosingLine = 44;
+// That block: the study's method, analyst and date, the lines where the lab signs the page off
+// (prepared, reviewed, approved: name, signature and date each), and the product line and rule.
+void signedClosing(SheetWriter& out, const Study& study);
+
+// The validation statistics, each part with its title: a table's headings and rows, or a list
+// of figures, continuing on further sheets with the part's title and headings again; then the
+// closing block of a page signed off, on a sheet of its own when the last does not have room.
+std::vector<Sheet> ImprimeValidacion(const Study& study,
+                                     const std::vector<ValidationSection>& sections);
 
 } // namespace linealidad::Uprint1

@@ -32,11 +32,120 @@ std::string figureName(ReferenceFigure figure) {
         return "fcal de regresión";
     case ReferenceFigure::FirstStudentizedResidual:
         return "residuo estudentizado 1";
+    case ReferenceFigure::FirstLevelCv:
+        return "CV % del nivel 1";
+    case ReferenceFigure::FirstLevelRelativeError:
+        return "error relativo % del nivel 1";
+    case ReferenceFigure::ResponseFactorCv:
+        return "CV % del factor de respuesta";
+    case ReferenceFigure::BartlettChiSquared:
+        return "chi2 de Bartlett";
+    case ReferenceFigure::BartlettP:
+        return "p de Bartlett";
+    case ReferenceFigure::LeveneF:
+        return "F de Levene";
+    case ReferenceFigure::LeveneP:
+        return "p de Levene";
+    case ReferenceFigure::CochranC:
+        return "C de Cochran";
+    case ReferenceFigure::CochranCritical:
+        return "C crítico de Cochran";
+    case ReferenceFigure::MandelF:
+        return "F de Mandel";
+    case ReferenceFigure::MandelP:
+        return "p de Mandel";
+    case ReferenceFigure::ShapiroWilkW:
+        return "W de Shapiro-Wilk";
+    case ReferenceFigure::ShapiroWilkP:
+        return "p de Shapiro-Wilk";
+    case ReferenceFigure::ExactRegressionP:
+        return "p exacta de regresión";
+    case ReferenceFigure::ExactLackOfFitP:
+        return "p exacta de falta de ajuste";
+    case ReferenceFigure::WeightedSlopeInverseX2:
+        return "pendiente ponderada 1/x^2";
+    case ReferenceFigure::WeightedErrorSumInverseX2:
+        return "Σ |error relativo %| 1/x^2";
+    case ReferenceFigure::MeanRecovery:
+        return "recobro medio";
+    case ReferenceFigure::RecoveryIntervalLower:
+        return "IC inferior del recobro medio";
     }
     return {};
 }
 
-double figureValue(ReferenceFigure figure, const ResultSet& results) {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// A figure of a statistic that may not apply.
+template <typename T, typename Figure> double valueIn(const Applicable<T>& a, Figure figure) {
+    const T* value = valueOf(a);
+    return value ? static_cast<double>(figure(*value)) : kNaN;
+}
+
+double validationValue(ReferenceFigure figure, const ValidationStatistics& v) {
+    const VarianceHomogeneity& h = v.homogeneity;
+    const auto& inverseX2 = v.weighting.lines[2];
+    switch (figure) {
+    case ReferenceFigure::FirstLevelCv:
+        return v.levels.empty() ? kNaN
+                                : valueIn(v.levels.front().y.variation, [](double d) { return d; });
+    case ReferenceFigure::FirstLevelRelativeError:
+        return v.levels.empty()
+                   ? kNaN
+                   : valueIn(v.levels.front().relativeError, [](double d) { return d; });
+    case ReferenceFigure::ResponseFactorCv:
+        return valueIn(v.responseFactor, [](const SampleSummary& s) {
+            return valueIn(s.variation, [](double d) { return d; });
+        });
+    case ReferenceFigure::BartlettChiSquared:
+        return valueIn(h.bartlett, [](const BartlettTest& t) { return t.chiSquared; });
+    case ReferenceFigure::BartlettP:
+        return valueIn(h.bartlett, [](const BartlettTest& t) { return t.p; });
+    case ReferenceFigure::LeveneF:
+        return valueIn(h.levene, [](const LeveneTest& t) { return t.F; });
+    case ReferenceFigure::LeveneP:
+        return valueIn(h.levene, [](const LeveneTest& t) { return t.p; });
+    case ReferenceFigure::CochranC:
+        return valueIn(h.cochran, [](const CochranTest& t) { return t.C; });
+    case ReferenceFigure::CochranCritical:
+        return valueIn(h.cochran, [](const CochranTest& t) {
+            return valueIn(t.critical, [](double d) { return d; });
+        });
+    case ReferenceFigure::MandelF:
+        return valueIn(v.mandel, [](const MandelTest& t) { return t.F; });
+    case ReferenceFigure::MandelP:
+        return valueIn(v.mandel, [](const MandelTest& t) { return t.p; });
+    case ReferenceFigure::ShapiroWilkW:
+        return valueIn(v.normality, [](const ShapiroWilkTest& t) { return t.W; });
+    case ReferenceFigure::ShapiroWilkP:
+        return valueIn(v.normality, [](const ShapiroWilkTest& t) { return t.p; });
+    case ReferenceFigure::ExactRegressionP:
+        return valueIn(v.regression, [](const ExactProbability& e) { return e.exact; });
+    case ReferenceFigure::ExactLackOfFitP:
+        return valueIn(v.lackOfFit, [](const ExactProbability& e) { return e.exact; });
+    case ReferenceFigure::WeightedSlopeInverseX2:
+        return valueIn(inverseX2, [](const WeightedLine& l) { return l.slope; });
+    case ReferenceFigure::WeightedErrorSumInverseX2:
+        return valueIn(inverseX2, [](const WeightedLine& l) { return l.relativeErrorSum; });
+    case ReferenceFigure::MeanRecovery:
+        return v.recovery
+                   ? valueIn(v.recovery->summary, [](const SampleSummary& s) { return s.mean; })
+                   : kNaN;
+    case ReferenceFigure::RecoveryIntervalLower:
+        return v.recovery
+                   ? valueIn(v.recovery->interval, [](const MeanInterval& i) { return i.lower; })
+                   : kNaN;
+    default:
+        return kNaN;
+    }
+}
+
+} // namespace
+
+double figureValue(ReferenceFigure figure, const ResultSet& results,
+                   const ValidationStatistics& validation) {
     const ResultadosRegresion& R = results.regression;
     const ResultadosAnova& A = results.anova;
     switch (figure) {
@@ -65,10 +174,11 @@ double figureValue(ReferenceFigure figure, const ResultSet& results) {
     case ReferenceFigure::RegressionF:
         return A.FRegresion;
     case ReferenceFigure::FirstStudentizedResidual:
-        return results.residuals.Estudentizado.empty() ? std::numeric_limits<double>::quiet_NaN()
+        return results.residuals.Estudentizado.empty() ? kNaN
                                                        : results.residuals.Estudentizado.front();
+    default:
+        return validationValue(figure, validation);
     }
-    return std::numeric_limits<double>::quiet_NaN();
 }
 
 int shownDigits(ReferenceFigure figure) {

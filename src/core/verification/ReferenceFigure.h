@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/results/ResultSet.h"
+#include "core/stats/ValidationStatistics.h"
 
 #include <string>
 
@@ -21,13 +22,35 @@ enum class ReferenceFigure {
     LackOfFitSumOfSquares,
     RegressionF,
     FirstStudentizedResidual,
+    // The validation statistics.
+    FirstLevelCv,
+    FirstLevelRelativeError,
+    ResponseFactorCv,
+    BartlettChiSquared,
+    BartlettP,
+    LeveneF,
+    LeveneP,
+    CochranC,
+    CochranCritical,
+    MandelF,
+    MandelP,
+    ShapiroWilkW,
+    ShapiroWilkP,
+    ExactRegressionP,
+    ExactLackOfFitP,
+    WeightedSlopeInverseX2,
+    WeightedErrorSumInverseX2,
+    MeanRecovery,
+    RecoveryIntervalLower,
 };
 
 // The figure's name as the verification shows and prints it.
 std::string figureName(ReferenceFigure figure);
 
-// The figure as the computations left it in `results`.
-double figureValue(ReferenceFigure figure, const ResultSet& results);
+// The figure as the computations left it in `results` and in the validation statistics (with
+// the recovery) of the same study; NaN when the statistic does not apply.
+double figureValue(ReferenceFigure figure, const ResultSet& results,
+                   const ValidationStatistics& validation);
 
 // The significant digits the program shows the figure with: r² with 10, every other with 6.
 int shownDigits(ReferenceFigure figure);

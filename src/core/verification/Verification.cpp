@@ -1,11 +1,13 @@
 #include "core/verification/Verification.h"
 
 #include "core/results/ResultCommands.h"
+#include "core/results/ValidationCommand.h"
 #include "core/results/ZeroSlope.h"
 #include "core/study/ValidaEstudio.h"
 #include "core/text/Errors.h"
 #include "core/verification/NorrisData.h"
 #include "core/verification/OffsetData.h"
+#include "core/verification/ValidationData.h"
 #include "core/verification/WorkedExampleData.h"
 
 #include <algorithm>
@@ -14,13 +16,17 @@
 namespace linealidad {
 namespace {
 
-// The computations of the report into `results`; the reason when they stop.
-std::optional<std::string> compute(const Study& study, ResultSet& results) {
+// The computations of the report into `results`, then the validation statistics with the
+// recovery into `validation`; the reason when they stop.
+std::optional<std::string> compute(const Study& study, ResultSet& results,
+                                   ValidationStatistics& validation) {
     if (const auto problem = ValidaEstudio(study))
         return problem->message;
     try {
         if (!reportCommand(study, '.', results, [](const std::vector<std::string>&) {}))
             return std::string(kZeroSlopeMessage);
+        if (auto statistics = validationCommand(study, '.', results, true))
+            validation = std::move(*statistics);
     } catch (const Fault& e) {
         return std::string(e.what());
     }
@@ -43,6 +49,8 @@ std::vector<ReferenceDataSet> shippedDataSets() {
     std::vector<ReferenceDataSet> sets{norrisDataSet(), workedExampleDataSet()};
     for (ReferenceDataSet& set : offsetDataSets())
         sets.push_back(std::move(set));
+    for (ReferenceDataSet& set : validationDataSets())
+        sets.push_back(std::move(set));
     return sets;
 }
 
@@ -50,7 +58,8 @@ std::vector<CheckOutcome> runChecks(const std::vector<ReferenceDataSet>& dataSet
     std::vector<CheckOutcome> outcomes;
     for (const ReferenceDataSet& set : dataSets) {
         ResultSet results;
-        const std::optional<std::string> failure = compute(set.study, results);
+        ValidationStatistics validation;
+        const std::optional<std::string> failure = compute(set.study, results, validation);
         for (const ReferenceValue& value : set.values) {
             CheckOutcome c;
             c.name = set.name + ": " + figureName(value.figure);
@@ -59,7 +68,7 @@ std::vector<CheckOutcome> runChecks(const std::vector<ReferenceDataSet>& dataSet
             if (failure) {
                 c.failure = *failure;
             } else {
-                c.obtained = figureValue(value.figure, results);
+                c.obtained = figureValue(value.figure, results, validation);
                 c.digits = agreementDigits(value.expected, *c.obtained);
                 c.passes = c.digits >= value.digits;
             }

@@ -60,7 +60,7 @@ std::optional<std::vector<Sheet>> composeAll(const PdfCommand& command, const St
     std::vector<Sheet> all;
     for (PageChoice page : command.pages) {
         auto sheets = composePage(command.layout, page, study, command.decimal, margin, results,
-                                  userCriteria());
+                                  userCriteria(), userRecovery());
         if (!sheets)
             return std::nullopt;
         all.insert(all.end(), sheets->begin(), sheets->end());

@@ -10,7 +10,8 @@ namespace linealidad {
 namespace {
 
 constexpr const char* kUsage =
-    "Uso: linealidad --pdf SALIDA.pdf [--pagina general|inferencia|anova|dictamen|todas]\n"
+    "Uso: linealidad --pdf SALIDA.pdf\n"
+    "                [--pagina general|inferencia|anova|dictamen|validacion|todas]\n"
     "                [--formato laser|deskjet] [--margen 1|1.5|2] [--papel a4|carta]\n"
     "                [--decimal C] ESTUDIO\n";
 
@@ -48,6 +49,7 @@ const std::map<std::string, std::vector<PageChoice>> kPages{
     {"inferencia", {PageChoice::Inference}},
     {"anova", {PageChoice::Variance}},
     {"dictamen", {PageChoice::Acceptance}},
+    {"validacion", {PageChoice::Validation}},
     {"todas", {PageChoice::General, PageChoice::Inference, PageChoice::Variance}}};
 const std::map<std::string, PrintLayout> kLayouts{{"laser", PrintLayout::Laser},
                                                   {"deskjet", PrintLayout::Deskjet}};
@@ -147,8 +149,11 @@ std::string pdfHelpText() {
            "  --pagina P        las hojas: general (información general), inferencia (de\n"
            "                    pendiente y ordenada al origen), anova (análisis de la\n"
            "                    varianza y residuales), dictamen (de aceptación, con los\n"
-           "                    criterios guardados por el programa; siempre con el diseño\n"
-           "                    laser) o todas: las tres primeras, en ese orden (por omisión)\n"
+           "                    criterios guardados por el programa), validacion (la\n"
+           "                    estadística de validación; con el recobro cuando está\n"
+           "                    marcado «Y es la cantidad recuperada») o todas: las tres\n"
+           "                    primeras, en ese orden (por omisión); dictamen y validacion\n"
+           "                    siempre con el diseño laser\n"
            "  --formato F       el diseño de las hojas: laser (por omisión) o deskjet\n"
            "  --margen M        el margen izquierdo del diseño deskjet: 1, 1.5 (por omisión)\n"
            "                    o 2, como en la ventana «Opciones de impresión»\n"

@@ -26,6 +26,7 @@
 #include "gui/results/TfinfoR.h"
 #include "gui/results/Tfrminforme.h"
 #include "gui/results/Tfrmpredice.h"
+#include "gui/results/ValidationWindow.h"
 #include "gui/results/VerificationWindow.h"
 #include "gui/study/TFinforma.h"
 
@@ -250,6 +251,9 @@ void TMainForm::createMenus() {
     action(mnucalculos_, "AcceptanceItem", QStringLiteral("&Dictamen..."),
            calculations + "Juzga el estudio con los criterios de aceptación del laboratorio",
            help::kAcceptance, G::OtherCalculations, [this] { showAcceptanceVerdict(); });
+    action(mnucalculos_, "ValidationItem", QStringLiteral("&Estadística de validación..."),
+           calculations + "Presenta la estadística que pide un protocolo de validación",
+           help::kValidation, G::OtherCalculations, [this] { showValidation(); });
 
     const QString window = QStringLiteral("Ventana|");
     QMenu* WindowMenu = menu("WindowMenu", QStringLiteral("&Ventana"),
@@ -797,6 +801,10 @@ void TMainForm::mnuinformeClick() {
 void TMainForm::showAcceptanceVerdict() {
     if (AcceptanceWindow* window = AcceptanceWindow::showVerdict(*this))
         acceptanceWindow = window;
+}
+void TMainForm::showValidation() {
+    if (ValidationWindow* window = ValidationWindow::showValidation(*this))
+        validationWindow = window;
 }
 void TMainForm::mnuprediceClick() {
     createStartupWindows();

@@ -31,6 +31,7 @@ class TFinfo;
 class TFopprt;
 class TFopprt1;
 class AcceptanceWindow;
+class ValidationWindow;
 class TfinfoA;
 class TfinfoR;
 class Tfrminforme;
@@ -64,6 +65,7 @@ public:
     QPointer<TfinfoR> finfoR;
     QPointer<Tfrminforme> frminforme;
     QPointer<AcceptanceWindow> acceptanceWindow;
+    QPointer<ValidationWindow> validationWindow;
     // The windows kept from start-up to the end (see createStartupWindows).
     QPointer<Tfrmpredice> frmpredice;
     QPointer<TOptionsDlg> OptionsDlg;
@@ -144,6 +146,8 @@ public:
     void mnuprediceClick();
     // "&Dictamen...": the study judged against the user's acceptance criteria.
     void showAcceptanceVerdict();
+    // "Estadística de validación...": what a validation protocol asks beyond the classic report.
+    void showValidation();
 
     // The print commands: the laser options window ("Lasser"), the deskjet one after the
     // study validation ("Deskjet", hidden), and the printer and margin window (no menu item).

@@ -6,6 +6,7 @@ namespace linealidad {
 namespace {
 
 const QString kKey = QStringLiteral("dictamen/criterios");
+const QString kRecoveryKey = QStringLiteral("validacion/recobro");
 
 // Named here rather than by the application: the headless `--pdf` run, which sets no
 // application names, reads the same settings as the windows.
@@ -28,6 +29,17 @@ std::vector<AcceptanceCriterion> userCriteria() {
 void saveUserCriteria(const std::vector<AcceptanceCriterion>& criteria) {
     QSettings settings = userSettings();
     settings.setValue(kKey, QString::fromStdString(criteriaText(criteria)));
+    settings.sync();
+    emit criteriaNotifier().changed();
+}
+
+bool userRecovery() {
+    return userSettings().value(kRecoveryKey, false).toBool();
+}
+
+void saveUserRecovery(bool recovered) {
+    QSettings settings = userSettings();
+    settings.setValue(kRecoveryKey, recovered);
     settings.sync();
     emit criteriaNotifier().changed();
 }

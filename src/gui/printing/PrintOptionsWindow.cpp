@@ -22,6 +22,7 @@ const QStringList kPages{QStringLiteral("Imprime Información General"),
                          QStringLiteral("Imprime Inferencia"),
                          QStringLiteral("Imprime Anova y Residuales")};
 const QString kAcceptancePage = QStringLiteral("Imprime Dictamen de Aceptación");
+const QString kValidationPage = QStringLiteral("Imprime Estadística de Validación");
 
 QPushButton* button(QWidget* window, const char* name, const QString& caption,
                     QStyle::StandardPixmap glyph, const QRect& geometry) {
@@ -44,7 +45,9 @@ PrintOptionsWindow::PrintOptionsWindow(PrintLayout layout, const PrintOptionsNam
 
     // Aligned to the top, across the whole window.
     opcion_ = new RadioGroup(
-        names.caption, names.acceptancePage ? kPages + QStringList{kAcceptancePage} : kPages, this);
+        names.caption,
+        names.acceptancePage ? kPages + QStringList{kAcceptancePage, kValidationPage} : kPages,
+        this);
     opcion_->setObjectName(QStringLiteral("opcion"));
     opcion_->setGeometry(0, 0, names.size.width(), names.groupHeight);
     opcion_->setItemIndex(0);
@@ -81,6 +84,8 @@ std::optional<PageChoice> PrintOptionsWindow::chosenPage() const {
         return PageChoice::Variance;
     case 3:
         return PageChoice::Acceptance;
+    case 4:
+        return PageChoice::Validation;
     default:
         return std::nullopt;
     }
@@ -95,7 +100,7 @@ std::optional<std::vector<Sheet>> PrintOptionsWindow::composeChosen(const Study&
         WaitCursor wait;
         composed = runCommand(host_.dialogs(), [&] {
             sheets = composePage(layout_, page, study, decimalSeparator(), margin(), results_,
-                                 userCriteria());
+                                 userCriteria(), userRecovery());
             zeroSlope = !sheets;
         });
     }

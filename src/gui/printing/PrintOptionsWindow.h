@@ -23,11 +23,13 @@ struct PrintOptionsNames {
     QSize size;
     QString caption;
     int groupHeight;
-    bool acceptancePage; // offers the acceptance verdict after the three pages
+    // Offers the acceptance verdict and the validation statistics after the three pages.
+    bool acceptancePage;
 };
 
 // A print options window: the radio group `opcion` with the three pages (and, in the laser
-// window, the acceptance verdict judged against the user's criteria), "Aceptar" that prints
+// window, the acceptance verdict judged against the user's criteria and the validation
+// statistics), "Aceptar" that prints
 // the chosen page through the system print dialog, "&Vista previa" that shows it first in a
 // print preview, and "Cancelar" that hides the window. Created once at start-up and shown
 // modelessly, so its selection stays until the program ends; it stays open after printing.
@@ -36,7 +38,7 @@ class PrintOptionsWindow : public QDialog {
     Q_OBJECT
 public:
     // The selected page: 0 general information, 1 inference, 2 variance and residuals, 3 the
-    // acceptance verdict; -1 when none is selected.
+    // acceptance verdict, 4 the validation statistics; -1 when none is selected.
     int option() const;
     void setOption(int index);
 

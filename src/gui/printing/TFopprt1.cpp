@@ -3,8 +3,9 @@
 namespace linealidad {
 namespace {
 
-const PrintOptionsNames kNames{"Fopprt1", QSize(392, 296), QStringLiteral("Imprimir en Lasser :"),
-                               145, true};
+// Taller than the program's window by the verdict's and the validation's items.
+const PrintOptionsNames kNames{"Fopprt1", QSize(392, 326), QStringLiteral("Imprimir en Lasser :"),
+                               175, true};
 
 } // namespace
 

@@ -21,18 +21,23 @@ namespace {
 
 // Every criterion, in the order the window and the settings list them.
 const CriterionKind kKinds[] = {
-    CriterionKind::Determination,     CriterionKind::RegressionCv,
-    CriterionKind::SlopeExcludesZero, CriterionKind::InterceptContainsZero,
-    CriterionKind::LackOfFit,         CriterionKind::StudentizedResiduals,
-    CriterionKind::DetectionLimit,    CriterionKind::QuantificationLimit,
+    CriterionKind::Determination,       CriterionKind::RegressionCv,
+    CriterionKind::SlopeExcludesZero,   CriterionKind::InterceptContainsZero,
+    CriterionKind::LackOfFit,           CriterionKind::StudentizedResiduals,
+    CriterionKind::DetectionLimit,      CriterionKind::QuantificationLimit,
+    CriterionKind::VarianceHomogeneity, CriterionKind::MandelLinearity,
+    CriterionKind::ResidualNormality,   CriterionKind::LevelCv,
+    CriterionKind::LevelRelativeError,  CriterionKind::ResponseFactorCv,
+    CriterionKind::RecoveryInterval,
 };
 
 // How the value is held to the limit, read before the box.
 QString condition(CriterionKind kind) {
-    switch (kind) {
-    case CriterionKind::Determination:
-    case CriterionKind::LackOfFit:
+    if (takesMinimum(kind))
         return QStringLiteral("mínimo");
+    switch (kind) {
+    case CriterionKind::RecoveryInterval:
+        return QStringLiteral("entre");
     case CriterionKind::SlopeExcludesZero:
         return QStringLiteral("excluye 0");
     case CriterionKind::InterceptContainsZero:
@@ -44,6 +49,22 @@ QString condition(CriterionKind kind) {
 
 QString quotedName(CriterionKind kind) {
     return QStringLiteral("«%1»").arg(QString::fromStdString(criterionName(kind)));
+}
+
+// A number as the limit boxes show it, with this computer's separator.
+QString limitText(std::optional<double> limit, char decimal) {
+    if (!limit)
+        return {};
+    return QString::number(*limit, 'g', QLocale::FloatingPointShortest)
+        .replace(QLatin1Char('.'), QLatin1Char(decimal));
+}
+
+QLineEdit* limitEdit(QWidget* parent, const QString& name, const QString& accessible) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessible);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12);
+    return box;
 }
 
 std::optional<AcceptanceCriterion> criterionOf(const std::vector<AcceptanceCriterion>& criteria,
@@ -74,14 +95,19 @@ AcceptanceCriteriaDialog::AcceptanceCriteriaDialog(const std::vector<AcceptanceC
         grid->addWidget(row.keep, line, 0);
         grid->addWidget(new QLabel(condition(kind), this), line, 1);
         if (takesLimit(kind)) {
-            row.limit = new QLineEdit(this);
-            row.limit->setObjectName(QStringLiteral("limit") + index);
-            row.limit->setAccessibleName(row.keep->text());
-            row.limit->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12);
+            row.limit = limitEdit(this, QStringLiteral("limit") + index, row.keep->text());
             if (limitIsOptional(kind))
                 row.limit->setPlaceholderText(QStringLiteral("sin límite"));
             connect(row.keep, &QCheckBox::toggled, row.limit, &QWidget::setEnabled);
             grid->addWidget(row.limit, line, 2);
+        }
+        if (takesInterval(kind)) {
+            row.limit->setPlaceholderText(QStringLiteral("inferior"));
+            row.upper = limitEdit(this, QStringLiteral("upper") + index,
+                                  row.keep->text() + QStringLiteral(", superior"));
+            row.upper->setPlaceholderText(QStringLiteral("superior"));
+            connect(row.keep, &QCheckBox::toggled, row.upper, &QWidget::setEnabled);
+            grid->addWidget(row.upper, line, 3);
         }
         rows_[kind] = row;
     }
@@ -117,19 +143,15 @@ AcceptanceCriteriaDialog::AcceptanceCriteriaDialog(const std::vector<AcceptanceC
 }
 
 void AcceptanceCriteriaDialog::display(const std::vector<AcceptanceCriterion>& criteria) {
-    const std::vector<AcceptanceCriterion> defaults = defaultCriteria();
     for (auto& [kind, row] : rows_) {
         const std::optional<AcceptanceCriterion> kept = criterionOf(criteria, kind);
         row.keep->setChecked(kept.has_value());
-        if (!row.limit)
-            continue;
-        row.limit->setEnabled(kept.has_value());
-        const std::optional<double> limit = kept ? kept->limit : criterionOf(defaults, kind)->limit;
-        QString text;
-        if (limit)
-            text = QString::number(*limit, 'g', QLocale::FloatingPointShortest)
-                       .replace(QLatin1Char('.'), QLatin1Char(decimal_));
-        row.limit->setText(text);
+        const AcceptanceCriterion shown = kept.value_or(proposedCriterion(kind));
+        for (auto [box, limit] : {std::pair{row.limit, shown.limit}, {row.upper, shown.upper}})
+            if (box) {
+                box->setEnabled(kept.has_value());
+                box->setText(limitText(limit, decimal_));
+            }
     }
 }
 
@@ -153,15 +175,26 @@ std::optional<std::vector<AcceptanceCriterion>> AcceptanceCriteriaDialog::typedC
             return std::nullopt;
         }
         if (!text.isEmpty()) {
-            if (!isFloat(text.toStdString(), decimal_)) {
-                refuse(row.limit, QStringLiteral("El límite de %1 no es un número: «%2». Use «%3» "
-                                                 "como separador decimal.")
-                                      .arg(quotedName(kind), text, QChar::fromLatin1(decimal_)));
+            criterion.limit = typedNumber(row.limit, kind);
+            if (!criterion.limit)
                 return std::nullopt;
-            }
-            criterion.limit = parseFloat(text.toStdString(), decimal_);
             if (auto problem = limitProblem(kind, *criterion.limit)) {
                 refuse(row.limit, QStringLiteral("El límite de %1 %2.")
+                                      .arg(quotedName(kind), QString::fromStdString(*problem)));
+                return std::nullopt;
+            }
+        }
+        if (row.upper) {
+            if (row.upper->text().trimmed().isEmpty()) {
+                refuse(row.upper,
+                       QStringLiteral("Escriba el límite superior de %1.").arg(quotedName(kind)));
+                return std::nullopt;
+            }
+            criterion.upper = typedNumber(row.upper, kind);
+            if (!criterion.upper)
+                return std::nullopt;
+            if (auto problem = intervalProblem(*criterion.limit, *criterion.upper)) {
+                refuse(row.upper, QStringLiteral("Los límites de %1 %2.")
                                       .arg(quotedName(kind), QString::fromStdString(*problem)));
                 return std::nullopt;
             }
@@ -169,6 +202,17 @@ std::optional<std::vector<AcceptanceCriterion>> AcceptanceCriteriaDialog::typedC
         criteria.push_back(criterion);
     }
     return criteria;
+}
+
+std::optional<double> AcceptanceCriteriaDialog::typedNumber(QLineEdit* box, CriterionKind kind) {
+    const QString text = box->text().trimmed();
+    if (!isFloat(text.toStdString(), decimal_)) {
+        refuse(box, QStringLiteral("El límite de %1 no es un número: «%2». Use «%3» como "
+                                   "separador decimal.")
+                        .arg(quotedName(kind), text, QChar::fromLatin1(decimal_)));
+        return std::nullopt;
+    }
+    return parseFloat(text.toStdString(), decimal_);
 }
 
 void AcceptanceCriteriaDialog::refuse(QLineEdit* box, const QString& why) {

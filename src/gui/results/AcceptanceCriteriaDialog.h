@@ -30,8 +30,10 @@ public:
     const std::vector<AcceptanceCriterion>& criteria() const { return accepted_; }
 
     QCheckBox* keepBox(CriterionKind kind) const { return rows_.at(kind).keep; }
-    // Null for the criteria that take no number.
+    // Null for the criteria that take no number; the lower end of an interval criterion.
     QLineEdit* limitBox(CriterionKind kind) const { return rows_.at(kind).limit; }
+    // The upper end of an interval criterion; null for the others.
+    QLineEdit* upperBox(CriterionKind kind) const { return rows_.at(kind).upper; }
 
     void accept() override;
 
@@ -39,9 +41,12 @@ private:
     struct Row {
         QCheckBox* keep = nullptr;
         QLineEdit* limit = nullptr;
+        QLineEdit* upper = nullptr;
     };
     // The criteria as typed, or nothing after saying what is wrong.
     std::optional<std::vector<AcceptanceCriterion>> typedCriteria();
+    // The number typed in `box`, or nothing after saying it is not one.
+    std::optional<double> typedNumber(QLineEdit* box, CriterionKind kind);
     void refuse(QLineEdit* box, const QString& why);
 
     Dialogs& dialogs_;

@@ -141,7 +141,8 @@ void AcceptanceWindow::editCriteria() {
 // The study kept gave a slope that is not zero once; judged again it gives the same fit.
 void AcceptanceWindow::judgeAgain() {
     runCommand(host_.dialogs(), [this] {
-        if (auto verdict = evaluateAcceptance(study_, decimal_, userCriteria(), host_.results()))
+        if (auto verdict = evaluateAcceptance(study_, decimal_, userCriteria(), host_.results(),
+                                              userRecovery()))
             fill(*verdict);
     });
 }
@@ -150,7 +151,7 @@ AcceptanceWindow* AcceptanceWindow::showVerdict(ResultHost& host) {
     AcceptanceWindow* window = nullptr;
     runResultCommand(host, [&](const Study& study, char decimal, ResultSet& results) {
         const std::optional<AcceptanceVerdict> verdict =
-            evaluateAcceptance(study, decimal, userCriteria(), results);
+            evaluateAcceptance(study, decimal, userCriteria(), results, userRecovery());
         if (!verdict) {
             reportZeroSlope(host);
             return;

@@ -13,9 +13,9 @@ using Criteria = std::vector<AcceptanceCriterion>;
 namespace {
 
 std::optional<AcceptanceVerdict> evaluate(const Study& study, const Criteria& criteria,
-                                          char decimal = '.') {
+                                          char decimal = '.', bool recovered = false) {
     ResultSet results;
-    return evaluateAcceptance(study, decimal, criteria, results);
+    return evaluateAcceptance(study, decimal, criteria, results, recovered);
 }
 
 CriterionOutcome outcome(const Study& study, AcceptanceCriterion criterion, char decimal = '.') {
@@ -33,6 +33,14 @@ Study singleReplicates() {
     return test::study({1, 1, 1, 1}, {"1", "2", "3", "4"}, {"1.1", "1.9", "3.2", "3.9"});
 }
 
+// Five levels of three replicates, Y close to X²: Mandel's test rejects the line.
+Study curved() {
+    return test::study({3, 3, 3, 3, 3},
+                       {"1", "1", "1", "2", "2", "2", "3", "3", "3", "4", "4", "4", "5", "5", "5"},
+                       {"1.02", "0.98", "1.01", "3.95", "4.05", "4.01", "9.02", "8.97", "9.05",
+                        "16.1", "15.9", "16.0", "25.1", "24.9", "25.0"});
+}
+
 std::string readError(const std::string& text) {
     auto read = readCriteriaText(text);
     const auto* message = std::get_if<std::string>(&read);
@@ -42,6 +50,7 @@ std::string readError(const std::string& text) {
 } // namespace
 
 Q_DECLARE_METATYPE(CriterionKind)
+Q_DECLARE_METATYPE(AcceptanceCriterion)
 Q_DECLARE_METATYPE(Study)
 
 class TestAcceptance : public QObject {
@@ -159,6 +168,64 @@ private slots:
         QCOMPARE(verdict->outcomes.at(0).limit, std::string("≥ 0.98"));
     }
 
+    // The criteria on the validation statistics: the figure judged, shown as the validation
+    // window shows it, or why the study does not allow it (a row that does not count).
+    void validationCriteria_data() {
+        QTest::addColumn<Study>("study");
+        QTest::addColumn<AcceptanceCriterion>("criterion");
+        QTest::addColumn<bool>("recovered");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<std::optional<bool>>("passes");
+        using K = CriterionKind;
+        const Study worked = test::workedExample();
+        const std::optional<bool> no = false;
+        const std::optional<bool> yes = true;
+        const std::optional<bool> uncounted;
+        QTest::newRow("lack of fit, exact p")
+            << worked << AcceptanceCriterion{K::LackOfFit, 0.642409} << false << "0.642409" << yes;
+        QTest::newRow("Levene with two replicates")
+            << worked << AcceptanceCriterion{K::VarianceHomogeneity, 0.05} << false
+            << "no aplicable (|Y - mediana| no varía dentro de los niveles)" << uncounted;
+        QTest::newRow("Levene") << curved() << AcceptanceCriterion{K::VarianceHomogeneity, 0.05}
+                                << false << "0.433978" << yes;
+        QTest::newRow("Mandel rejects") << curved() << AcceptanceCriterion{K::MandelLinearity, 0.05}
+                                        << false << "6.06345E-19" << no;
+        QTest::newRow("normality") << worked << AcceptanceCriterion{K::ResidualNormality, 0.05}
+                                   << false << "0.4383" << yes;
+        QTest::newRow("largest level CV")
+            << worked << AcceptanceCriterion{K::LevelCv, 10.0} << false << "12.8565" << no;
+        QTest::newRow("level CV, one replicate each")
+            << singleReplicates() << AcceptanceCriterion{K::LevelCv, 10.0} << false
+            << "no aplicable (una réplica)" << uncounted;
+        QTest::newRow("largest |relative error|")
+            << worked << AcceptanceCriterion{K::LevelRelativeError, 2.5641} << false << "2.5641"
+            << yes;
+        QTest::newRow("response factor CV")
+            << worked << AcceptanceCriterion{K::ResponseFactorCv, 5.0} << false << "8.76744" << no;
+        QTest::newRow("recovery not ticked")
+            << worked << AcceptanceCriterion{K::RecoveryInterval, 98.0, 102.0} << false
+            << "no aplicable (Y no es la cantidad recuperada)" << uncounted;
+        QTest::newRow("recovery within")
+            << worked << AcceptanceCriterion{K::RecoveryInterval, 98.0, 103.889} << true
+            << "103.889" << yes;
+        QTest::newRow("recovery above")
+            << worked << AcceptanceCriterion{K::RecoveryInterval, 98.0, 102.0} << true << "103.889"
+            << no;
+    }
+    void validationCriteria() {
+        QFETCH(Study, study);
+        QFETCH(AcceptanceCriterion, criterion);
+        QFETCH(bool, recovered);
+        QFETCH(QString, value);
+        QFETCH(std::optional<bool>, passes);
+        const auto verdict = evaluate(study, {criterion}, '.', recovered);
+        QVERIFY(verdict);
+        const CriterionOutcome& o = verdict->outcomes.at(0);
+        QCOMPARE(QString::fromStdString(o.value), value);
+        QCOMPARE(o.passes, passes);
+        QCOMPARE(verdict->passes, passes.value_or(true));
+    }
+
     void zeroSlopeGivesNothing() {
         const Study flat = test::study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"},
                                        {"4", "4.5", "4", "4.5", "4", "4.5"});
@@ -174,6 +241,14 @@ private slots:
                         {CriterionKind::Determination, 0.999},
                         {CriterionKind::DetectionLimit, 1e-5},
                         {CriterionKind::InterceptContainsZero, std::nullopt}};
+        QTest::newRow("validation criteria")
+            << Criteria{{CriterionKind::RecoveryInterval, 98.5, 101.5},
+                        {CriterionKind::VarianceHomogeneity, 0.01},
+                        {CriterionKind::MandelLinearity, 0.05},
+                        {CriterionKind::ResidualNormality, 0.1},
+                        {CriterionKind::LevelCv, 1.5},
+                        {CriterionKind::LevelRelativeError, 2},
+                        {CriterionKind::ResponseFactorCv, 5}};
         QTest::newRow("awkward binary fractions")
             << Criteria{{CriterionKind::RegressionCv, 0.1 + 0.2},
                         {CriterionKind::StudentizedResiduals, 2.5758293035489}};
@@ -189,11 +264,13 @@ private slots:
     void handWrittenCriteria() {
         const auto read = readCriteriaText("\xEF\xBB\xBF# protocolo\r\n[Criterios]\r\n"
                                            "  R2_MINIMO =  0,995 \r\n; otro\r\n\r\n"
-                                           "pendiente_excluye_cero\r\nlimite_deteccion=\r\n");
+                                           "pendiente_excluye_cero\r\nlimite_deteccion=\r\n"
+                                           "recobro_intervalo = 98,5 ; 101,5\r\n");
         QVERIFY(std::holds_alternative<Criteria>(read));
         const Criteria expected{{CriterionKind::Determination, 0.995},
                                 {CriterionKind::SlopeExcludesZero, std::nullopt},
-                                {CriterionKind::DetectionLimit, std::nullopt}};
+                                {CriterionKind::DetectionLimit, std::nullopt},
+                                {CriterionKind::RecoveryInterval, 98.5, 101.5}};
         QVERIFY(std::get<Criteria>(read) == expected);
     }
 
@@ -220,6 +297,19 @@ private slots:
                                          "el límite de «limite_deteccion» no puede ser negativo.";
         QTest::newRow("repeated") << "cv_maximo = 2\ncv_maximo = 3"
                                   << line2 + "criterio repetido «cv_maximo».";
+        QTest::newRow("interval of one number")
+            << "[criterios]\nrecobro_intervalo = 98"
+            << line2 + "el criterio «recobro_intervalo» necesita dos límites, inferior;superior.";
+        QTest::newRow("interval inverted")
+            << "[criterios]\nrecobro_intervalo = 102;98"
+            << line2 + "los límites de «recobro_intervalo» están invertidos: el inferior es mayor "
+                       "que el superior.";
+        QTest::newRow("interval not a number")
+            << "[criterios]\nrecobro_intervalo = 98;x"
+            << line2 + "el límite «x» de «recobro_intervalo» no es un número.";
+        QTest::newRow("p of Levene above one")
+            << "[criterios]\nhomogeneidad_p_minimo = 5"
+            << line2 + "el límite de «homogeneidad_p_minimo» debe estar entre 0 y 1.";
         QTest::newRow("other section")
             << "\n[dictamen]" << line2 + "sección desconocida «[dictamen]».";
     }

@@ -176,7 +176,7 @@ QStringList acceptancePage() {
         {"Coeficiente de variación (%)", "7.418", "≤ 2", "NO CUMPLE"},
         {"Intervalo de confianza de la pendiente", "[0.763898; 1.1861]", "excluye 0", "CUMPLE"},
         {"Intervalo de confianza de la ordenada", "[-0.356033; 0.556033]", "contiene 0", "CUMPLE"},
-        {"Falta de ajuste (p)", "0.642406", "≥ 0.05", "CUMPLE"},
+        {"Falta de ajuste (p exacta)", "0.642409", "≥ 0.05", "CUMPLE"},
         {"Residuo estudentizado máximo (absoluto)", "1.50674", "≤ 3", "CUMPLE"},
         {"Límite de detección (LD)", "0.514695", ""},
         {"Límite de cuantificación (LC)", "1.55968", ""}};

@@ -1,13 +1,16 @@
+#include "core/printing/PrintSheets.h"
 #include "core/results/ZeroSlope.h"
 #include "core/verification/Verification.h"
 #include "core/verification/VerificationSheets.h"
 #include "core/verification/VerificationText.h"
 #include "support/CompareNear.h"
+#include "support/RecordingDocument.h"
 
 #include <QtTest>
 
 #include <cmath>
 #include <limits>
+#include <map>
 
 using namespace linealidad;
 
@@ -155,6 +158,29 @@ private slots:
         QCOMPARE(checkCells(c, ','),
                  (std::vector<std::string>{"Ejemplo: pendiente", "0,975", "0,97499999999", "10,6",
                                            "6", "correcta"}));
+    }
+
+    // The shipped checks printed: every text within the sheet and apart from the others on
+    // its line, the longest names of the checks of the validation statistics included.
+    void shippedChecksFitTheSheet() {
+        const std::vector<Sheet> sheets =
+            verificationSheets(runChecks(shippedDataSets()), {"3.1", "09/12/2026", "pc"}, ',');
+        test::RecordingDocument document;
+        printSheets(document, sheets);
+        for (int page = 0; page < document.pageCount(); ++page) {
+            std::map<int, std::vector<std::pair<int, int>>> rows; // y: [x, right edge]
+            for (const auto& t : document.texts(page)) {
+                const int right =
+                    t.x + std::abs(t.font.height) / 2 * test::RecordingCanvas::codePoints(t.text);
+                QVERIFY2(right <= test::RecordingDocument::kWidth, t.text.c_str());
+                rows[t.y].push_back({t.x, right});
+            }
+            for (auto& [y, cells] : rows) {
+                std::sort(cells.begin(), cells.end());
+                for (std::size_t i = 1; i < cells.size(); ++i)
+                    QVERIFY2(cells[i - 1].second < cells[i].first, QByteArray::number(y));
+            }
+        }
     }
 
     // The printed table: the stamp on every sheet, fifty checks a sheet, the summary at the end.

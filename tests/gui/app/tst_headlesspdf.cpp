@@ -192,6 +192,27 @@ private slots:
             QVERIFY2(text.contains(QString::fromUtf8(row)), qPrintable(text));
     }
 
+    // The validation page alone, with the recovery when the user ticked it, continuing on a
+    // second sheet.
+    void validationPage() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Linealidad")));
+        writeFile(dir, QStringLiteral("Linealidad/Linealidad.conf"),
+                  {"[validacion]", "recobro=true"});
+        const QString pdf = dir.filePath(QStringLiteral("validacion.pdf"));
+        const QString study = QStringLiteral(LINEALIDAD_EJEMPLOS "/ejemplo-trabajado.w02");
+        const Result r = run({"--pdf", pdf, "--pagina", "validacion", study}, dir.path());
+        QCOMPARE(r.errors, QString());
+        QCOMPARE(r.exitCode, 0);
+        const QString text = linealidad::test::pdfText(pdf);
+        QCOMPARE(text.count(QLatin1Char('\f')), 2);
+        const QString words = text.simplified();
+        QVERIFY2(words.contains(QStringLiteral("Estadística de validación")), qPrintable(words));
+        QVERIFY(words.contains(QStringLiteral("Regresión 164.432 1 4 0.000213192 0.000898959")));
+        QVERIFY(words.contains(QStringLiteral("Recobro medio % 103.889")));
+        QVERIFY(words.contains(QStringLiteral("Aprobó")));
+    }
+
     // Whatever fails leaves no file behind; the message goes to standard error.
     void failures_data() {
         QTest::addColumn<QStringList>("study");
@@ -287,6 +308,9 @@ private slots:
                                   << QList<int>{0, 1, 2} << false << 0 << false << ';';
         QTest::newRow("verdict") << QStringList{"--pdf", "s.pdf", "--pagina", "dictamen", "e.w02"}
                                  << QList<int>{3} << false << 1 << false << ';';
+        QTest::newRow("validation")
+            << QStringList{"--pdf", "s.pdf", "--pagina", "validacion", "e.w02"} << QList<int>{4}
+            << false << 1 << false << ';';
     }
     void readsTheCommand() {
         QFETCH(QStringList, arguments);

@@ -102,19 +102,22 @@ private slots:
         for (const PrintOptionsWindow* w : {static_cast<const PrintOptionsWindow*>(laser),
                                             static_cast<const PrintOptionsWindow*>(deskjet)}) {
             QCOMPARE(w->windowTitle(), QStringLiteral("opciones"));
-            // The laser window also offers the acceptance verdict, after the three pages.
+            // The laser window also offers the acceptance verdict and the validation
+            // statistics, after the three pages.
             const QStringList offered =
-                w == laser ? pages + QStringList{"Imprime Dictamen de Aceptación"} : pages;
+                w == laser ? pages + QStringList{"Imprime Dictamen de Aceptación",
+                                                 "Imprime Estadística de Validación"}
+                           : pages;
             QCOMPARE(items(w->findChild<RadioGroup*>(QStringLiteral("opcion"))), offered);
             QCOMPARE(w->option(), 0);
             QCOMPARE(buttonText(w, "BitBtn1"), QStringLiteral("Aceptar"));
             QCOMPARE(buttonText(w, "BitBtn2"), QStringLiteral("Cancelar"));
             QCOMPARE(buttonText(w, "PreviewButton"), QStringLiteral("&Vista previa"));
         }
-        QCOMPARE(laser->size(), QSize(392, 296));
+        QCOMPARE(laser->size(), QSize(392, 326));
         QCOMPARE(laser->findChild<RadioGroup*>(QStringLiteral("opcion"))->title(),
                  QStringLiteral("Imprimir en Lasser :"));
-        QCOMPARE(laser->findChild<RadioGroup*>(QStringLiteral("opcion"))->height(), 145);
+        QCOMPARE(laser->findChild<RadioGroup*>(QStringLiteral("opcion"))->height(), 175);
         QCOMPARE(deskjet->size(), QSize(350, 295));
         QCOMPARE(deskjet->findChild<RadioGroup*>(QStringLiteral("opcion"))->title(),
                  QStringLiteral("Imprimir:"));

@@ -35,7 +35,7 @@ const std::vector<Row> kWorkedExample = {
     row(CriterionKind::RegressionCv, "7.418", "≤ 2", "NO CUMPLE"),
     row(CriterionKind::SlopeExcludesZero, "[0.763898; 1.1861]", "excluye 0", "CUMPLE"),
     row(CriterionKind::InterceptContainsZero, "[-0.356033; 0.556033]", "contiene 0", "CUMPLE"),
-    row(CriterionKind::LackOfFit, "0.642406", "≥ 0.05", "CUMPLE"),
+    row(CriterionKind::LackOfFit, "0.642409", "≥ 0.05", "CUMPLE"),
     row(CriterionKind::StudentizedResiduals, "1.50674", "≤ 3", "CUMPLE"),
     row(CriterionKind::DetectionLimit, "0.514695", "", ""),
     row(CriterionKind::QuantificationLimit, "1.55968", "", ""),
