@@ -16,6 +16,7 @@
 #include "gui/common/Glyphs.h"
 #include "gui/common/Hint.h"
 #include "gui/common/RunCommand.h"
+#include "gui/common/StudyFileHash.h"
 #include "gui/common/helpcons.h"
 #include "gui/printing/TFOPRT.h"
 #include "gui/printing/TFopprt.h"
@@ -146,6 +147,10 @@ void TMainForm::createStartupWindows() {
 
 const Study* TMainForm::chartStudy() const {
     return Finforma ? &Finforma->study() : nullptr;
+}
+
+std::optional<SavedStudyFile> TMainForm::savedStudyFile() const {
+    return Finforma && !modified_ ? studyFile_ : std::nullopt;
 }
 
 // --- menus, tool bar and status line ---------------------------------------------------------
@@ -472,6 +477,7 @@ TFinforma* TMainForm::createStudyWindow() {
     auto* window = new TFinforma(*this);
     Finforma = window;
     studyPath_.reset();
+    studyFile_.reset();
     showStudyTitle();
     connectPopupItems(window);
     ClientArea_->addSubWindow(window);
@@ -570,6 +576,7 @@ void TMainForm::showStudy(const Study& study, const std::optional<QString>& path
     TFinforma* window = createStudyWindow();
     window->loadStudy(study);
     studyPath_ = path;
+    studyFile_ = path ? studyFileOnDisk(*path) : std::nullopt;
     showStudyTitle();
     fileName_ = path.value_or(QStringLiteral("Nuevo"));
     window->show();
@@ -631,6 +638,7 @@ bool TMainForm::FileSave() {
     }
     if (!writeStudy(*studyPath_))
         return false;
+    studyFile_ = studyFileOnDisk(*studyPath_);
     clearModified(QString());
     return true;
 }
@@ -643,6 +651,7 @@ bool TMainForm::FileSaveAs() {
         return false;
     clearModified(QStringLiteral(" "));
     studyPath_ = path;
+    studyFile_ = studyFileOnDisk(path);
     showStudyTitle();
     fileName_ = path;
     return true;
