@@ -6,6 +6,7 @@
 #include "core/study/TableImport.h"
 #include "core/study/ValidaEstudio.h"
 #include "gui/app/HelpViewer.h"
+#include "gui/app/PreferencesDialog.h"
 #include "gui/app/RecoveryKeeper.h"
 #include "gui/app/TAboutBox.h"
 #include "gui/charts/TOptionsDlg.h"
@@ -15,6 +16,7 @@
 #include "gui/common/Dialogs.h"
 #include "gui/common/Glyphs.h"
 #include "gui/common/Hint.h"
+#include "gui/common/LabName.h"
 #include "gui/common/RunCommand.h"
 #include "gui/common/StudyFileHash.h"
 #include "gui/common/helpcons.h"
@@ -222,6 +224,9 @@ void TMainForm::createMenus() {
            QStringLiteral("Imprimir|Imprime el Archivo Actual"), help::kPrint, G::Print,
            [this] { FilePrint(); })
         ->setVisible(false);
+    action(FileMenu, "FilePreferencesItem", QStringLiteral("Pre&ferencias..."),
+           file + "El nombre de la empresa o laboratorio que llevan las gráficas",
+           help::kPreferences, G::Always, [this] { FilePreferences(); });
     FileMenu->addSeparator();
     action(FileMenu, "FileExitItem", QStringLiteral("&Salir"),
            QStringLiteral("Salir del módulo KTRZ"), help::kExit, G::Always, [this] { FileExit(); });
@@ -750,6 +755,14 @@ void TMainForm::HelpAbout() {
     auto* about = new TAboutBox(this);
     installHelpF1(about);
     about->show();
+}
+
+void TMainForm::FilePreferences() {
+    PreferencesDialog dialog(this);
+    installHelpF1(&dialog);
+    dialog.setLabName(userLabName());
+    if (dialogs_->showModal(dialog) == QDialog::Accepted)
+        saveUserLabName(dialog.labName());
 }
 
 void TMainForm::HelpVerify() {

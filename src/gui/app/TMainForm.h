@@ -103,6 +103,8 @@ public:
     void HelpAbout();
     // "Verificar cálculos...": the verification window, modeless.
     void HelpVerify();
+    // "Preferencias...": the lab's name the charts print.
+    void FilePreferences();
     // Opens a study file as "&Abrir..." does after its dialog; false when it was not read.
     bool openStudy(const QString& path);
     // "Importar tabla...": a new study from the columns of a table file (CSV or tab-separated).

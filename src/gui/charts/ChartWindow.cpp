@@ -10,6 +10,7 @@
 #include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
 #include "gui/common/Hint.h"
+#include "gui/common/LabName.h"
 #include "gui/common/PrintJob.h"
 #include "gui/common/PrintStampNow.h"
 #include "gui/common/RunCommand.h"
@@ -130,6 +131,7 @@ void ChartWindow::ClearPlot() {
 }
 
 void ChartWindow::showModal() {
+    plot_.model().LabName = userLabName().toStdString();
     if (!sized_) {
         resize(openingSize());
         sized_ = true;

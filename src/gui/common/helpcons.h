@@ -29,5 +29,7 @@ constexpr int kImportTable = 1200;
 constexpr int kPasteStudy = 1201;
 // The acceptance verdict and its criteria.
 constexpr int kAcceptance = 1300;
+// The user's preferences: the lab's name on the charts.
+constexpr int kPreferences = 1400;
 
 } // namespace linealidad::help
