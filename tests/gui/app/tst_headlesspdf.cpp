@@ -75,6 +75,14 @@ QStringList generatedStudy(int levels, int replicates, const QString& method) {
     return lines + x + y + QStringList{"Curva de calibración", "Concentración (mg/L)", "Área"};
 }
 
+// What a program of the system (sha256sum, id) writes on standard output.
+QString commandOutput(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
 // The words of a PDF page joined by blanks.
 QString wordsOf(const linealidad::test::PdfPage& page) {
     QStringList words;
@@ -260,15 +268,9 @@ private slots:
             writeFile(dir, "lote 42.w02", studyLines({"1.0", "1.2", "2.1", "1.9", "3.2", "2.9"}));
         const QString pdf = dir.filePath(QStringLiteral("hojas.pdf"));
         QCOMPARE(run({"--pdf", pdf, study}, dir.path()).exitCode, 0);
-        QProcess sum;
-        sum.start(QStringLiteral("sha256sum"), {study});
-        QVERIFY(sum.waitForFinished(10000));
-        const QString hash = QString::fromLatin1(sum.readAllStandardOutput()).section(' ', 0, 0);
+        const QString hash = commandOutput("sha256sum", {study}).section(' ', 0, 0);
         QCOMPARE(hash.size(), 64);
-        QProcess id;
-        id.start(QStringLiteral("id"), {QStringLiteral("-un")});
-        QVERIFY(id.waitForFinished(10000));
-        const QString user = QString::fromLocal8Bit(id.readAllStandardOutput()).trimmed();
+        const QString user = commandOutput("id", {"-un"}).trimmed();
         const QString text = linealidad::test::pdfText(pdf).simplified();
         for (int page = 1; page <= 3; ++page) {
             const QRegularExpression footer(
@@ -296,10 +298,7 @@ private slots:
         const QString study = writeFile(dir, "lote.w02", generatedStudy(3, 2, method));
         const QString pdf = dir.filePath(QStringLiteral("hojas.pdf"));
         QCOMPARE(run({"--pdf", pdf, study}, dir.path()).exitCode, 0);
-        QProcess sum;
-        sum.start(QStringLiteral("sha256sum"), {study});
-        QVERIFY(sum.waitForFinished(10000));
-        const QString hash = QString::fromLatin1(sum.readAllStandardOutput()).section(' ', 0, 0);
+        const QString hash = commandOutput("sha256sum", {study}).section(' ', 0, 0);
 
         const QString info = linealidad::test::popplerOutput(QStringLiteral("pdfinfo"), {pdf});
         auto field = [&info](const QString& name) {
