@@ -23,7 +23,7 @@ std::size_t characterStart(const std::string& text, std::size_t i) {
     return i;
 }
 
-// The byte offsets at which the characters of `text` start, and its size.
+// The byte offset just past each character of `text`, in order.
 std::vector<std::size_t> characterEnds(const std::string& text) {
     std::vector<std::size_t> ends;
     for (std::size_t i = 1; i <= text.size(); ++i)
@@ -55,12 +55,16 @@ std::vector<std::string> wordsOf(const std::string& text) {
     return words;
 }
 
-// Breaks `word`, wider than `width`, into pieces that fit, each at least one character.
-std::vector<std::string> broken(const std::string& word, int width, const MeasureText& measure) {
+// Breaks `word`, wider than `width`, into pieces that fit, each at least one character; no
+// more than `most` of them.
+std::vector<std::string> broken(const std::string& word, int width, std::size_t most,
+                                const MeasureText& measure) {
     std::vector<std::string> pieces;
     std::string rest = word;
-    while (!rest.empty()) {
-        const std::vector<std::size_t> ends = characterEnds(rest);
+    while (!rest.empty() && pieces.size() < most) {
+        // A piece is never longer than a line can be.
+        const std::vector<std::size_t> ends = characterEnds(
+            rest.substr(0, characterStart(rest, std::min(rest.size(), kBytesPerLine))));
         const std::size_t count =
             std::max<std::size_t>(1, fittingCharacters(rest, ends, width, {}, measure));
         pieces.push_back(rest.substr(0, ends[count - 1]));
@@ -104,17 +108,20 @@ std::vector<std::string> wrapText(const std::string& text, int width, int maxLin
             lines.push_back(line);
         line = piece;
     };
+    const auto kept = static_cast<std::size_t>(std::max(1, maxLines));
+    // Words go on until there is one line more than those shown: it says the text goes on.
     for (const std::string& word : wordsOf(shown)) {
+        if (lines.size() > kept)
+            break;
         if (measure(word) <= width)
             add(word);
         else
-            for (const std::string& piece : broken(word, width, measure))
+            for (const std::string& piece : broken(word, width, kept + 1, measure))
                 add(piece);
     }
     if (!line.empty())
         lines.push_back(line);
 
-    const auto kept = static_cast<std::size_t>(std::max(1, maxLines));
     if (lines.empty() || (lines.size() <= kept && !longer))
         return lines;
     // The last line shown takes what follows it too, and is cut with "…".
