@@ -1,17 +1,18 @@
 #include "gui/common/ArchivalPdf.h"
 
-#include "core/text/Errors.h"
 #include "gui/common/PagedDocument.h"
+#include "gui/common/PdfInformation.h"
 
 #include <QBuffer>
 #include <QDateTime>
 #include <QPdfWriter>
-#include <QRegularExpression>
 
 namespace linealidad {
 namespace {
 
-const char* const kNoDocument = "No se pudo escribir el documento PDF";
+// Metadata texts are PDF strings, which PDF/A-1 holds to 65535 bytes: a method or an analyst
+// typed at a megabyte is cut well short of that.
+constexpr int kMetadataCharacters = 1000;
 
 // A PDF text string in UTF-16 with its byte-order mark, written in hexadecimal so that no
 // character of the text needs escaping.
@@ -22,15 +23,27 @@ QByteArray pdfText(const QString& text) {
     return hex + '>';
 }
 
+// The text as XML character data: markup characters escaped, and control characters, which
+// XML does not allow, left out.
 QString xmlEscaped(const QString& text) {
-    return text.toHtmlEscaped();
+    QString allowed;
+    for (const QChar c : text)
+        if (c.unicode() >= 0x20 || c == QLatin1Char('\t'))
+            allowed += c;
+    return allowed.toHtmlEscaped();
 }
 
-// The document information dictionary, as the body of object `number`.
-QByteArray informationObject(int number, const PdfMetadata& m, const QDateTime& created) {
+QString shortened(const QString& text) {
+    return text.size() <= kMetadataCharacters
+               ? text
+               : text.left(kMetadataCharacters - 1) + QStringLiteral("…");
+}
+
+// The document information dictionary.
+QByteArray informationDictionary(const PdfMetadata& m, const QDateTime& created) {
     const QByteArray date =
         "(D:" + created.toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + "Z)";
-    QByteArray o = QByteArray::number(number) + " 0 obj\n<<\n";
+    QByteArray o = "<<\n";
     auto entry = [&o](const char* key, const QString& value) {
         if (!value.isEmpty())
             o += QByteArray("/") + key + ' ' + pdfText(value) + '\n';
@@ -41,7 +54,7 @@ QByteArray informationObject(int number, const PdfMetadata& m, const QDateTime& 
     entry("Keywords", m.keywords);
     entry("Creator", m.creator);
     entry("Producer", QStringLiteral("Qt ") + QString::fromLatin1(qVersion()));
-    o += "/CreationDate " + date + "\n/ModDate " + date + "\n>>\nendobj\n";
+    o += "/CreationDate " + date + "\n/ModDate " + date + "\n>>";
     return o;
 }
 
@@ -83,83 +96,16 @@ QByteArray xmpPacket(const PdfMetadata& m, const QDateTime& created) {
     return packet.toUtf8();
 }
 
-[[noreturn]] void malformed() {
-    throw Fault(kNoDocument);
-}
-
-// The offsets of the objects in the cross-reference table that starts at `table`: one
-// subsection from object 0, one entry of 20 bytes per object, as QPdfWriter writes it.
-struct CrossReference {
-    qsizetype entries = 0; // where the first entry starts
-    int count = 0;
-};
-
-CrossReference crossReferenceAt(const QByteArray& pdf, qsizetype table) {
-    static const QRegularExpression heading(QStringLiteral("^xref\\n0 (\\d+)\\s*\\n"));
-    const auto match = heading.match(QString::fromLatin1(pdf.mid(table, 32)));
-    if (!match.hasMatch())
-        malformed();
-    CrossReference x{table + match.capturedLength(), match.captured(1).toInt()};
-    if (x.count <= 0 || x.entries + qsizetype(x.count) * 20 > pdf.size())
-        malformed();
-    return x;
-}
-
-qsizetype offsetOf(const QByteArray& pdf, const CrossReference& x, int object) {
-    if (object <= 0 || object >= x.count)
-        malformed();
-    return pdf.mid(x.entries + qsizetype(object) * 20, 10).toLongLong();
-}
-
-// `pdf` with the information dictionary replaced by `information` (object `number`) and every
-// offset after it moved by the difference in length.
-QByteArray withInformation(QByteArray pdf, int number, const QByteArray& information) {
-    static const QRegularExpression tail(QStringLiteral("startxref\\s+(\\d+)\\s+%%EOF\\s*$"));
-    const auto end = tail.match(QString::fromLatin1(pdf.right(64)));
-    if (!end.hasMatch())
-        malformed();
-    const qsizetype table = end.captured(1).toLongLong();
-    const CrossReference x = crossReferenceAt(pdf, table);
-    const qsizetype start = offsetOf(pdf, x, number);
-    const qsizetype stop = pdf.indexOf("endobj\n", start);
-    if (!pdf.mid(start).startsWith(QByteArray::number(number) + " 0 obj") || stop < 0 ||
-        stop > table)
-        malformed();
-    const qsizetype delta = information.size() - (stop + 7 - start);
-    for (int object = 1; object < x.count; ++object) {
-        const qsizetype entry = x.entries + qsizetype(object) * 20;
-        if (pdf.at(entry + 17) != 'n')
-            continue;
-        const qsizetype offset = pdf.mid(entry, 10).toLongLong();
-        if (offset > start)
-            pdf.replace(entry, 10, QByteArray::number(offset + delta).rightJustified(10, '0'));
-    }
-    const qsizetype xrefEnd = x.entries + qsizetype(x.count) * 20;
-    const QByteArray trailer = pdf.mid(xrefEnd, pdf.lastIndexOf("startxref") - xrefEnd);
-    pdf.truncate(xrefEnd);
-    pdf += trailer + "startxref\n" + QByteArray::number(table + delta) + "\n%%EOF\n";
-    pdf.replace(start, stop + 7 - start, information);
-    return pdf;
-}
-
-int informationNumber(const QByteArray& pdf) {
-    static const QRegularExpression info(QStringLiteral("/Info (\\d+) 0 R"));
-    const auto match = info.match(QString::fromLatin1(pdf.mid(pdf.lastIndexOf("trailer"))));
-    if (!match.hasMatch())
-        malformed();
-    return match.captured(1).toInt();
-}
-
 } // namespace
 
 PdfMetadata studyMetadata(const Study& study, const PrintStamp& stamp) {
     const bool saved = stamp.source == PrintStamp::Source::SavedStudy;
     PdfMetadata m;
-    m.title = QString::fromStdString(study.emetodo);
+    m.title = shortened(QString::fromStdString(study.emetodo));
     if (m.title.trimmed().isEmpty())
         m.title =
             saved ? QString::fromStdString(stamp.file.name) : QStringLiteral("Estudio sin guardar");
-    m.author = QString::fromStdString(study.eanalista);
+    m.author = shortened(QString::fromStdString(study.eanalista));
     m.subject = QStringLiteral("Estudio de linealidad y precisión");
     m.creator = QStringLiteral("Linealidad ") + QString::fromStdString(stamp.version);
     if (saved)
@@ -177,16 +123,14 @@ QByteArray archivalPdf(const PdfMetadata& metadata, const QPageLayout& layout, i
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
-        writer.setTitle(metadata.title);
-        writer.setCreator(metadata.creator);
         writer.setDocumentXmpMetadata(xmpPacket(metadata, created));
         writer.setResolution(resolution);
         writer.setPageLayout(layout);
         PagedDocument document(writer);
         print(document);
     }
-    const int number = informationNumber(bytes);
-    return withInformation(std::move(bytes), number, informationObject(number, metadata, created));
+    // Qt's dictionary holds the title and creator only.
+    return withInformationDictionary(std::move(bytes), informationDictionary(metadata, created));
 }
 
 } // namespace linealidad

@@ -291,6 +291,8 @@ private slots:
                                 << "Valoración de cafeína (HPLC)";
         QTest::newRow("no method") << ""
                                    << "lote.w02";
+        // PDF/A-1 holds a string to 65535 bytes: a method of megabytes is cut.
+        QTest::newRow("long method") << QString(5000, 'M') << QString(999, 'M') + "…";
     }
     void archivalMetadata() {
         QFETCH(QString, method);
