@@ -27,14 +27,6 @@ constexpr int kHeaderRulePixels = 20;
 constexpr int kContinuedMethodLine = 12;
 constexpr int kContinuedHeading = 13;
 
-SheetWriter writer(const Study& study) {
-    SheetWriter out(ImprimeEncabezado, kBodyPoints);
-    out.setContinuation([method = study.emetodo](SheetWriter& w) {
-        w.text(kContinuedMethodLine, kLeft, "Nombre del método: " + method);
-    });
-    return out;
-}
-
 void signatures(SheetWriter& out, int line) {
     out.text(line, kLeft, "Realizó _________________________");
     out.text(line, kSecondSignature, "Revisó _________________________");
@@ -185,6 +177,14 @@ void signOff(SheetWriter& out, int line) {
 
 } // namespace
 
+SheetWriter reportWriter(const Study& study) {
+    SheetWriter out(ImprimeEncabezado, kBodyPoints);
+    out.setContinuation([method = study.emetodo](SheetWriter& w) {
+        w.text(kContinuedMethodLine, kLeft, "Nombre del método: " + method);
+    });
+    return out;
+}
+
 void ImprimeEncabezado(SheetWriter& out) {
     out.font(kHeaderPoints);
     out.centred(7, "Control de Calidad");
@@ -193,7 +193,7 @@ void ImprimeEncabezado(SheetWriter& out) {
 }
 
 std::vector<Sheet> ImprimeGeneral(const Study& study) {
-    SheetWriter out = writer(study);
+    SheetWriter out = reportWriter(study);
     out.centred(12, "Información General");
     // The capitals of these labels differ from those of the other pages' footers.
     out.text(14, kLeft, "Nombre del Método: " + study.emetodo);
@@ -215,7 +215,7 @@ std::vector<Sheet> ImprimeGeneral(const Study& study) {
 
 std::vector<Sheet> ImprimeInferencia(const Study& study, char decimal, const ResultadosRegresion& R,
                                      const ResultadosAnova& A) {
-    SheetWriter out = writer(study);
+    SheetWriter out = reportWriter(study);
     const std::string upperLimit = "Límite Superior del Intervalo de Confianza = ";
     const std::string lowerLimit = "Límite Inferior del Intervalo de Confianza = ";
     out.centred(12, "Inferencia de Pendiente y Ordenada al Origen");
@@ -239,7 +239,7 @@ std::vector<Sheet> ImprimeInferencia(const Study& study, char decimal, const Res
 
 std::vector<Sheet> ImprimeAnova(const Study& study, char decimal, const ResultadosAnova& A,
                                 const Residuals& residuals) {
-    SheetWriter out = writer(study);
+    SheetWriter out = reportWriter(study);
     out.centred(12, "Análisis de la Varianza");
     varianceHeadings(out);
     varianceRows(out, decimal, A);
@@ -254,7 +254,7 @@ std::vector<Sheet> ImprimeAnova(const Study& study, char decimal, const Resultad
 }
 
 std::vector<Sheet> ImprimeDictamen(const Study& study, const AcceptanceVerdict& verdict) {
-    SheetWriter out = writer(study);
+    SheetWriter out = reportWriter(study);
     out.centred(12, "Dictamen de aceptación");
     criterionRow(out, 14, {CriterionKind::Determination, "Criterio", "Valor", "Límite", {}});
     out.text(14, kCriterionResult, "Resultado");
