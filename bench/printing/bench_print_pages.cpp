@@ -1,7 +1,8 @@
 // The cost of a printed page of the largest study a file may hold (150 observations), drawn
 // into a PDF document in memory as the print command and `linealidad --pdf` draw it: the
 // computations the page needs, its layout (the tables continue on further sheets), and the
-// drawing through a CanvasQt on a 600-dpi QPdfWriter. HeadlessAllPages is the whole work of
+// drawing through a CanvasQt on a 600-dpi QPdfWriter, with the footers and the archival
+// document's metadata. HeadlessAllPages is the whole work of
 // `linealidad --pdf` on that study once the process has started: reading the file, the three
 // pages, writing the document.
 
@@ -27,9 +28,14 @@ void PrintPage(benchmark::State& state) {
     const auto page = static_cast<PageChoice>(state.range(1));
     const Study study = bench::largeStudy();
     ResultSet results;
+    PrintStamp stamp = PrintStamp::forStudy(SavedStudyFile{"estudio.w02", std::string(64, 'a')});
+    stamp.version = "3.1";
+    stamp.printedAt = "2026-01-01 12:00";
+    stamp.user = "analista";
+    const PdfMetadata metadata = studyMetadata(study, stamp);
     for (auto _ : state) {
         const auto sheets = composePage(layout, page, study, '.', 3, results);
-        benchmark::DoNotOptimize(pdfDocument(*sheets, Paper::A4));
+        benchmark::DoNotOptimize(pdfDocument(*sheets, Paper::A4, stamp, metadata));
     }
 }
 BENCHMARK(PrintPage)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/charts/Curve.h"
+#include "core/charts/PlotTexts.h"
 
 #include <cstdint>
 #include <string>
@@ -29,6 +30,8 @@ struct ChartModel {
     std::string XLabel; // empty: no label
     std::string YLabel;
     std::string Title;
+    // The first header line: the company or laboratory whose chart it is.
+    std::string LabName = kDefaultLabName;
     bool LimitsKnown = false; // FindLimits has run since the last ClearPlot
 
     // Set by FindLimits and by the options dialog's OK; every screen drawing starts from them.

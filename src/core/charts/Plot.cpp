@@ -157,7 +157,7 @@ void Plot::DrawTexts(Canvas& canvas, const PlotRect& R, const Study& study, char
 // Centred over the plot area, one header line under the other from the top edge down.
 void Plot::drawHeader(Canvas& canvas, const PlotRect& R) {
     std::vector<PlacedText> placed;
-    const std::vector<std::string> lines = headerLines(kind_, model_.Title);
+    const std::vector<std::string> lines = headerLines(kind_, model_.LabName, model_.Title);
     for (std::size_t k = 0; k < lines.size(); ++k) {
         const std::string& text = lines[k];
         const int th = canvas.textHeight(text);

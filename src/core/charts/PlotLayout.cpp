@@ -62,7 +62,7 @@ void placeAcross(PlotGeometry& g, Canvas& canvas, const PlotRect& R, const Chart
 // the X label clear of the outline. Returns the plot area's bottom.
 int placeDown(PlotGeometry& g, const PlotRect& R, const ChartModel& model, PlotKind kind,
               int headLine, int line, int screenPixel) {
-    const auto headerRows = static_cast<int>(headerLines(kind, model.Title).size());
+    const auto headerRows = static_cast<int>(headerLines(kind, model.LabName, model.Title).size());
     g.PlotTop = R.top + 1 + headerRows * headLine + line / 2 + g.Padding + 1;
     g.TickLabelGap = std::max(line / 2, g.TickLength + kEdgeClearance * screenPixel);
     g.XLabelTop = R.bottom - kEdgeClearance - line;

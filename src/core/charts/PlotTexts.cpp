@@ -4,8 +4,9 @@
 
 namespace linealidad {
 
-std::vector<std::string> headerLines(PlotKind kind, const std::string& title) {
-    std::vector<std::string> lines{"Orvella, S.A.P.I. de C.V.", "Control de Calidad",
+std::vector<std::string> headerLines(PlotKind kind, const std::string& lab,
+                                     const std::string& title) {
+    std::vector<std::string> lines{lab, "Control de Calidad",
                                    "Linealidad y Precisión del Sistema de Medición"};
     if (kind == PlotKind::Residuals)
         lines.emplace_back("Análisis de Residuales");

@@ -14,8 +14,14 @@ enum class PlotKind {
     Residuals,  // studentized residuals around a zero line
 };
 
-// The centred header lines, top to bottom; the title only when there is one.
-std::vector<std::string> headerLines(PlotKind kind, const std::string& title);
+// The name of the company or laboratory on the first header line while the user has not set
+// the lab's own.
+inline constexpr const char* kDefaultLabName = "Orvella, S.A.P.I. de C.V.";
+
+// The centred header lines, top to bottom: the lab's name, the program's two lines, the
+// residuals chart's own, and the title only when there is one.
+std::vector<std::string> headerLines(PlotKind kind, const std::string& lab,
+                                     const std::string& title);
 
 // The right-aligned identification lines of the study, top to bottom.
 constexpr int kStudyBlockLines = 5;

@@ -2,8 +2,10 @@
 
 #include "core/printing/PageTexts.h"
 #include "core/printing/TableParts.h"
+#include "core/study/StudyFile.h"
 #include "core/text/NumberParse.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace linealidad {
@@ -23,13 +25,35 @@ int headingLineOf(SheetWriter& out, const TablePart& part, bool first) {
     return part.firstLine - 1;
 }
 
+// Column `c` of the levels grid, top to bottom from `line`.
+void levelColumn(SheetWriter& out, const Study& study, int c, int line, int column) {
+    for (int row = 0; row < kLevelsGridRows; ++row)
+        out.text(line + row, column, study.stgniveles.cell(c, row));
+}
+
+// The levels a band holds beside its heading column: those whose column ends, one step on,
+// within the printable width; at least one.
+int levelsPerBand(int printableColumns, GridColumns columns) {
+    return std::max(1, (printableColumns - columns.first) / columns.step - 1);
+}
+
 } // namespace
 
-void printLevelsGrid(SheetWriter& out, const Study& study, int firstLine, GridColumns columns) {
-    const int N = parseInteger(study.eniveles);
-    for (int c = 0; c <= N; ++c)
-        for (int row = 0; row < kLevelsGridRows; ++row)
-            out.text(firstLine + row, columns.at(c), study.stgniveles.cell(c, row));
+int printLevelsGrid(SheetWriter& out, const Study& study, int firstLine, GridColumns columns) {
+    // More levels than a study can hold (a count typed and not yet accepted) would only print
+    // empty bands down the sheet.
+    const int N = std::min(parseInteger(study.eniveles), kMaximumLevels);
+    if (N < 0)
+        return 0;
+    const int perBand = levelsPerBand(out.printableColumns(), columns);
+    int line = firstLine;
+    for (int first = 1; first <= std::max(N, 1); first += perBand, line += kLevelsGridRows) {
+        const int last = std::min(N, first + perBand - 1);
+        levelColumn(out, study, 0, line, columns.at(0));
+        for (int c = first; c <= last; ++c)
+            levelColumn(out, study, c, line, columns.at(c - first + 1));
+    }
+    return line - firstLine - kLevelsGridRows;
 }
 
 int printDataGrid(SheetWriter& out, const Study& study, TableLines lines, GridColumns columns) {

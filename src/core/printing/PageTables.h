@@ -28,7 +28,10 @@ struct TableLines {
 // The levels grid `stgniveles`: columns 0 to N, N the number-of-levels text converted to an
 // integer (a text that is not one throws before anything is printed), each column top to
 // bottom through rows 0, 1 and 2 from `firstLine`. The grid has two rows; row 2 prints empty.
-void printLevelsGrid(SheetWriter& out, const Study& study, int firstLine, GridColumns columns);
+// The levels that do not fit the printable width continue in further bands of three lines
+// below, each starting with the heading column again. Returns the lines the bands after the
+// first take (0 when the grid fits in one).
+int printLevelsGrid(SheetWriter& out, const Study& study, int firstLine, GridColumns columns);
 
 // The data grid `stgdatos`: columns 0 to 2, each top to bottom, row 0 (the headings) at the
 // heading line and the observations below it, continuing on further sheets. Returns the line

@@ -12,9 +12,10 @@ int scaled(int a, int b, int c) {
 
 constexpr int kPointsPerInch = 72;
 constexpr int kLinePoints = 12;
-// The printer the layout was drawn for, and its column unit in dots.
-constexpr int kLayoutDpi = 600;
+// The column unit in dots of the printer a layout was drawn for.
 constexpr int kLayoutColumnDots = 12;
+// A4's width less two quarter-inch borders, in thousandths of an inch: 210 mm is 8.268 in.
+constexpr int kPrintableWidthMils = 8268 - 500;
 
 } // namespace
 
@@ -23,11 +24,15 @@ int PageUnits::L() const {
 }
 
 int PageUnits::x(int columns) const {
-    return scaled(columns * kLayoutColumnDots, dpi_, kLayoutDpi);
+    return scaled(columns * kLayoutColumnDots, dpi_, unitDpi_);
 }
 
 int PageUnits::pointsToPixels(int points) const {
     return scaled(points, dpi_, kPointsPerInch);
+}
+
+int printableColumns(int unitDpi) {
+    return kPrintableWidthMils * unitDpi / (1000 * kLayoutColumnDots);
 }
 
 } // namespace linealidad

@@ -17,6 +17,15 @@ public:
     // Begins the first sheet.
     SheetWriter(Header header, int bodyPoints);
 
+    // The resolution of the printer the layout was drawn for (kLaserUnitDpi by default): the
+    // size of U on every sheet.
+    void setUnitDpi(int unitDpi) { unitDpi_ = unitDpi; }
+    // The printable width in U (see printableColumns).
+    int printableColumns() const;
+    // What every sheet after the first draws after the header, so that a sheet that comes
+    // apart from the first still says which report it continues.
+    void setContinuation(Header continuation) { continuation_ = std::move(continuation); }
+
     // Begins another sheet, for a table that did not fit on the one before.
     void newSheet();
 
@@ -24,9 +33,11 @@ public:
     void text(int line, int column, std::string text);
     void centred(int line, std::string text);
     void rightAligned(int line, std::string text);
+    // A text wrapped within the printable width, on lines `line` to `lastLine`.
+    void paragraph(int line, int column, int lastLine, std::string text);
     void rule(int line, int pixels = 0);
 
-    std::vector<Sheet> sheets() && { return std::move(sheets_); }
+    std::vector<Sheet> sheets() &&;
 
 private:
     template <typename Item> void add(Item item) {
@@ -34,7 +45,9 @@ private:
     }
 
     Header header_;
+    Header continuation_;
     int bodyPoints_;
+    int unitDpi_ = kLaserUnitDpi;
     std::vector<Sheet> sheets_;
 };
 

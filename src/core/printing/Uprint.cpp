@@ -18,11 +18,24 @@ constexpr int kHeaderPoints = 12;
 constexpr int kBodyPoints = 11;
 constexpr int kHeaderRulePixels = 20;
 // The residual table and the variance page's footer stand at fixed columns, not at the margin.
-constexpr int kResidualColumn = 110;
+// The residual table shares the footer's: at the layout's own 110 U its rows, runs of blanks
+// in a proportional type, would end beyond the edge of the sheet.
 constexpr int kFooterColumn = 45;
+constexpr int kResidualColumn = kFooterColumn;
 
-SheetWriter writer() {
-    return SheetWriter(ImprimeEncabezado, kBodyPoints);
+// A sheet that continues a report names the study's method under the header, above the
+// table's heading.
+constexpr int kContinuedMethodLine = 9;
+constexpr int kContinuedHeading = 10;
+
+// The layout's positions were drawn in the device pixels of a printer of 300 dots per inch.
+SheetWriter writer(const Study& study, int m) {
+    SheetWriter out(ImprimeEncabezado, kBodyPoints);
+    out.setUnitDpi(kDeskjetUnitDpi);
+    out.setContinuation([method = study.emetodo, m](SheetWriter& w) {
+        w.text(kContinuedMethodLine, m, "Nombre del método: " + method);
+    });
+    return out;
 }
 
 void studyFooter(SheetWriter& out, const Study& study, int line, int column) {
@@ -36,16 +49,17 @@ void closing(SheetWriter& out, int productLine, int ruleLine) {
     out.rule(ruleLine);
 }
 
+// The sentence wraps at its blanks within the printable width, down to the footer's lines.
 void originSentence(SheetWriter& out, const Study& study, int m, const ResultadosRegresion& R,
                     double PRegresion) {
     if (!atMostFivePercent(PRegresion)) {
         out.text(24, m, " - ");
         return;
     }
-    out.text(24, m, "LA ORDENADA DE LA RELACIÓN LINEAL " + study.eadicionada + " - ");
     const bool passes = std::fabs(R.TcalOrdenada) < R.TTabla;
-    out.text(25, m,
-             " - " + study.emedida + (passes ? " PASA POR EL ORIGEN." : " NO PASA POR EL ORIGEN."));
+    out.paragraph(24, m, 55,
+                  "LA ORDENADA DE LA RELACIÓN LINEAL " + study.eadicionada + " - " + study.emedida +
+                      (passes ? " PASA POR EL ORIGEN." : " NO PASA POR EL ORIGEN."));
 }
 
 // The variance table's columns, from the margin m.
@@ -154,7 +168,7 @@ void ImprimeEncabezado(SheetWriter& out) {
 }
 
 std::vector<Sheet> ImprimeGeneral(const Study& study, int m) {
-    SheetWriter out = writer();
+    SheetWriter out = writer(study, m);
     out.centred(9, "INFORMACIÓN GENERAL");
     out.text(11, m, "Nombre del método: " + study.emetodo);
     out.text(12, m, "Nombre del Analista: " + study.eanalista);
@@ -163,18 +177,19 @@ std::vector<Sheet> ImprimeGeneral(const Study& study, int m) {
     out.text(16, m, "Nombre de la propiedad medida: " + study.emedida);
     out.text(18, m, "Número de niveles:");
     out.text(19, m, study.eniveles);
-    printLevelsGrid(out, study, 21, {m, 20});
+    const int extraLines = printLevelsGrid(out, study, 21, {m, 20});
     // No signature lines: the product line and the rule follow the data grid, two lines below
     // its last row; the rule's line is at most 62, the lowest line any page uses.
-    const int lastRow =
-        printDataGrid(out, study, {.heading = 26, .continuedHeading = 9, .last = 58}, {m, 28});
+    const int lastRow = printDataGrid(
+        out, study, {.heading = 26 + extraLines, .continuedHeading = kContinuedHeading, .last = 58},
+        {m, 28});
     closing(out, lastRow + 3, lastRow + 4);
     return std::move(out).sheets();
 }
 
 std::vector<Sheet> ImprimeInferencia(const Study& study, char decimal, int m,
                                      const ResultadosRegresion& R, const ResultadosAnova& A) {
-    SheetWriter out = writer();
+    SheetWriter out = writer(study, m);
     const std::string upperLimit = "LÍMITE SUPERIOR DEL INTERVALO DE CONFIANZA = ";
     const std::string lowerLimit = "LÍMITE INFERIOR DEL INTERVALO DE CONFIANZA = ";
     out.centred(10, "INFERENCIA DE PENDIENTE Y ORDENADA AL ORIGEN");
@@ -197,7 +212,7 @@ std::vector<Sheet> ImprimeInferencia(const Study& study, char decimal, int m,
 
 std::vector<Sheet> ImprimeAnova(const Study& study, char decimal, int m, const ResultadosAnova& A,
                                 const Residuals& residuals) {
-    SheetWriter out = writer();
+    SheetWriter out = writer(study, m);
     const VarianceColumns columns(m);
     out.centred(10, "ANÁLISIS DE LA VARIANZA");
     varianceHeadings(out, columns);
@@ -205,7 +220,7 @@ std::vector<Sheet> ImprimeAnova(const Study& study, char decimal, int m, const R
     verdicts(out, study, m, A);
     out.centred(26, "Análisis de Residuales");
     printResidualTable(out, study, residuals, decimal, kResidualHeading, kResidualColumn,
-                       {.heading = 28, .continuedHeading = 10, .last = 54}, false);
+                       {.heading = 28, .continuedHeading = kContinuedHeading, .last = 54}, false);
     studyFooter(out, study, 55, kFooterColumn);
     closing(out, 60, 62);
     return std::move(out).sheets();

@@ -22,9 +22,10 @@ constexpr int kLeft = 45;
 constexpr int kSecondSignature = 250;
 constexpr int kHeaderRulePixels = 20;
 
-SheetWriter writer() {
-    return SheetWriter(ImprimeEncabezado, kBodyPoints);
-}
+// A sheet that continues a report names the study's method under the header, above the
+// table's heading.
+constexpr int kContinuedMethodLine = 12;
+constexpr int kContinuedHeading = 13;
 
 void signatures(SheetWriter& out, int line) {
     out.text(line, kLeft, "Realizó _________________________");
@@ -43,17 +44,18 @@ void closing(SheetWriter& out, int productLine, int ruleLine) {
     out.rule(ruleLine);
 }
 
-// Decided on PRegresion first: above 0.05 the line gets no sentence, only " - ".
+// Decided on PRegresion first: above 0.05 the line gets no sentence, only " - ". The sentence
+// wraps at its blanks within the printable width, on the lines down to the footer's.
 void originSentence(SheetWriter& out, const Study& study, const ResultadosRegresion& R,
                     double PRegresion) {
     if (!atMostFivePercent(PRegresion)) {
         out.text(26, kLeft, " - ");
         return;
     }
-    out.text(26, kLeft, "La ordenada de la relación lineal " + study.eadicionada + " - ");
     const bool passes = std::fabs(R.TcalOrdenada) < R.TTabla;
-    out.text(27, kLeft,
-             " - " + study.emedida + (passes ? " pasa por el origen." : " no pasa por el origen."));
+    out.paragraph(26, kLeft, 52,
+                  "La ordenada de la relación lineal " + study.eadicionada + " - " + study.emedida +
+                      (passes ? " pasa por el origen." : " no pasa por el origen."));
 }
 
 // Variance table columns.
@@ -145,10 +147,11 @@ const std::string kResidualHeading = "Observación" + std::string(8, ' ') + "Pro
                                      "Residuos Estudentizados";
 
 // Acceptance table columns: wide enough for the longest criterion name, an interval or "no
-// aplicable (sin error puro)", a limit and "NO CUMPLE" on the narrower of A4 and letter.
-constexpr int kCriterionValue = 195;
-constexpr int kCriterionLimit = 300;
-constexpr int kCriterionResult = 350;
+// aplicable (sin error puro)", a limit such as "≥ 0.000123457" and "NO CUMPLE" within the
+// printable width of A4, the narrower of A4 and letter.
+constexpr int kCriterionValue = 185;
+constexpr int kCriterionLimit = 290;
+constexpr int kCriterionResult = 342;
 constexpr int kFirstCriterion = 16;
 
 void criterionRow(SheetWriter& out, int line, const CriterionOutcome& o) {
@@ -174,6 +177,14 @@ void signOff(SheetWriter& out, int line) {
 
 } // namespace
 
+SheetWriter reportWriter(const Study& study) {
+    SheetWriter out(ImprimeEncabezado, kBodyPoints);
+    out.setContinuation([method = study.emetodo](SheetWriter& w) {
+        w.text(kContinuedMethodLine, kLeft, "Nombre del método: " + method);
+    });
+    return out;
+}
+
 void ImprimeEncabezado(SheetWriter& out) {
     out.font(kHeaderPoints);
     out.centred(7, "Control de Calidad");
@@ -182,7 +193,7 @@ void ImprimeEncabezado(SheetWriter& out) {
 }
 
 std::vector<Sheet> ImprimeGeneral(const Study& study) {
-    SheetWriter out = writer();
+    SheetWriter out = reportWriter(study);
     out.centred(12, "Información General");
     // The capitals of these labels differ from those of the other pages' footers.
     out.text(14, kLeft, "Nombre del Método: " + study.emetodo);
@@ -193,8 +204,10 @@ std::vector<Sheet> ImprimeGeneral(const Study& study) {
     out.text(20, kLeft, "Número de niveles:");
     out.text(21, kLeft, study.eniveles);
     const GridColumns columns{kLeft, 38};
-    printLevelsGrid(out, study, 24, columns);
-    printDataGrid(out, study, {.heading = 29, .continuedHeading = 12, .last = 55}, columns);
+    const int extraLines = printLevelsGrid(out, study, 24, columns);
+    printDataGrid(out, study,
+                  {.heading = 29 + extraLines, .continuedHeading = kContinuedHeading, .last = 55},
+                  columns);
     signatures(out, 56);
     closing(out, 58, 59);
     return std::move(out).sheets();
@@ -202,7 +215,7 @@ std::vector<Sheet> ImprimeGeneral(const Study& study) {
 
 std::vector<Sheet> ImprimeInferencia(const Study& study, char decimal, const ResultadosRegresion& R,
                                      const ResultadosAnova& A) {
-    SheetWriter out = writer();
+    SheetWriter out = reportWriter(study);
     const std::string upperLimit = "Límite Superior del Intervalo de Confianza = ";
     const std::string lowerLimit = "Límite Inferior del Intervalo de Confianza = ";
     out.centred(12, "Inferencia de Pendiente y Ordenada al Origen");
@@ -226,14 +239,14 @@ std::vector<Sheet> ImprimeInferencia(const Study& study, char decimal, const Res
 
 std::vector<Sheet> ImprimeAnova(const Study& study, char decimal, const ResultadosAnova& A,
                                 const Residuals& residuals) {
-    SheetWriter out = writer();
+    SheetWriter out = reportWriter(study);
     out.centred(12, "Análisis de la Varianza");
     varianceHeadings(out);
     varianceRows(out, decimal, A);
     verdicts(out, study, A);
     out.centred(28, "Análisis de Residuales");
     printResidualTable(out, study, residuals, decimal, kResidualHeading, 55,
-                       {.heading = 30, .continuedHeading = 12, .last = 52}, true);
+                       {.heading = 30, .continuedHeading = kContinuedHeading, .last = 52}, true);
     studyFooter(out, study, 53);
     signatures(out, 58);
     closing(out, 60, 62);
@@ -241,7 +254,7 @@ std::vector<Sheet> ImprimeAnova(const Study& study, char decimal, const Resultad
 }
 
 std::vector<Sheet> ImprimeDictamen(const Study& study, const AcceptanceVerdict& verdict) {
-    SheetWriter out = writer();
+    SheetWriter out = reportWriter(study);
     out.centred(12, "Dictamen de aceptación");
     criterionRow(out, 14, {CriterionKind::Determination, "Criterio", "Valor", "Límite", {}});
     out.text(14, kCriterionResult, "Resultado");

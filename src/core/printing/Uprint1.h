@@ -19,6 +19,11 @@ namespace linealidad::Uprint1 {
 // the rule below them.
 void ImprimeEncabezado(SheetWriter& out);
 
+// The writer of a page of this layout about `study`: the header on every sheet, then the
+// body's 10 points; a sheet that continues the page names the study's method at 12 L, so a
+// table continued there takes its heading at 13 L.
+SheetWriter reportWriter(const Study& study);
+
 // The study's general information, its levels grid and its data grid. A number-of-levels
 // text that is not an integer throws the conversion error.
 std::vector<Sheet> ImprimeGeneral(const Study& study);

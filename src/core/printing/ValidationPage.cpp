@@ -11,10 +11,10 @@ constexpr int kBodyPoints = 9;
 constexpr int kLeft = 45;
 // The value of a list of figures.
 constexpr int kListValue = 190;
-// The lines of the parts: below the page's title on the first sheet, below the header on the
-// others, and the lowest a row may take.
+// The lines of the parts: below the page's title on the first sheet, below the header and the
+// method's name on the others, and the lowest a row may take.
 constexpr int kFirstLine = 14;
-constexpr int kContinuedLine = 12;
+constexpr int kContinuedLine = 14;
 constexpr int kLastLine = 58;
 constexpr int kHeadingRulePixels = -10;
 
@@ -126,7 +126,7 @@ private:
 
 std::vector<Sheet> ImprimeValidacion(const Study& study,
                                      const std::vector<ValidationSection>& sections) {
-    SheetWriter out(ImprimeEncabezado, kBodyPoints);
+    SheetWriter out = reportWriter(study);
     out.font(kTitlePoints);
     out.centred(12, "Estadística de validación");
     out.font(kBodyPoints);

@@ -15,6 +15,8 @@ constexpr int kBodyPoints = 8;
 constexpr std::array<int, 6> kColumns{0, 166, 228, 292, 320, 345};
 constexpr int kFirstRow = 9; // the line of the first check on every sheet
 constexpr int kRowsPerSheet = 50;
+// The lowest line a text may take: below it, the footer.
+constexpr int kLastLine = 61;
 
 void headings(SheetWriter& out, int line) {
     const std::vector<std::string> cells = checkHeadings();
@@ -50,12 +52,18 @@ std::vector<Sheet> verificationSheets(const std::vector<CheckOutcome>& outcomes,
             out.text(line, kColumns[i], cells[i]);
         ++line;
     }
+    // The summary and the notes stay together, on the next sheet when they do not fit here.
+    const std::vector<std::string> notes = explanationLines();
+    if (line + 3 + static_cast<int>(notes.size()) - 1 > kLastLine) {
+        out.newSheet();
+        line = kFirstRow;
+    }
     out.rule(line, 8);
     out.font(kBodyPoints + 2);
     out.text(line + 1, 0, summaryLine(outcomes));
     out.font(kBodyPoints);
     line += 3;
-    for (const std::string& text : explanationLines())
+    for (const std::string& text : notes)
         out.text(line++, 0, text);
     return std::move(out).sheets();
 }

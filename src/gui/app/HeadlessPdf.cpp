@@ -8,12 +8,11 @@
 #include "core/study/ValidaEstudio.h"
 #include "gui/common/AcceptanceSettings.h"
 #include "gui/common/DecimalSeparator.h"
-#include "gui/common/Dialogs.h"
-#include "gui/common/PagedDocument.h"
+#include "gui/common/PrintStampNow.h"
+#include "gui/common/StudyFileHash.h"
 
-#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
-#include <QPdfWriter>
 
 #include <iostream>
 
@@ -32,23 +31,13 @@ QPageSize pageSize(Paper paper) {
 
 } // namespace
 
-QByteArray pdfDocument(const std::vector<Sheet>& sheets, Paper paper) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kDpi);
-        writer.setCreator(kApplicationTitle);
-        writer.setTitle(kApplicationTitle);
-        writer.setPageLayout(
-            QPageLayout(pageSize(paper), QPageLayout::Portrait,
-                        QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches),
-                        QPageLayout::Inch));
-        PagedDocument document(writer);
-        printSheets(document, sheets);
-    }
-    return bytes;
+QByteArray pdfDocument(const std::vector<Sheet>& sheets, Paper paper, const PrintStamp& stamp,
+                       const PdfMetadata& metadata) {
+    const QPageLayout layout(pageSize(paper), QPageLayout::Portrait,
+                             QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches),
+                             QPageLayout::Inch);
+    return archivalPdf(metadata, layout, kDpi,
+                       [&](PrintDocument& document) { printSheets(document, sheets, stamp); });
 }
 
 namespace {
@@ -85,8 +74,9 @@ int fail(std::ostream& errors, const std::string& message) {
 
 int writePdf(const PdfCommand& command, std::ostream& errors) {
     std::optional<std::vector<Sheet>> sheets;
+    Study study;
     try {
-        const Study study = readStudy(command.study);
+        study = readStudy(command.study);
         if (const auto problem = ValidaEstudio(study))
             return fail(errors, problem->message);
         sheets = composeAll(command, study);
@@ -95,8 +85,12 @@ int writePdf(const PdfCommand& command, std::ostream& errors) {
     }
     if (!sheets)
         return fail(errors, kZeroSlopeMessage);
+    // The file the study was read from, as it is on disk.
+    const PrintStamp stamp =
+        printStampNow(studyFileOnDisk(QFile::decodeName(command.study.c_str())));
     try {
-        const QByteArray pdf = pdfDocument(*sheets, command.paper);
+        const QByteArray pdf =
+            pdfDocument(*sheets, command.paper, stamp, studyMetadata(study, stamp));
         replaceFileBytes(command.output,
                          std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
     } catch (const Fault& e) {

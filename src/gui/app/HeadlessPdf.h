@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/printing/PrintStamp.h"
 #include "core/printing/Sheet.h"
 #include "gui/app/PdfArguments.h"
+#include "gui/common/ArchivalPdf.h"
 
 #include <QByteArray>
 
@@ -16,9 +18,11 @@ constexpr int kPdfWritten = 0;
 constexpr int kPdfFailure = 1;
 constexpr int kPdfUsageError = 2;
 
-// The sheets as a PDF document at 600 dots per inch on the paper's size, a page each, within
-// margins of a quarter of an inch (a laser printer's unprintable border).
-QByteArray pdfDocument(const std::vector<Sheet>& sheets, Paper paper);
+// The sheets as an archival PDF document at 600 dots per inch on the paper's size, a page each
+// with its footer, within margins of a quarter of an inch (a laser printer's unprintable
+// border).
+QByteArray pdfDocument(const std::vector<Sheet>& sheets, Paper paper, const PrintStamp& stamp,
+                       const PdfMetadata& metadata);
 
 // Writes the document: reads the study file, validates the study, computes and lays out every
 // page, and only then writes the PDF file, whole or not at all. Every problem ends in a message

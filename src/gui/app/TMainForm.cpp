@@ -6,6 +6,7 @@
 #include "core/study/TableImport.h"
 #include "core/study/ValidaEstudio.h"
 #include "gui/app/HelpViewer.h"
+#include "gui/app/PreferencesDialog.h"
 #include "gui/app/RecoveryKeeper.h"
 #include "gui/app/TAboutBox.h"
 #include "gui/charts/TOptionsDlg.h"
@@ -15,7 +16,9 @@
 #include "gui/common/Dialogs.h"
 #include "gui/common/Glyphs.h"
 #include "gui/common/Hint.h"
+#include "gui/common/LabName.h"
 #include "gui/common/RunCommand.h"
+#include "gui/common/StudyFileHash.h"
 #include "gui/common/helpcons.h"
 #include "gui/printing/TFOPRT.h"
 #include "gui/printing/TFopprt.h"
@@ -149,6 +152,10 @@ const Study* TMainForm::chartStudy() const {
     return Finforma ? &Finforma->study() : nullptr;
 }
 
+std::optional<SavedStudyFile> TMainForm::savedStudyFile() const {
+    return Finforma && !modified_ ? studyFile_ : std::nullopt;
+}
+
 // --- menus, tool bar and status line ---------------------------------------------------------
 
 QAction* TMainForm::action(QMenu* menu, const char* name, const QString& title, const QString& hint,
@@ -218,6 +225,9 @@ void TMainForm::createMenus() {
            QStringLiteral("Imprimir|Imprime el Archivo Actual"), help::kPrint, G::Print,
            [this] { FilePrint(); })
         ->setVisible(false);
+    action(FileMenu, "FilePreferencesItem", QStringLiteral("Pre&ferencias..."),
+           file + "El nombre de la empresa o laboratorio que llevan las gráficas",
+           help::kPreferences, G::Always, [this] { FilePreferences(); });
     FileMenu->addSeparator();
     action(FileMenu, "FileExitItem", QStringLiteral("&Salir"),
            QStringLiteral("Salir del módulo KTRZ"), help::kExit, G::Always, [this] { FileExit(); });
@@ -476,6 +486,7 @@ TFinforma* TMainForm::createStudyWindow() {
     auto* window = new TFinforma(*this);
     Finforma = window;
     studyPath_.reset();
+    studyFile_.reset();
     showStudyTitle();
     connectPopupItems(window);
     ClientArea_->addSubWindow(window);
@@ -574,6 +585,7 @@ void TMainForm::showStudy(const Study& study, const std::optional<QString>& path
     TFinforma* window = createStudyWindow();
     window->loadStudy(study);
     studyPath_ = path;
+    studyFile_ = path ? studyFileOnDisk(*path) : std::nullopt;
     showStudyTitle();
     fileName_ = path.value_or(QStringLiteral("Nuevo"));
     window->show();
@@ -635,6 +647,7 @@ bool TMainForm::FileSave() {
     }
     if (!writeStudy(*studyPath_))
         return false;
+    studyFile_ = studyFileOnDisk(*studyPath_);
     clearModified(QString());
     return true;
 }
@@ -647,6 +660,7 @@ bool TMainForm::FileSaveAs() {
         return false;
     clearModified(QStringLiteral(" "));
     studyPath_ = path;
+    studyFile_ = studyFileOnDisk(path);
     showStudyTitle();
     fileName_ = path;
     return true;
@@ -745,6 +759,14 @@ void TMainForm::HelpAbout() {
     auto* about = new TAboutBox(this);
     installHelpF1(about);
     about->show();
+}
+
+void TMainForm::FilePreferences() {
+    PreferencesDialog dialog(this);
+    installHelpF1(&dialog);
+    dialog.setLabName(userLabName());
+    if (dialogs_->showModal(dialog) == QDialog::Accepted)
+        saveUserLabName(dialog.labName());
 }
 
 void TMainForm::HelpVerify() {

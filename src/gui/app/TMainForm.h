@@ -105,6 +105,8 @@ public:
     void HelpAbout();
     // "Verificar cálculos...": the verification window, modeless.
     void HelpVerify();
+    // "Preferencias...": the lab's name the charts print.
+    void FilePreferences();
     // Opens a study file as "&Abrir..." does after its dialog; false when it was not read.
     bool openStudy(const QString& path);
     // "Importar tabla...": a new study from the columns of a table file (CSV or tab-separated).
@@ -135,6 +137,7 @@ public:
     // The chart windows' and the print options windows' requests.
     const Study* chartStudy() const override;
     const Study* printStudy() const override { return chartStudy(); }
+    std::optional<SavedStudyFile> savedStudyFile() const override;
 
     // The calculation commands; each one's work lives with its window.
     void mnuinferenciaClick();
@@ -209,6 +212,8 @@ private:
     QString fileName_ = QStringLiteral("Nuevo"); // the save dialog's file name
     // The file the open study was read from or last saved to; none while it was never saved.
     std::optional<QString> studyPath_;
+    // That file as it was on disk when it was read or saved: what a print-out names.
+    std::optional<SavedStudyFile> studyFile_;
     // The study has typing that was not saved.
     bool modified_ = false;
     // The results the calculation commands share: each command recomputes what it shows.

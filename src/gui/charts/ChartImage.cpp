@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSvgGenerator>
 
 namespace linealidad {
@@ -45,19 +44,15 @@ QByteArray chartPng(Plot& plot, const Study& study, QSize size, char decimal) {
 }
 
 // One page of the chart's size.
-QByteArray chartPdf(Plot& plot, const Study& study, QSize size, const QString& title,
+QByteArray chartPdf(Plot& plot, const Study& study, QSize size, const PdfMetadata& metadata,
                     char decimal) {
-    return bytesWritten([&](QIODevice& target) {
-        QPdfWriter pdf(&target);
-        pdf.setTitle(title);
-        pdf.setCreator(QCoreApplication::applicationName());
-        pdf.setResolution(kScreenPoints);
-        const QSizeF points = QSizeF(size) * 72.0 / kScreenPoints;
-        pdf.setPageLayout(
-            QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
-                        QPageLayout::Portrait, QMarginsF()));
-        QPainter painter(&pdf);
-        draw(painter, plot, study, size, decimal);
+    const QSizeF points = QSizeF(size) * 72.0 / kScreenPoints;
+    const QPageLayout page(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                           QPageLayout::Portrait, QMarginsF());
+    return archivalPdf(metadata, page, kScreenPoints, [&](PrintDocument& document) {
+        Canvas& canvas = document.BeginDoc();
+        plot.RedrawPlot(canvas, size.width(), size.height(), study, decimal);
+        document.EndDoc();
     });
 }
 

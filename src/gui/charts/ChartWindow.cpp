@@ -1,5 +1,6 @@
 #include "gui/charts/ChartWindow.h"
 
+#include "core/printing/PrintChart.h"
 #include "core/study/FileAccess.h"
 #include "gui/charts/ChartImage.h"
 #include "gui/charts/ImageSizeDialog.h"
@@ -9,6 +10,9 @@
 #include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
 #include "gui/common/Hint.h"
+#include "gui/common/LabName.h"
+#include "gui/common/PrintJob.h"
+#include "gui/common/PrintStampNow.h"
 #include "gui/common/RunCommand.h"
 #include "gui/common/helpcons.h"
 #include "gui/widgets/PaintBox.h"
@@ -47,8 +51,6 @@ double textFloorPoints() {
         return std::max(kDefaultTextFloorPoints, double(small));
     return kDefaultTextFloorPoints;
 }
-
-const QString kNoPrinting = QStringLiteral("No se pudo iniciar la impresión");
 
 } // namespace
 
@@ -129,6 +131,7 @@ void ChartWindow::ClearPlot() {
 }
 
 void ChartWindow::showModal() {
+    plot_.model().LabName = userLabName().toStdString();
     if (!sized_) {
         resize(openingSize());
         sized_ = true;
@@ -192,7 +195,8 @@ void ChartWindow::reportFailure(std::exception_ptr failure) {
 QByteArray ChartWindow::imageFile(ChartImageFormat format, QSize size, const Study& study) {
     switch (format) {
     case ChartImageFormat::Pdf:
-        return chartPdf(plot_, study, size, windowTitle(), decimal());
+        return chartPdf(plot_, study, size,
+                        studyMetadata(study, printStampNow(host_.savedStudyFile())), decimal());
     case ChartImageFormat::Svg:
         return chartSvg(plot_, study, size, windowTitle(), decimal());
     case ChartImageFormat::WindowPng:
@@ -234,12 +238,11 @@ void ChartWindow::printClick() {
         return;
     printer.setResolution(kPointsPerInch);
     WaitCursor wait;
+    const PrintStamp stamp = printStampNow(host_.savedStudyFile());
     runCommand(host_.dialogs(), [&] {
-        QPainter painter;
-        if (!painter.begin(&printer))
-            throw Fault(kNoPrinting.toStdString());
-        CanvasQt canvas(painter);
-        plot_.PrintPlot(canvas, printer.width(), printer.height(), *study, decimal());
+        printThrough(printer, studyMetadata(*study, stamp), [&](PrintDocument& document) {
+            printChart(document, plot_, *study, decimal(), stamp);
+        });
     });
 }
 

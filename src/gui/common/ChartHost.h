@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/printing/PrintStamp.h"
+
+#include <optional>
+
 class QWidget;
 
 namespace linealidad {
@@ -15,6 +19,9 @@ public:
     virtual Dialogs& dialogs() = 0;
     // The study the chart shows (the one study window's); null when there is none.
     virtual const Study* chartStudy() const = 0;
+    // The study's file as it is on disk, which the footer of a print-out names; nothing while
+    // the study has unsaved changes or was never saved.
+    virtual std::optional<SavedStudyFile> savedStudyFile() const = 0;
     // Opens help at the topic of a context number, usable from the modal window `from`.
     virtual void showHelp(int context, QWidget* from) = 0;
 };

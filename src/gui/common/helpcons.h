@@ -31,5 +31,7 @@ constexpr int kPasteStudy = 1201;
 constexpr int kAcceptance = 1300;
 // The validation statistics.
 constexpr int kValidation = 1400;
+// The user's preferences: the lab's name on the charts.
+constexpr int kPreferences = 1500;
 
 } // namespace linealidad::help

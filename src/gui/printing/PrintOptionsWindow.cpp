@@ -5,8 +5,9 @@
 #include "gui/common/AcceptanceSettings.h"
 #include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
-#include "gui/common/PagedDocument.h"
 #include "gui/common/PrintHost.h"
+#include "gui/common/PrintJob.h"
+#include "gui/common/PrintStampNow.h"
 #include "gui/common/RunCommand.h"
 #include "gui/widgets/RadioGroup.h"
 
@@ -109,11 +110,14 @@ std::optional<std::vector<Sheet>> PrintOptionsWindow::composeChosen(const Study&
     return sheets;
 }
 
-void PrintOptionsWindow::print(QPrinter& printer, const std::vector<Sheet>& sheets) {
+// Every sheet with its footer: the study's file as saved, now, this user.
+void PrintOptionsWindow::print(QPrinter& printer, const Study& study,
+                               const std::vector<Sheet>& sheets) {
     WaitCursor wait;
+    const PrintStamp stamp = printStampNow(host_.savedStudyFile());
     runCommand(host_.dialogs(), [&] {
-        PagedDocument document(printer);
-        printSheets(document, sheets);
+        printThrough(printer, studyMetadata(study, stamp),
+                     [&](PrintDocument& document) { printSheets(document, sheets, stamp); });
     });
 }
 
@@ -129,7 +133,7 @@ void PrintOptionsWindow::BitBtn1Click() {
     if (!page)
         return;
     if (const auto sheets = composeChosen(*study, *page))
-        print(printer, *sheets);
+        print(printer, *study, *sheets);
 }
 
 void PrintOptionsWindow::BitBtn2Click() {
@@ -149,7 +153,7 @@ void PrintOptionsWindow::previewClick() {
     preview.setObjectName(QStringLiteral("PrintPreview"));
     // The preview draws on its own printer, and on the chosen one when printed from it.
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&](QPrinter* target) { print(*target, *sheets); });
+            [&](QPrinter* target) { print(*target, *study, *sheets); });
     host_.dialogs().showModal(preview);
 }
 

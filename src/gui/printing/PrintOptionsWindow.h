@@ -63,7 +63,7 @@ private:
     // showing why.
     std::optional<std::vector<Sheet>> composeChosen(const Study& study, PageChoice page);
     std::optional<PageChoice> chosenPage() const;
-    void print(QPrinter& printer, const std::vector<Sheet>& sheets);
+    void print(QPrinter& printer, const Study& study, const std::vector<Sheet>& sheets);
 
     PrintLayout layout_;
     PrintHost& host_;

@@ -1,19 +1,23 @@
 #include "gui/results/VerificationWindow.h"
 
+#include "core/platform/LoginName.h"
 #include "core/printing/PrintSheets.h"
+#include "core/study/FileAccess.h"
 #include "core/verification/VerificationSheets.h"
 #include "core/verification/VerificationText.h"
+#include "gui/common/ArchivalPdf.h"
 #include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
-#include "gui/common/PagedDocument.h"
+#include "gui/common/PrintJob.h"
+#include "gui/common/PrintStampNow.h"
 #include "gui/common/RunCommand.h"
 #include "gui/common/helpcons.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSysInfo>
@@ -36,6 +40,16 @@ VerificationStamp stamp() {
     return {LINEALIDAD_VERSION,
             QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm")).toStdString(),
             QSysInfo::machineHostName().toStdString()};
+}
+
+// The verification's PDF says what it is, who ran it and with which program.
+PdfMetadata metadata(const QString& title) {
+    PdfMetadata m;
+    m.title = title;
+    m.author = QString::fromStdString(platform::loginName());
+    m.subject = QStringLiteral("Verificación de los cálculos del programa");
+    m.creator = QStringLiteral("Linealidad " LINEALIDAD_VERSION);
+    return m;
 }
 
 } // namespace
@@ -124,19 +138,20 @@ void VerificationWindow::fillTable() {
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 }
 
-void VerificationWindow::write(QPagedPaintDevice& device) {
-    const std::vector<Sheet> sheets = verificationSheets(outcomes_, stamp(), decimalSeparator());
-    WaitCursor wait;
-    runCommand(dialogs_, [&] {
-        PagedDocument document(device);
-        printSheets(document, sheets);
-    });
+void VerificationWindow::print(PrintDocument& document) {
+    printSheets(document, verificationSheets(outcomes_, stamp(), decimalSeparator()),
+                printStampNow());
 }
 
 void VerificationWindow::printClick() {
     QPrinter printer(QPrinter::HighResolution);
-    if (dialogs_.printDialog(printer, this))
-        write(printer);
+    if (!dialogs_.printDialog(printer, this))
+        return;
+    WaitCursor wait;
+    runCommand(dialogs_, [&] {
+        printThrough(printer, metadata(windowTitle()),
+                     [this](PrintDocument& document) { print(document); });
+    });
 }
 
 void VerificationWindow::pdfClick() {
@@ -145,14 +160,16 @@ void VerificationWindow::pdfClick() {
         this);
     if (path.isEmpty())
         return;
-    QPdfWriter writer(path);
-    writer.setResolution(kDpi);
-    writer.setCreator(kApplicationTitle);
-    writer.setTitle(windowTitle());
-    writer.setPageLayout(QPageLayout(
-        QPageSize(QPageSize::A4), QPageLayout::Portrait,
-        QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches), QPageLayout::Inch));
-    write(writer);
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                         QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches),
+                         QPageLayout::Inch);
+    WaitCursor wait;
+    runCommand(dialogs_, [&] {
+        const QByteArray pdf = archivalPdf(metadata(windowTitle()), a4, kDpi,
+                                           [this](PrintDocument& document) { print(document); });
+        replaceFileBytes(QFile::encodeName(path).toStdString(),
+                         std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    });
 }
 
 } // namespace linealidad

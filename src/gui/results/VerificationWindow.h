@@ -6,17 +6,16 @@
 
 #include <vector>
 
-class QPagedPaintDevice;
-
 namespace linealidad {
 
 class Dialogs;
+class PrintDocument;
 
 // "Verificar cálculos...": the checks of the calculations on the reference data shipped with
 // the program, run as the window opens, in a table (expected and obtained value, digits of
 // agreement, digits demanded, result) over the summary line. "&Imprimir..." prints them
-// through the system print dialog and "Guardar como &PDF..." writes them to a PDF file, with
-// the program's version, the date and the computer's name on the page.
+// through the system print dialog and "Guardar como &PDF..." writes them to an archival PDF
+// file, with the program's version, the date and the computer's name on the page.
 class VerificationWindow : public QDialog {
     Q_OBJECT
 public:
@@ -27,8 +26,8 @@ public:
 
 private:
     void fillTable();
-    // The verification on `device`, or the generic error report of why it could not be.
-    void write(QPagedPaintDevice& device);
+    // The verification's sheets, each with its footer, on `document`.
+    void print(PrintDocument& document);
 
     Dialogs& dialogs_;
     std::vector<CheckOutcome> outcomes_;

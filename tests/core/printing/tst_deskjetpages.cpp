@@ -21,12 +21,15 @@ RecordingDocument printed(PageChoice page, const Study& study, int m = 3) {
     const auto sheets = composePage(PrintLayout::Deskjet, page, study, '.', m, results);
     if (!sheets)
         throw std::runtime_error("zero slope");
-    printSheets(document, *sheets);
+    printSheets(document, *sheets, test::testStamp());
     return document;
 }
 
+// The deskjet layout's U: 12 pixels of a 300-dpi printer, 24 at 600 dpi.
+constexpr int kU = 24;
+
 ExpectedTexts header() {
-    ExpectedTexts e(RecordingDocument::kWidth);
+    ExpectedTexts e(RecordingDocument::kWidth, RecordingDocument::kHeight, kU);
     e.font(12)
         .centred(5, "Quendal")
         .centred(6, "Control de Calidad")
@@ -58,7 +61,7 @@ QStringList generalPage() {
         for (int row = 0; row < 7; ++row)
             e.at(26 + row, 3 + 28 * c, data[c][row]);
     // Three levels of two replicates: rows at 26 L to 32 L, the product line at 35 L.
-    e.right(35, "TARVEL v. w 3.1");
+    e.right(35, "TARVEL v. w 3.1").footer(1, 1);
     return e.lines;
 }
 
@@ -76,12 +79,12 @@ QStringList inferencePage() {
         .at(20, 3, "DESVIACIÓN ESTÁNDAR DE REGRESIÓN = 0.152069")
         .at(21, 3, "COEFICIENTE DE VARIACIÓN = 7.418")
         .at(22, 3, "COEFICIENTE DE DETERMINACIÓN (r^2) = 0.9762516046")
-        .at(24, 3, "LA ORDENADA DE LA RELACIÓN LINEAL mg - ")
-        .at(25, 3, " - Absorbancia PASA POR EL ORIGEN.")
+        .at(24, 3, "LA ORDENADA DE LA RELACIÓN LINEAL mg - Absorbancia PASA POR EL ORIGEN.")
         .at(57, 3, "Nombre del método: Valoración por UV")
         .at(58, 3, "Nombre del Analista: Ana Pérez")
         .at(59, 3, "Fecha: 08/12/2026")
-        .right(61, "TARVEL v. w 3.1");
+        .right(61, "TARVEL v. w 3.1")
+        .footer(1, 1);
     return e.lines;
 }
 
@@ -132,17 +135,18 @@ QStringList variancePage() {
         .at(22, 3, "EL MODELO LINEAL REPRESENTA DE MANERA CORRECTA LA RELACIÓN mg")
         .at(23, 3, " Y Absorbancia")
         .centred(26, "Análisis de Residuales")
-        .at(28, 110, "Observación        Pronóstico para Y                   Residuales")
-        .at(29, 110, residualRow("1", "1.075", "-0.075"))
-        .at(30, 110, residualRow("2", "1.075", "0.125"))
-        .at(31, 110, residualRow("3", "2.05", "0.05"))
-        .at(32, 110, residualRow("4", "2.05", "-0.15"))
-        .at(33, 110, residualRow("5", "3.025", "0.175"))
-        .at(34, 110, residualRow("6", "3.025", "-0.125"))
+        .at(28, 45, "Observación        Pronóstico para Y                   Residuales")
+        .at(29, 45, residualRow("1", "1.075", "-0.075"))
+        .at(30, 45, residualRow("2", "1.075", "0.125"))
+        .at(31, 45, residualRow("3", "2.05", "0.05"))
+        .at(32, 45, residualRow("4", "2.05", "-0.15"))
+        .at(33, 45, residualRow("5", "3.025", "0.175"))
+        .at(34, 45, residualRow("6", "3.025", "-0.125"))
         .at(55, 45, "Nombre del método: Valoración por UV")
         .at(56, 45, "Nombre del Analista: Ana Pérez")
         .at(57, 45, "Fecha: 08/12/2026")
-        .right(60, "TARVEL v. w 3.1");
+        .right(60, "TARVEL v. w 3.1")
+        .footer(1, 1);
     return e.lines;
 }
 
@@ -198,17 +202,18 @@ private slots:
         QCOMPARE(lines[1].to, (Point{RecordingDocument::kWidth, closingRule * 100}));
     }
 
-    // "1 cm", "1.5 cm" and "2.0 cm" put the label column 12, 36 or 60 device pixels from the
-    // edge at 600 dpi; with nothing selected the factor stays as it was.
+    // "1 cm", "1.5 cm" and "2.0 cm" put the label column 1, 3 or 5 U from the edge: 12, 36 or
+    // 60 dots of the 300-dpi printer the layout was drawn for, 24, 72 or 120 at 600 dpi; with
+    // nothing selected the factor stays as it was.
     void margins_data() {
         QTest::addColumn<int>("SELECMAR");
         QTest::addColumn<int>("previous");
         QTest::addColumn<int>("factor");
         QTest::addColumn<int>("x");
-        QTest::newRow("1 cm") << 0 << 3 << 1 << 12;
-        QTest::newRow("1.5 cm") << 1 << 0 << 3 << 36;
-        QTest::newRow("2.0 cm") << 2 << 0 << 5 << 60;
-        QTest::newRow("none selected") << -1 << 5 << 5 << 60;
+        QTest::newRow("1 cm") << 0 << 3 << 1 << 24;
+        QTest::newRow("1.5 cm") << 1 << 0 << 3 << 72;
+        QTest::newRow("2.0 cm") << 2 << 0 << 5 << 120;
+        QTest::newRow("none selected") << -1 << 5 << 5 << 120;
         QTest::newRow("none selected, never set") << -1 << 0 << 0 << 0;
     }
     void margins() {
@@ -221,15 +226,16 @@ private slots:
         QTEST(document.canvas.text("Número de niveles:").x, "x");
     }
 
-    // 25 observations: the residual rows at 29 L to 53 L, above the footer at 55 L.
+    // 25 observations: the residual rows at 29 L to 53 L, above the footer at 55 L, in the
+    // footer's column.
     void twentyFiveObservations() {
         const RecordingDocument document = printed(PageChoice::Variance, observations(5, 5));
         QCOMPARE(document.pageCount(), 1);
-        QCOMPARE(linesAt(document.texts(0), 110 * 12), range(28, 53));
+        QCOMPARE(linesAt(document.texts(0), 45 * kU), range(28, 53) + (QList<int>{55, 56, 57}));
         QCOMPARE(document.canvas.text("Nombre del método: ").y, 5500);
         // No studentized residuals: a row holds three numbers.
         for (const auto& t : document.canvas.texts)
-            if (t.x == 110 * 12 && t.y > 2800)
+            if (t.x == 45 * kU && t.y > 2800 && t.y < 5500)
                 QCOMPARE(QString::fromStdString(t.text).split(' ', Qt::SkipEmptyParts).size(), 3);
     }
 
@@ -238,26 +244,30 @@ private slots:
         const Study study =
             test::study({1, 1, 1, 1}, {"1", "2", "3", "4"}, {"1.1", "1.9", "3.2", "3.9"});
         const RecordingDocument document = printed(PageChoice::Variance, study);
-        QCOMPARE(linesAt(document.texts(0), 3 * 12), (QList<int>{14, 16, 17, 21}));
+        QCOMPARE(linesAt(document.texts(0), 3 * kU), (QList<int>{14, 16, 17, 21}));
         QCOMPARE(document.canvas.text("EXISTE RELACIÓN ALTAMENTE SIGNIFICATIVA ENTRE  Y ").y, 2100);
     }
 
-    // Decided here: the data grid continues from 10 L on further sheets, its heading at 9 L;
-    // the product line and the rule follow its last row on the last sheet.
+    // Decided here: the data grid continues on further sheets with the study's method at 9 L,
+    // its heading at 10 L and its rows from 11 L; the product line and the rule follow its last
+    // row on the last sheet. Ten levels take two bands of the levels grid, so on the first
+    // sheet the heading stands three lines lower, at 29 L.
     void dataGridContinues() {
         const RecordingDocument document = printed(PageChoice::General, observations(10, 15));
-        const QList<int> rowsPerSheet{32, 49, 49, 20};
+        const QList<int> rowsPerSheet{29, 48, 48, 25};
         QCOMPARE(document.pageCount(), rowsPerSheet.size());
         for (int page = 0; page < document.pageCount(); ++page) {
-            const QList<int> x = linesAt(document.texts(page), 31 * 12);
-            const int headingLine = page == 0 ? 26 : 9;
+            const QList<int> x = linesAt(document.texts(page), 31 * kU);
+            const int headingLine = page == 0 ? 29 : 10;
             QCOMPARE(x.first(), headingLine);
             QCOMPARE(x.mid(1), range(headingLine + 1, headingLine + rowsPerSheet[page]));
+            if (page > 0)
+                QCOMPARE(document.texts(page)[3].text, std::string("Nombre del método: "));
         }
         const auto last = document.texts(document.pageCount() - 1);
-        QCOMPARE(last.back().text, std::string("TARVEL v. w 3.1"));
-        QCOMPARE(last.back().y, (9 + 20 + 3) * 100);
-        QCOMPARE(document.lines(document.pageCount() - 1).back().from.y, (9 + 20 + 4) * 100);
+        QCOMPARE(last[last.size() - 2].text, std::string("TARVEL v. w 3.1"));
+        QCOMPARE(last[last.size() - 2].y, (10 + 25 + 3) * 100);
+        QCOMPARE(document.lines(document.pageCount() - 1).back().from.y, (10 + 25 + 4) * 100);
     }
 
     // The residual table continues from 11 L, its heading at 10 L, above the footer at 55 L.
@@ -267,10 +277,11 @@ private slots:
         QCOMPARE(document.pageCount(), rowsPerSheet.size());
         for (int page = 0; page < document.pageCount(); ++page) {
             const int headingLine = page == 0 ? 28 : 10;
-            QCOMPARE(linesAt(document.texts(page), 110 * 12),
+            QCOMPARE(linesAt(document.texts(page), 45 * kU).mid(0, rowsPerSheet[page] + 1),
                      range(headingLine, headingLine + rowsPerSheet[page]));
         }
-        QCOMPARE(document.canvas.textsEqual("Nombre del método: ").size(), std::size_t(1));
+        // The method on every sheet after the first, and in the footer block of the last.
+        QCOMPARE(document.canvas.textsEqual("Nombre del método: ").size(), std::size_t(4));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "core/printing/PageUnits.h"
 #include "core/printing/PrintSheets.h"
 #include "core/printing/PrintedPages.h"
 #include "core/printing/Uprint1.h"
@@ -27,13 +28,13 @@ RecordingDocument printed(PageChoice page, const Study& study) {
     const auto sheets = composePage(PrintLayout::Laser, page, study, '.', 0, results);
     if (!sheets)
         throw std::runtime_error("zero slope");
-    printSheets(document, *sheets);
+    printSheets(document, *sheets, test::testStamp());
     return document;
 }
 
 RecordingDocument printed(std::vector<Sheet> sheets) {
     RecordingDocument document;
-    printSheets(document, sheets);
+    printSheets(document, sheets, test::testStamp());
     return document;
 }
 
@@ -69,7 +70,7 @@ QStringList generalPage() {
     for (int c = 0; c < 3; ++c)
         for (int row = 0; row < 7; ++row)
             e.at(29 + row, 45 + 38 * c, data[c][row]);
-    e.at(56, 45, kRealizo).at(56, 250, kReviso).right(58, "TARVEL v. w 3.1");
+    e.at(56, 45, kRealizo).at(56, 250, kReviso).right(58, "TARVEL v. w 3.1").footer(1, 1);
     return e.lines;
 }
 
@@ -87,14 +88,14 @@ QStringList inferencePage() {
         .at(22, 45, "Desviación Estándar de Regresión = 0.152069")
         .at(23, 45, "Coeficiente de Variación = 7.418")
         .at(24, 45, "Coeficiente de Determinación (r^2) = 0.9762516046")
-        .at(26, 45, "La ordenada de la relación lineal mg - ")
-        .at(27, 45, " - Absorbancia pasa por el origen.")
+        .at(26, 45, "La ordenada de la relación lineal mg - Absorbancia pasa por el origen.")
         .at(54, 45, "Nombre del método: Valoración por UV")
         .at(55, 45, "Nombre del Analista: Ana Pérez")
         .at(56, 45, "Fecha: 08/12/2026")
         .at(59, 45, kRealizo)
         .at(59, 250, kReviso)
-        .right(61, "TARVEL v. w 3.1");
+        .right(61, "TARVEL v. w 3.1")
+        .footer(1, 1);
     return e.lines;
 }
 
@@ -159,7 +160,8 @@ QStringList variancePage() {
         .at(55, 45, "Fecha: 08/12/2026")
         .at(58, 45, kRealizo)
         .at(58, 250, kReviso)
-        .right(60, "TARVEL v. w 3.1");
+        .right(60, "TARVEL v. w 3.1")
+        .footer(1, 1);
     return e.lines;
 }
 
@@ -168,9 +170,9 @@ QStringList acceptancePage() {
     ExpectedTexts e = header();
     e.centred(12, "Dictamen de aceptación")
         .at(14, 45, "Criterio")
-        .at(14, 195, "Valor")
-        .at(14, 300, "Límite")
-        .at(14, 350, "Resultado");
+        .at(14, 185, "Valor")
+        .at(14, 290, "Límite")
+        .at(14, 342, "Resultado");
     const std::vector<std::vector<std::string>> rows{
         {"Coeficiente de determinación (r²)", "0.976252", "≥ 0.98", "NO CUMPLE"},
         {"Coeficiente de variación (%)", "7.418", "≤ 2", "NO CUMPLE"},
@@ -180,7 +182,7 @@ QStringList acceptancePage() {
         {"Residuo estudentizado máximo (absoluto)", "1.50674", "≤ 3", "CUMPLE"},
         {"Límite de detección (LD)", "0.514695", ""},
         {"Límite de cuantificación (LC)", "1.55968", ""}};
-    const int columns[] = {45, 195, 300, 350};
+    const int columns[] = {45, 185, 290, 342};
     for (std::size_t r = 0; r < rows.size(); ++r)
         for (std::size_t c = 0; c < rows[r].size(); ++c)
             e.at(16 + static_cast<int>(r), columns[c], rows[r][c]);
@@ -198,7 +200,7 @@ QStringList acceptancePage() {
             .at(55, column, "Fecha: " + blank);
         column += 115;
     }
-    e.right(61, "TARVEL v. w 3.1");
+    e.right(61, "TARVEL v. w 3.1").footer(1, 1);
     return e.lines;
 }
 
@@ -375,11 +377,11 @@ private slots:
         QTest::addColumn<double>("p");
         QTest::addColumn<double>("t");
         QTest::addColumn<QStringList>("sentence");
-        const QString start = "La ordenada de la relación lineal mg - ";
+        const QString start = "La ordenada de la relación lineal mg - Absorbancia ";
         QTest::newRow("|t| = t table")
-            << 0.001 << -2.776 << QStringList{start, " - Absorbancia no pasa por el origen."};
+            << 0.001 << -2.776 << QStringList{start + "no pasa por el origen."};
         QTest::newRow("|t| < t table")
-            << 0.001 << 2.775 << QStringList{start, " - Absorbancia pasa por el origen."};
+            << 0.001 << 2.775 << QStringList{start + "pasa por el origen."};
         QTest::newRow("p > 0.05, |t| > t table") << 0.2 << 9.0 << QStringList{" - "};
         QTest::newRow("p > 0.05, |t| < t table") << 0.2 << 0.5 << QStringList{" - "};
     }
@@ -410,14 +412,15 @@ private slots:
     }
 
     // Decided here: the residual rows past 52 L continue on further sheets, each with the
-    // header and the table's heading at 12 L; the footer goes on the last sheet.
+    // header, the study's method at 12 L and the table's heading at 13 L; the footer block goes
+    // on the last sheet.
     void residualTableContinues_data() {
         QTest::addColumn<int>("levels");
         QTest::addColumn<int>("replicates");
         QTest::addColumn<QList<int>>("rowsPerSheet");
         QTest::newRow("22 observations fit") << 11 << 2 << QList<int>{22};
         QTest::newRow("24 observations") << 8 << 3 << QList<int>{22, 2};
-        QTest::newRow("150 observations") << 10 << 15 << QList<int>{22, 40, 40, 40, 8};
+        QTest::newRow("150 observations") << 10 << 15 << QList<int>{22, 39, 39, 39, 11};
     }
     void residualTableContinues() {
         QFETCH(int, levels);
@@ -432,15 +435,18 @@ private slots:
             const auto texts = document.texts(page);
             QCOMPARE(texts[0].text, std::string("Control de Calidad"));
             QList<int> rows = linesAt(texts, 55 * 12);
-            const int headingLine = page == 0 ? 30 : 12;
+            const int headingLine = page == 0 ? 30 : 13;
             QCOMPARE(rows.takeFirst(), headingLine);
             QCOMPARE(rows, range(headingLine + 1, headingLine + rowsPerSheet[page]));
             const bool last = page == document.pageCount() - 1;
-            QCOMPARE(texts.back().text == "TARVEL v. w 3.1", last);
+            QCOMPARE(document.canvas.textsEqual("TARVEL v. w 3.1").size(), std::size_t(1));
+            QCOMPARE(texts[texts.size() - 2].text == "TARVEL v. w 3.1", last);
             QCOMPARE(document.lines(page).size(), std::size_t(last ? 2 : 1));
+            if (page > 0)
+                QCOMPARE(placed({texts[2]}), QStringList{"1200 540 Nombre del método: "});
         }
         QCOMPARE(document.canvas.textsEqual(heading).size(), rowsPerSheet.size());
-        QCOMPARE(document.canvas.textsEqual("Nombre del método: ").size(), std::size_t(1));
+        QCOMPARE(document.canvas.textsEqual("Nombre del método: ").size(), rowsPerSheet.size());
         // The last observation's row ends the table.
         const auto last = document.texts(document.pageCount() - 1);
         QVERIFY(std::any_of(last.begin(), last.end(), [&](const auto& t) {
@@ -449,23 +455,56 @@ private slots:
         }));
     }
 
-    // The data grid of 150 observations: 26 rows under its heading on the first sheet, 43 on
-    // each further one from 13 L, the signatures on the last.
+    // The data grid of 150 observations in 10 levels: the levels grid takes two bands, so the
+    // data grid's heading stands at 32 L and 23 rows follow it on the first sheet; 42 on each
+    // further one from 14 L, the signatures on the last.
     void dataGridContinues() {
         const RecordingDocument document = printed(PageChoice::General, observations(10, 15));
-        QCOMPARE(document.pageCount(), 4);
-        const QList<int> rowsPerSheet{26, 43, 43, 38};
-        for (int page = 0; page < 4; ++page) {
+        const QList<int> rowsPerSheet{23, 42, 42, 42, 1};
+        QCOMPARE(document.pageCount(), rowsPerSheet.size());
+        for (int page = 0; page < document.pageCount(); ++page) {
             QList<int> x = linesAt(document.texts(page), 83 * 12);
             if (page == 0)
-                x = x.mid(3); // the levels grid's column 1 first
-            const int headingLine = page == 0 ? 29 : 12;
+                x = x.mid(6); // the levels grid's second column, in each band, first
+            const int headingLine = page == 0 ? 32 : 13;
             QCOMPARE(x.first(), headingLine);
             QCOMPARE(x.mid(1), range(headingLine + 1, headingLine + rowsPerSheet[page]));
         }
         QCOMPARE(document.canvas.textsEqual("Realizó _________________________").size(),
                  std::size_t(1));
-        QCOMPARE(document.canvas.textsEqual("Y").size(), std::size_t(4));
+        QCOMPARE(document.canvas.textsEqual("Y").size(), std::size_t(5));
+    }
+
+    // Decided here: the levels that do not fit the printable width of A4 (eight beside the
+    // heading column at 38 U a column) go on to a band three lines below, with the heading
+    // column again, and the data grid moves down by the band.
+    void levelsGridBands_data() {
+        QTest::addColumn<int>("levels");
+        QTest::addColumn<QStringList>("bands"); // the heading row of each band
+        QTest::addColumn<int>("dataHeading");
+        QTest::newRow("8 levels: one band") << 8 << QStringList{"24: Nivel 1 2 3 4 5 6 7 8"} << 29;
+        QTest::newRow("9 levels: two bands")
+            << 9 << QStringList{"24: Nivel 1 2 3 4 5 6 7 8", "27: Nivel 9"} << 32;
+        QTest::newRow("10 levels: two bands")
+            << 10 << QStringList{"24: Nivel 1 2 3 4 5 6 7 8", "27: Nivel 9 10"} << 32;
+    }
+    void levelsGridBands() {
+        QFETCH(int, levels);
+        const RecordingDocument document = printed(PageChoice::General, observations(levels, 2));
+        std::map<int, QStringList> rows; // the first row of each band, by line
+        int rightmost = 0;
+        for (const auto& t : document.texts(0)) {
+            if (t.y == 2400 || t.y == 2700) {
+                rows[t.y / 100] << QString::fromStdString(t.text).trimmed();
+                rightmost = std::max(rightmost, t.x);
+            }
+        }
+        QStringList bands;
+        for (const auto& [line, cells] : rows)
+            bands << QStringLiteral("%1: %2").arg(line).arg(cells.join(' '));
+        QTEST(bands, "bands");
+        QVERIFY(rightmost + 38 * 12 <= printableColumns(kLaserUnitDpi) * 12);
+        QTEST(document.canvas.text("Nivel").y / 100, "dataHeading");
     }
 
     // Decided here: a level count that is not an integer aborts the document before it begins.
@@ -476,8 +515,10 @@ private slots:
         ResultSet results;
         QString fault;
         try {
-            printSheets(document, *composePage(PrintLayout::Laser, PageChoice::General, study, '.',
-                                               0, results));
+            printSheets(
+                document,
+                *composePage(PrintLayout::Laser, PageChoice::General, study, '.', 0, results),
+                test::testStamp());
         } catch (const ConversionError& e) {
             fault = QString::fromUtf8(e.what());
         }

@@ -1,5 +1,6 @@
 #include "core/printing/PrintSheets.h"
 #include "core/printing/PrintedPages.h"
+#include "support/PlacedTexts.h"
 #include "support/RecordingDocument.h"
 #include "support/TestStudies.h"
 
@@ -23,7 +24,7 @@ RecordingDocument printed(const Study& study, bool recovered, char decimal = '.'
                                     results, defaultCriteria(), recovered);
     if (!sheets)
         throw std::runtime_error("zero slope");
-    printSheets(document, *sheets);
+    printSheets(document, *sheets, test::testStamp());
     return document;
 }
 

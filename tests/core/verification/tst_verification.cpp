@@ -4,6 +4,7 @@
 #include "core/verification/VerificationSheets.h"
 #include "core/verification/VerificationText.h"
 #include "support/CompareNear.h"
+#include "support/PlacedTexts.h"
 #include "support/RecordingDocument.h"
 
 #include <QtTest>
@@ -166,7 +167,7 @@ private slots:
         const std::vector<Sheet> sheets =
             verificationSheets(runChecks(shippedDataSets()), {"3.1", "09/12/2026", "pc"}, ',');
         test::RecordingDocument document;
-        printSheets(document, sheets);
+        printSheets(document, sheets, test::testStamp());
         for (int page = 0; page < document.pageCount(); ++page) {
             std::map<int, std::vector<std::pair<int, int>>> rows; // y: [x, right edge]
             for (const auto& t : document.texts(page)) {

@@ -60,6 +60,38 @@ QStringList studyLines(const QStringList& y) {
            y + QStringList{"", "", ""};
 }
 
+// `levels` levels of `replicates` replicates on a noisy line, X from 10 to 10·levels, with
+// general information as a lab writes it.
+QStringList generatedStudy(int levels, int replicates, const QString& method) {
+    QStringList x, y;
+    for (int i = 1; i <= levels; ++i)
+        for (int k = 0; k < replicates; ++k) {
+            x << QString::number(10 * i);
+            y << QString::number(2.5 * 10 * i + 0.3 + ((k * 7 + i * 3) % 10 - 4.5) * 0.05, 'f', 4);
+        }
+    QStringList lines{method,          "Ana María Pérez Gutiérrez", "08/12/2026", "mg/L",
+                      "Área del pico", QString::number(levels)};
+    for (int i = 0; i < levels; ++i)
+        lines << QString::number(replicates);
+    return lines + x + y + QStringList{"Curva de calibración", "Concentración (mg/L)", "Área"};
+}
+
+// What a program of the system (sha256sum, id) writes on standard output.
+QString commandOutput(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+// The words of a PDF page joined by blanks.
+QString wordsOf(const linealidad::test::PdfPage& page) {
+    QStringList words;
+    for (const auto& w : page.words)
+        words << w.text;
+    return words.join(' ');
+}
+
 // The width and height of the PDF file's pages, in points.
 QString paperOf(const QString& path) {
     QFile f(path);
@@ -211,6 +243,177 @@ private slots:
         QVERIFY(words.contains(QStringLiteral("Regresión 164.432 1 4 0.000213192 0.000898959")));
         QVERIFY(words.contains(QStringLiteral("Recobro medio % 103.889")));
         QVERIFY(words.contains(QStringLiteral("Aprobó")));
+    }
+
+    // Every sheet whole: no word outside the printable area (a quarter of an inch from the
+    // edges) and none over another, in both layouts and on both papers, for a study of 3
+    // levels, one of 10 and one of 150 observations; each sheet numbered among all of them.
+    void sheetsFitThePrintableArea_data() {
+        QTest::addColumn<int>("levels");
+        QTest::addColumn<int>("replicates");
+        QTest::addColumn<QStringList>("options");
+        const QList<std::pair<int, int>> studies{{3, 3}, {10, 3}, {10, 15}};
+        for (const auto& [levels, replicates] : studies)
+            for (const QString paper : {"a4", "carta"}) {
+                const QString name =
+                    QStringLiteral("%1 x %2, %3").arg(levels).arg(replicates).arg(paper);
+                QTest::newRow(qPrintable(name + ", laser"))
+                    << levels << replicates << QStringList{"--papel", paper};
+                QTest::newRow(qPrintable(name + ", deskjet, margin 2"))
+                    << levels << replicates
+                    << QStringList{"--papel", paper, "--formato", "deskjet", "--margen", "2"};
+                QTest::newRow(qPrintable(name + ", verdict"))
+                    << levels << replicates
+                    << QStringList{"--papel", paper, "--pagina", "dictamen"};
+            }
+    }
+    void sheetsFitThePrintableArea() {
+        QFETCH(int, levels);
+        QFETCH(int, replicates);
+        QFETCH(QStringList, options);
+        QTemporaryDir dir;
+        const QString study = writeFile(
+            dir, "estudio.w02",
+            generatedStudy(levels, replicates, "Valoración de cafeína por HPLC en tabletas"));
+        const QString pdf = dir.filePath(QStringLiteral("hojas.pdf"));
+        const Result r = run(QStringList{"--pdf", pdf} + options + QStringList{study}, dir.path());
+        QCOMPARE(r.errors, QString());
+        QCOMPARE(r.exitCode, 0);
+        const auto pages = linealidad::test::pdfWords(pdf);
+        QVERIFY(!pages.isEmpty());
+        const QStringList faults = linealidad::test::placementFaults(pages, 18);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+        for (int i = 0; i < pages.size(); ++i) {
+            const QString footer = QStringLiteral("Página %1 de %2 · estudio.w02 · SHA-256 ")
+                                       .arg(i + 1)
+                                       .arg(pages.size());
+            QVERIFY2(wordsOf(pages[i]).contains(footer), qPrintable(footer));
+        }
+    }
+
+    // The figures of the variance table stand apart in both layouts, as separate words.
+    void varianceFiguresStandApart_data() {
+        QTest::addColumn<QString>("layout");
+        QTest::newRow("laser") << "laser";
+        QTest::newRow("deskjet") << "deskjet";
+    }
+    void varianceFiguresStandApart() {
+        QFETCH(QString, layout);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("anova.pdf"));
+        const QString study = QStringLiteral(LINEALIDAD_EJEMPLOS "/ejemplo-trabajado.w02");
+        QCOMPARE(run({"--pdf", pdf, "--pagina", "anova", "--formato", layout, study}).exitCode, 0);
+        const auto pages = linealidad::test::pdfWords(pdf);
+        QCOMPARE(pages.size(), 1);
+        QStringList words;
+        for (const auto& w : pages[0].words)
+            words << w.text;
+        for (const char* figure : {"164.432", "0.000898959", "0.264706", "0.642406", "3.8025"})
+            QVERIFY2(words.contains(QLatin1String(figure)), figure);
+    }
+
+    // The footer names the study file and the SHA-256 of its bytes as sha256sum reads them,
+    // the program's version, when and by whom the sheets were printed.
+    void footerNamesTheFile() {
+        QTemporaryDir dir;
+        const QString study =
+            writeFile(dir, "lote 42.w02", studyLines({"1.0", "1.2", "2.1", "1.9", "3.2", "2.9"}));
+        const QString pdf = dir.filePath(QStringLiteral("hojas.pdf"));
+        QCOMPARE(run({"--pdf", pdf, study}, dir.path()).exitCode, 0);
+        const QString hash = commandOutput("sha256sum", {study}).section(' ', 0, 0);
+        QCOMPARE(hash.size(), 64);
+        const QString user = commandOutput("id", {"-un"}).trimmed();
+        const QString text = linealidad::test::pdfText(pdf).simplified();
+        for (int page = 1; page <= 3; ++page) {
+            const QRegularExpression footer(
+                QStringLiteral("Página %1 de 3 · lote 42\\.w02 · SHA-256 %2 · Linealidad "
+                               "\\d+(\\.\\d+)+ · impreso \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d · %3")
+                    .arg(page)
+                    .arg(hash, QRegularExpression::escape(user)));
+            QVERIFY2(footer.match(text).hasMatch(), qPrintable(text));
+        }
+    }
+
+    // PDF/A-1b with every font embedded, and the study's metadata in the information
+    // dictionary and the XMP packet; the title is the file's name when the method is empty.
+    void archivalMetadata_data() {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("method") << "Valoración de cafeína (HPLC)"
+                                << "Valoración de cafeína (HPLC)";
+        QTest::newRow("no method") << ""
+                                   << "lote.w02";
+        // PDF/A-1 holds a string to 65535 bytes: a method of megabytes is cut.
+        QTest::newRow("long method") << QString(5000, 'M') << QString(999, 'M') + "…";
+    }
+    void archivalMetadata() {
+        QFETCH(QString, method);
+        QTemporaryDir dir;
+        const QString study = writeFile(dir, "lote.w02", generatedStudy(3, 2, method));
+        const QString pdf = dir.filePath(QStringLiteral("hojas.pdf"));
+        QCOMPARE(run({"--pdf", pdf, study}, dir.path()).exitCode, 0);
+        const QString hash = commandOutput("sha256sum", {study}).section(' ', 0, 0);
+
+        const QString info = linealidad::test::popplerOutput(QStringLiteral("pdfinfo"), {pdf});
+        auto field = [&info](const QString& name) {
+            return QRegularExpression(QStringLiteral("^%1:\\s+(.*)$").arg(name),
+                                      QRegularExpression::MultilineOption)
+                .match(info)
+                .captured(1);
+        };
+        QTEST(field("Title"), "title");
+        QCOMPARE(field("Author"), QStringLiteral("Ana María Pérez Gutiérrez"));
+        QCOMPARE(field("Subject"), QStringLiteral("Estudio de linealidad y precisión"));
+        QVERIFY(QRegularExpression(QStringLiteral("^Linealidad \\d+(\\.\\d+)+$"))
+                    .match(field("Creator"))
+                    .hasMatch());
+        QCOMPARE(field("Keywords"), hash);
+        QCOMPARE(field("Pages"), QStringLiteral("3"));
+
+        const QString xmp = linealidad::test::popplerOutput(QStringLiteral("pdfinfo"),
+                                                            {QStringLiteral("-meta"), pdf});
+        QVERIFY(xmp.contains(QStringLiteral("pdfaid:part=\"1\"")));
+        QVERIFY(xmp.contains(QStringLiteral("pdfaid:conformance=\"B\"")));
+        QVERIFY(xmp.contains(QStringLiteral("<rdf:li>Ana María Pérez Gutiérrez</rdf:li>")));
+        QVERIFY(xmp.contains(QStringLiteral("pdf:Keywords=\"") + hash));
+
+        const QStringList fonts = linealidad::test::popplerOutput(QStringLiteral("pdffonts"), {pdf})
+                                      .split('\n', Qt::SkipEmptyParts)
+                                      .mid(2);
+        QVERIFY(!fonts.isEmpty());
+        for (const QString& font : fonts)
+            QVERIFY2(font.simplified().split(' ').value(font.simplified().split(' ').size() - 5) ==
+                         QStringLiteral("yes"),
+                     qPrintable(font));
+    }
+
+    // The information dictionary is rewritten in place: the cross-reference table still points
+    // at every object of the file (a reader would rebuild a broken one without a word).
+    void crossReferencesHold() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("hojas.pdf"));
+        const QString study = QStringLiteral(LINEALIDAD_EJEMPLOS "/ejemplo-trabajado.w02");
+        QCOMPARE(run({"--pdf", pdf, study}, dir.path()).exitCode, 0);
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        const auto end = QRegularExpression(QStringLiteral("startxref\\s+(\\d+)\\s+%%EOF\\s*$"))
+                             .match(QString::fromLatin1(bytes));
+        QVERIFY(end.hasMatch());
+        const qsizetype table = end.captured(1).toLongLong();
+        const auto heading = QRegularExpression(QStringLiteral("^xref\\n0 (\\d+)\\s*\\n"))
+                                 .match(QString::fromLatin1(bytes.mid(table, 32)));
+        QVERIFY(heading.hasMatch());
+        const int count = heading.captured(1).toInt();
+        const qsizetype entries = table + heading.capturedLength();
+        for (int object = 1; object < count; ++object) {
+            const QByteArray entry = bytes.mid(entries + qsizetype(object) * 20, 20);
+            if (entry.at(17) != 'n')
+                continue;
+            const qsizetype offset = entry.left(10).toLongLong();
+            QVERIFY2(bytes.mid(offset).startsWith(QByteArray::number(object) + " 0 obj"),
+                     qPrintable(QString::number(object)));
+        }
     }
 
     // Whatever fails leaves no file behind; the message goes to standard error.

@@ -6,16 +6,20 @@
 #include "gui/charts/TPlotForm.h"
 #include "gui/charts/TPlotForm1.h"
 #include "gui/common/Glyphs.h"
+#include "gui/common/LabName.h"
 #include "gui/common/helpcons.h"
 #include "gui/results/Tfrmpredice.h"
 #include "support/TestStudies.h"
 #include "support/TestWindow.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QStatusTipEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -37,7 +41,16 @@ HelpViewer* viewer(const TestWindow& v) {
 
 class TestMainWindow : public QObject {
     Q_OBJECT
+    QTemporaryDir settingsFolder_;
+
 private slots:
+    // The user's own settings are never touched.
+    void initTestCase() {
+        QVERIFY(settingsFolder_.isValid());
+        for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, settingsFolder_.path());
+    }
+
     void cleanup() {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (qobject_cast<HelpViewer*>(w))
@@ -101,6 +114,35 @@ private slots:
         QCOMPARE(statusLine(v),
                  QStringLiteral("Salir del módulo Linealidad y Precisión del Sistema de Medición"));
         QCOMPARE(v.form->findChild<QLabel*>("Paneld")->text(), QStringLiteral("F1 < Ayuda >"));
+    }
+
+    // "Preferencias..." shows the lab's name the charts print and keeps what the analyst
+    // accepts in the user's settings; "Cancelar" keeps what was there; an empty name is the
+    // name the program always printed.
+    void preferences() {
+        TestWindow v;
+        QVERIFY(v.enabled("FilePreferencesItem"));
+        const QString original = QStringLiteral("Orvella, S.A.P.I. de C.V.");
+        QCOMPARE(userLabName(), original);
+        QStringList shown;
+        auto answer = [&](const QString& name, int result) {
+            v.dialogs->onShowModal = [&shown, name, result](QDialog& d) {
+                auto* box = d.findChild<QLineEdit*>(QStringLiteral("labName"));
+                shown << box->text();
+                box->setText(name);
+                return result;
+            };
+            v.action("FilePreferencesItem")->trigger();
+        };
+        answer(QStringLiteral("Laboratorio de Control Acme"), QDialog::Accepted);
+        QCOMPARE(v.dialogs->modals, QStringList{"PreferencesDialog"});
+        QCOMPARE(userLabName(), QStringLiteral("Laboratorio de Control Acme"));
+        answer(QStringLiteral("Otro"), QDialog::Rejected);
+        QCOMPARE(userLabName(), QStringLiteral("Laboratorio de Control Acme"));
+        answer(QString(), QDialog::Accepted);
+        QCOMPARE(userLabName(), original);
+        QCOMPARE(shown, (QStringList{original, "Laboratorio de Control Acme",
+                                     "Laboratorio de Control Acme"}));
     }
 
     void shortcutsAndAccelerators() {

@@ -3,8 +3,10 @@
 #include "gui/charts/TOptionsDlg.h"
 #include "gui/charts/TPlotForm.h"
 #include "gui/charts/TPlotForm1.h"
+#include "gui/common/LabName.h"
 #include "gui/common/helpcons.h"
 #include "support/CompareNear.h"
+#include "support/PdfText.h"
 #include "support/TestStudies.h"
 #include "support/TestWindow.h"
 
@@ -16,6 +18,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -106,7 +109,15 @@ QSize openingSize(const QWidget& chart, QSize smallest) {
 
 class TestChartWindows : public QObject {
     Q_OBJECT
+    QTemporaryDir settingsFolder_;
+
 private slots:
+    // The user's own settings are never touched.
+    void initTestCase() {
+        QVERIFY(settingsFolder_.isValid());
+        for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, settingsFolder_.path());
+    }
     void cleanup() { QVERIFY(test::noStrayWindows()); }
 
     // The data as triangles without a line, the fitted value of every row as a solid line with
@@ -413,6 +424,38 @@ private slots:
         const Pdf pdf = readPdf(v.dialogs->printFile);
         QCOMPARE(pdf.pages, 1);
         QVERIFY2(pdf.size.width() > pdf.size.height(), "landscape");
+        g.close();
+    }
+
+    // The lab's name of the preferences heads both charts on screen, on paper and in images;
+    // the print-out's footer says the study was not saved (it was typed, not read).
+    void labNameHeadsTheCharts() {
+        if (!test::havePdfToText())
+            QSKIP("pdftotext (poppler-utils) is not installed: run scripts/setup");
+        QTemporaryDir dir;
+        saveUserLabName(QStringLiteral("Laboratorio de Control Acme"));
+        WithCharts v;
+        v.form->mnugraphClick();
+        TPlotForm& g = v.chart();
+        QCOMPARE(g.plot().model().LabName, std::string("Laboratorio de Control Acme"));
+        v.dialogs->imageFile = dir.filePath("grafica.svg");
+        g.GuardaImagenClick();
+        QFile svg(v.dialogs->imageFile);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("Laboratorio de Control Acme"));
+        g.close();
+
+        v.form->mnugraphRClick();
+        v.dialogs->printFile = dir.filePath("residuales.pdf");
+        v.residuals().Imprime1Click();
+        const QString text = test::pdfText(v.dialogs->printFile);
+        QVERIFY2(text.contains("Laboratorio de Control Acme"), qPrintable(text));
+        QVERIFY(!text.contains("Orvella"));
+        QVERIFY(text.simplified().contains("Página 1 de 1 · sin guardar · Linealidad "));
+        v.residuals().close();
+        saveUserLabName(QString());
+        v.form->mnugraphClick();
+        QCOMPARE(g.plot().model().LabName, std::string("Orvella, S.A.P.I. de C.V."));
         g.close();
     }
 

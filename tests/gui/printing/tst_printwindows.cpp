@@ -11,6 +11,7 @@
 #include "support/TestStudies.h"
 #include "support/TestWindow.h"
 
+#include <QCryptographicHash>
 #include <QFontInfo>
 #include <QImage>
 #include <QPrintPreviewWidget>
@@ -303,6 +304,51 @@ private slots:
         QCOMPARE(v.dialogs->modals.size(), 1);
         QCOMPARE(v.dialogs->messages, QStringList{QString::fromUtf8(kZeroSlopeMessage)});
         v.form->Fopprt1->close();
+    }
+
+    // The footer names the study's file and the SHA-256 of its bytes while the study is as it
+    // was read or saved; "sin guardar" once it has unsaved typing; the new hash once saved.
+    // The PDF written through the print dialog is an archival one.
+    void footerTracesTheFile() {
+        QTemporaryDir dir;
+        const QString study = dir.filePath(QStringLiteral("lote.w02"));
+        QFile file(study);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "UV\r\nAna\r\n08/12/2026\r\nmg\r\nAbs\r\n3\r\n2\r\n2\r\n2\r\n1\r\n1\r\n2\r\n2\r\n"
+            "3\r\n3\r\n1.0\r\n1.2\r\n2.1\r\n1.9\r\n3.2\r\n2.9\r\n\r\n\r\n\r\n");
+        file.close();
+        auto sha256 = [&study] {
+            QFile f(study);
+            f.open(QIODevice::ReadOnly);
+            return QString::fromLatin1(
+                QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256).toHex());
+        };
+        test::TestWindow v;
+        QVERIFY(v.form->openStudy(study));
+        v.form->createStartupWindows();
+        const QString pdf = dir.filePath(QStringLiteral("hoja.pdf"));
+        v.dialogs->printFile = pdf;
+        v.form->PrintLasserClick();
+        auto printed = [&] {
+            v.form->Fopprt1->setOption(0);
+            v.form->Fopprt1->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+            return test::pdfText(pdf).simplified();
+        };
+        QVERIFY2(printed().contains("Página 1 de 1 · lote.w02 · SHA-256 " + sha256() + " · "),
+                 qPrintable(test::pdfText(pdf)));
+        QVERIFY(test::popplerOutput("pdfinfo", {"-meta", pdf}).contains("pdfaid:part=\"1\""));
+
+        QTest::keyClicks(v.box("emetodo"), QStringLiteral(" por UV"));
+        QVERIFY(v.form->modified());
+        QVERIFY(printed().contains("Página 1 de 1 · sin guardar · "));
+
+        QVERIFY(v.form->FileSave());
+        const QString saved = printed();
+        QVERIFY(saved.contains("Nombre del Método: UV por UV"));
+        QVERIFY(saved.contains(" · lote.w02 · SHA-256 " + sha256() + " · "));
+        v.form->Fopprt1->close();
+        v.form->Finforma->close();
     }
 
     // With the study window closed, an options window left open prints nothing.

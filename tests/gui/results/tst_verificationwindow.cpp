@@ -95,6 +95,16 @@ private slots:
         QVERIFY(text.contains("Computadora: " + QSysInfo::machineHostName()));
         QVERIFY(text.contains(QDate::currentDate().toString("dd/MM/yyyy")));
         QVERIFY(text.contains(w->findChild<QLabel*>("summary")->text()));
+        // Its footer prints no study: no file, nothing unsaved.
+        const QRegularExpression footer("Página 1 de \\d+ · Linealidad " LINEALIDAD_VERSION
+                                        " · impreso " +
+                                        QDate::currentDate().toString("yyyy-MM-dd"));
+        QVERIFY2(footer.match(text.simplified()).hasMatch(), qPrintable(text.right(600)));
+        QVERIFY(!text.contains("sin guardar"));
+        const QString xmp = test::popplerOutput("pdfinfo", {"-meta", path});
+        QVERIFY(xmp.contains("pdfaid:part=\"1\""));
+        QVERIFY(
+            xmp.contains("<rdf:li xml:lang=\"x-default\">Verificación de los cálculos</rdf:li>"));
         w->close();
     }
 };

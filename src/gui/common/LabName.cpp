@@ -1,0 +1,38 @@
+#include "gui/common/LabName.h"
+
+#include "core/charts/PlotTexts.h"
+
+#include <QSettings>
+
+namespace linealidad {
+namespace {
+
+const QString kKey = QStringLiteral("preferencias/empresa");
+
+// The settings file of the acceptance criteria, named here rather than by the application.
+QSettings userSettings() {
+    return QSettings(QStringLiteral("Linealidad"), QStringLiteral("Linealidad"));
+}
+
+QString defaultName() {
+    return QString::fromUtf8(kDefaultLabName);
+}
+
+} // namespace
+
+QString userLabName() {
+    const QString saved = userSettings().value(kKey).toString().trimmed();
+    return saved.isEmpty() ? defaultName() : saved;
+}
+
+void saveUserLabName(const QString& name) {
+    QSettings settings = userSettings();
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty() || trimmed == defaultName())
+        settings.remove(kKey);
+    else
+        settings.setValue(kKey, trimmed);
+    settings.sync();
+}
+
+} // namespace linealidad
