@@ -1,6 +1,7 @@
 #include "gui/results/VerificationWindow.h"
 
 #include "core/printing/PrintSheets.h"
+#include "core/study/FileAccess.h"
 #include "core/verification/VerificationSheets.h"
 #include "core/verification/VerificationText.h"
 #include "gui/common/DecimalSeparator.h"
@@ -9,8 +10,10 @@
 #include "gui/common/RunCommand.h"
 #include "gui/common/helpcons.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPdfWriter>
@@ -124,10 +127,10 @@ void VerificationWindow::fillTable() {
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 }
 
-void VerificationWindow::write(QPagedPaintDevice& device) {
+bool VerificationWindow::write(QPagedPaintDevice& device) {
     const std::vector<Sheet> sheets = verificationSheets(outcomes_, stamp(), decimalSeparator());
     WaitCursor wait;
-    runCommand(dialogs_, [&] {
+    return runCommand(dialogs_, [&] {
         PagedDocument document(device);
         printSheets(document, sheets);
     });
@@ -145,14 +148,26 @@ void VerificationWindow::pdfClick() {
         this);
     if (path.isEmpty())
         return;
-    QPdfWriter writer(path);
-    writer.setResolution(kDpi);
-    writer.setCreator(kApplicationTitle);
-    writer.setTitle(windowTitle());
-    writer.setPageLayout(QPageLayout(
-        QPageSize(QPageSize::A4), QPageLayout::Portrait,
-        QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches), QPageLayout::Inch));
-    write(writer);
+    // Drawn in memory and then saved whole, as every file the program writes.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kDpi);
+        writer.setCreator(kApplicationTitle);
+        writer.setTitle(windowTitle());
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                        QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches),
+                        QPageLayout::Inch));
+        if (!write(writer))
+            return;
+    }
+    runCommand(dialogs_, [&] {
+        replaceFileBytes(QFile::encodeName(path).toStdString(),
+                         std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    });
 }
 
 } // namespace linealidad

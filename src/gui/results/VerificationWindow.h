@@ -28,7 +28,8 @@ public:
 private:
     void fillTable();
     // The verification on `device`, or the generic error report of why it could not be.
-    void write(QPagedPaintDevice& device);
+    // False when the pages could not be drawn (after the generic error report).
+    bool write(QPagedPaintDevice& device);
 
     Dialogs& dialogs_;
     std::vector<CheckOutcome> outcomes_;
