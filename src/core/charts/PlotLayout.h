@@ -61,6 +61,10 @@ constexpr double kDefaultTextFloorPoints = 8;
 PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& model, PlotKind kind,
                         double floorPoints = kDefaultTextFloorPoints, char decimal = '.');
 
+// How many letters of the Y label, one under the other `letterHeight` apart, the drawing
+// rectangle holds (at least one).
+std::size_t lettersDown(const PlotRect& R, int letterHeight);
+
 // The canvas font with another cell height.
 void setFontHeight(Canvas& canvas, int height);
 
