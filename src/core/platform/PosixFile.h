@@ -36,6 +36,8 @@ public:
     PosixFile& operator=(const PosixFile&) = delete;
     ~PosixFile();
 
+    // The system's number for the open file, for a look at it (fstat) in tests.
+    int descriptor() const { return descriptor_; }
     // Whether the open file is a regular file (not a folder, a device, a pipe or a socket).
     bool isRegular() const;
     // Up to `size` bytes into `buffer`; 0 at the end of the file.
