@@ -153,6 +153,11 @@ private slots:
             cut += t.text.ends_with(kCutMark);
         }
         QVERIFY2(cut >= 4, QByteArray::number(cut)); // title, method, X label, Y label
+        // The Y label's letters, down the left margin, stop above the X label.
+        const PlotGeometry& g = plot.geometry();
+        for (const auto& t : canvas.texts)
+            if (rightEdge(t) < g.PlotLeft / 2)
+                QVERIFY(t.y + std::abs(t.font.height) <= g.XLabelTop);
     }
 };
 

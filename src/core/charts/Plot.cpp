@@ -229,11 +229,14 @@ void Plot::drawAxisLabels(Canvas& canvas, const PlotRect& R) {
         canvas.textOut(inside(g.PlotLeft + (g.PlotWidth - w) / 2, w, R), g.XLabelTop, text);
     }
     if (!model_.YLabel.empty()) {
+        // The letters stay above the X label's line; a label too long for that height is cut.
         const int hj = canvas.textHeight("j");
-        const std::vector<std::string> letters = verticalLetters(model_.YLabel, lettersDown(R, hj));
+        const int bottom = model_.XLabel.empty() ? R.bottom : g.XLabelTop;
+        const std::vector<std::string> letters =
+            verticalLetters(model_.YLabel, lettersDown(R.top, bottom, hj));
         const int height = hj * static_cast<int>(letters.size());
         int top =
-            std::min(g.PlotTop + (g.PlotHeight - height) / 2, R.bottom - kEdgeClearance - height);
+            std::min(g.PlotTop + (g.PlotHeight - height) / 2, bottom - kEdgeClearance - height);
         top = std::max(top, R.top + kEdgeClearance);
         for (std::size_t i = 0; i < letters.size(); ++i) {
             const int x = R.left + (g.PlotLeft - R.left - canvas.textWidth(letters[i])) / 3;
