@@ -1,12 +1,10 @@
 #include "core/CutToWidth.h"
-#include "core/charts/ChartFill.h"
 #include "core/charts/Plot.h"
 #include "core/printing/PrintSheets.h"
 #include "core/printing/PrintedPages.h"
-#include "core/stats/CalculaAnova.h"
-#include "core/stats/CalculaRegresion.h"
 #include "support/RecordingCanvas.h"
 #include "support/RecordingDocument.h"
+#include "support/TestCharts.h"
 #include "support/TestStudies.h"
 
 #include <QtTest>
@@ -130,18 +128,7 @@ private slots:
     void chartsCutLongTexts() {
         QFETCH(PlotKind, kind);
         const Study study = withLongTexts();
-        Plot plot(kind);
-        ResultadosRegresion fit;
-        bool zeroSlope = false;
-        CalculaRegresion(study, '.', fit, zeroSlope);
-        if (kind == PlotKind::Regression) {
-            fillRegressionChart(plot.model(), study, fit, '.');
-        } else {
-            ResultadosAnova anova;
-            Residuals residuals;
-            CalculaAnova(study, '.', anova, zeroSlope, residuals);
-            fillResidualsChart(plot.model(), study, residuals, '.');
-        }
+        Plot plot = test::filledChart(kind, study);
         plot.model().Title = std::string(300'000, 'T');
         CountingCanvas canvas;
         plot.RedrawPlot(canvas, 800, 600, study, '.');
