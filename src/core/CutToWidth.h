@@ -2,6 +2,7 @@
 
 #include "core/canvas.h"
 
+#include <cstddef>
 #include <string>
 
 namespace linealidad {
@@ -16,8 +17,9 @@ inline constexpr const char* kCutMark = "…";
 // to the drawing to lay out in full.
 std::string cutToWidth(Canvas& canvas, const std::string& text, int width);
 
-// A text longer than this many bytes is longer than any line of a page or a chart can hold
-// (at 10 points across a page, even its narrowest characters pass the edge before 300).
+// A text of more bytes than this is a long one: about as many as the widest line of a page
+// holds in its narrowest characters (at 10 points across A4, some 250 "i" or "l"). Shorter
+// texts are measured whole.
 constexpr std::size_t kLongText = 256;
 
 } // namespace linealidad
