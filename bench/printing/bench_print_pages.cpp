@@ -45,6 +45,30 @@ BENCHMARK(PrintPage)
                     int(PageChoice::Acceptance)}})
     ->Unit(benchmark::kMillisecond);
 
+// The same pages of the largest study whose units, property and method names fill a study
+// file's megabyte: they cost what the short ones do, since a text is cut where the page ends.
+void PrintPageLongTexts(benchmark::State& state) {
+    Study study = bench::largeStudy();
+    study.emetodo = std::string(300'000, 'M');
+    study.eadicionada = std::string(300'000, 'u');
+    study.emedida = std::string(300'000, 'y');
+    const auto page = static_cast<PageChoice>(state.range(0));
+    ResultSet results;
+    const PrintStamp stamp =
+        PrintStamp::forStudy(SavedStudyFile{"estudio.w02", std::string(64, 'a')});
+    const PdfMetadata metadata = studyMetadata(study, stamp);
+    for (auto _ : state) {
+        const auto sheets = composePage(PrintLayout::Laser, page, study, '.', 3, results);
+        benchmark::DoNotOptimize(pdfDocument(*sheets, Paper::A4, stamp, metadata));
+    }
+}
+BENCHMARK(PrintPageLongTexts)
+    ->ArgNames({"page"})
+    ->Args({int(PageChoice::General)})
+    ->Args({int(PageChoice::Inference)})
+    ->Args({int(PageChoice::Variance)})
+    ->Unit(benchmark::kMillisecond);
+
 void HeadlessAllPages(benchmark::State& state) {
     const bench::TemporaryStudyFile file;
     const QTemporaryDir directory;

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include <locale.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -278,6 +279,22 @@ private slots:
         r = run({"anova", path});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.output, QString());
+    }
+
+    // A pipe is no study: refused at once, without waiting for a writer.
+    void pipeIsRefused() {
+        const QString pipe = dir_.filePath("tuberia.w02");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        for (const QStringList& arguments :
+             {QStringList{"informe", pipe}, QStringList{"anova", "--tabla", pipe},
+              QStringList{"dictamen", example("hplc-5x5.w02"), "--criterios", pipe}}) {
+            const Result r = run(arguments);
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY2(r.errors.contains("El archivo \"" + pipe +
+                                       "\" no es un archivo normal: no se puede abrir."),
+                     qPrintable(r.errors));
+        }
+        QFile::remove(pipe);
     }
 
     void unreadableFile() {

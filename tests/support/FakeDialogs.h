@@ -22,10 +22,12 @@ public:
     bool answer = false; // Yes to every question when true
     // The answer to a question that can be cancelled; unset: Yes or No as `answer` says.
     std::optional<Answer> choice;
+    // The answer to the offer of a left study; unset: Recover or Discard as `answer` says.
+    std::optional<RecoveryChoice> recoveryChoice;
     QString openFileDialog;       // the file the open dialog returns; empty: cancelled
     QString saveFileDialog;       // the file the save dialog returns; empty: cancelled
     QString tableFileDialog;      // the file the table dialog returns; empty: cancelled
-    std::function<void()> onShow; // runs while a message box "is open"
+    std::function<void()> onShow; // runs while a message box or the recovery offer "is open"
     QString imageFile;            // the file the image dialog returns; empty: cancelled
     // The filter chosen in the image dialog; the file's extension may name another form.
     ChartImageFormat imageFilter = ChartImageFormat::WindowPng;
@@ -50,6 +52,12 @@ public:
     Answer questionOrCancel(const QString& title, const QString& text) override {
         questions << title + QLatin1Char('|') + text;
         return choice.value_or(answer ? Answer::Yes : Answer::No);
+    }
+    RecoveryChoice recoveryOffer(const QString& title, const QString& text) override {
+        questions << title + QLatin1Char('|') + text;
+        if (onShow)
+            onShow();
+        return recoveryChoice.value_or(answer ? RecoveryChoice::Recover : RecoveryChoice::Discard);
     }
     void error(const QString& text) override {
         errors << text;

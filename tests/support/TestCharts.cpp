@@ -2,6 +2,8 @@
 
 #include "core/charts/ChartFill.h"
 #include "core/charts/PlotOptions.h"
+#include "core/stats/CalculaAnova.h"
+#include "core/stats/CalculaRegresion.h"
 #include "support/TestStudies.h"
 
 namespace linealidad::test {
@@ -25,6 +27,22 @@ Study studyOf150() {
         }
     return described(study(std::vector<int>(10, 15), x, y), "Valoración de principio activo",
                      "Laboratorio de Control de Calidad", "08/12/2026", "mg/mL", "Área del pico");
+}
+
+Plot filledChart(PlotKind kind, const Study& study) {
+    Plot plot(kind);
+    ResultadosRegresion fit;
+    bool zeroSlope = false;
+    CalculaRegresion(study, '.', fit, zeroSlope);
+    if (kind == PlotKind::Regression) {
+        fillRegressionChart(plot.model(), study, fit, '.');
+    } else {
+        ResultadosAnova anova;
+        Residuals residuals;
+        CalculaAnova(study, '.', anova, zeroSlope, residuals);
+        fillResidualsChart(plot.model(), study, residuals, '.');
+    }
+    return plot;
 }
 
 void fillRegression(ChartModel& m) {

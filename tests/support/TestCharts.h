@@ -15,6 +15,9 @@ Study studyOfFive();
 // ..., 100 scattered round Y = 2X + 1, with long general-information texts.
 Study studyOf150();
 
+// A chart of `kind` filled from `study` as its command fills it.
+Plot filledChart(PlotKind kind, const Study& study);
+
 // The regression chart as its command fills it from studyOfFive: the fitted line as curve 2,
 // the data as curve 1.
 void fillRegression(ChartModel& m);

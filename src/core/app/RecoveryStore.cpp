@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace linealidad {
@@ -15,8 +16,7 @@ namespace fs = std::filesystem;
 constexpr std::string_view kPrefix = "recovery-";
 constexpr std::string_view kCopySuffix = ".txt";
 constexpr std::string_view kLockSuffix = ".lock";
-// A copy holds a study and its titles: a few kilobytes. A larger file is no copy of ours.
-constexpr std::uintmax_t kLargestCopy = 4u << 20;
+constexpr std::string_view kSetAsidePrefix = "unreadable-";
 
 // The number of a copy by its file name; none for any other file.
 std::optional<int> copyNumber(const std::string& name) {
@@ -53,12 +53,10 @@ std::vector<Candidate> copiesIn(const std::string& folder) {
     return copies;
 }
 
+// The copy in a file, read within a copy's bounds; none when it cannot be read as one.
 std::optional<RecoveryCopy> readCopy(const std::string& path) {
     try {
-        const std::string bytes = readFileBytes(path, kLargestCopy);
-        if (bytes.size() > kLargestCopy)
-            return std::nullopt;
-        return readRecoveryCopy(bytes);
+        return readRecoveryCopy(readFileBytes(path, kMaximumCopyBytes));
     } catch (const FileError&) {
         return std::nullopt;
     }
@@ -103,7 +101,7 @@ std::optional<RecoveryStore::LeftCopy> RecoveryStore::takeLeftCopy() {
         const std::string path = copyPath(candidate.number);
         auto copy = readCopy(path);
         if (!copy) {
-            platform::removeFile(path);
+            setAside(candidate.number);
             continue;
         }
         number_ = candidate.number;
@@ -111,6 +109,35 @@ std::optional<RecoveryStore::LeftCopy> RecoveryStore::takeLeftCopy() {
         return LeftCopy{path, std::move(*copy)};
     }
     return std::nullopt;
+}
+
+void RecoveryStore::putBack() {
+    number_.reset();
+    lock_.reset();
+}
+
+// Moved under a name no later start takes for a copy, without replacing an earlier one.
+void RecoveryStore::setAside(int number) {
+    const std::string copy = copyPath(number);
+    for (int k = 1; k < 1000; ++k) {
+        const std::string keptAs = folder_ + "/" + std::string(kSetAsidePrefix) +
+                                   std::to_string(number) + "-" + std::to_string(k) + ".txt";
+        std::error_code error;
+        if (fs::exists(fs::symlink_status(keptAs, error)))
+            continue;
+        fs::rename(copy, keptAs, error);
+        if (!error) {
+            setAside_.push_back({copy, keptAs});
+            return;
+        }
+        break;
+    }
+    platform::removeFile(copy); // never offered again, one way or the other
+    setAside_.push_back({copy, {}});
+}
+
+std::vector<RecoveryStore::SetAside> RecoveryStore::takeSetAside() {
+    return std::exchange(setAside_, {});
 }
 
 // The lowest number whose lock is free and that holds no copy: a copy with a free lock that is

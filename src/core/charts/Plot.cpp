@@ -1,5 +1,6 @@
 #include "core/charts/Plot.h"
 
+#include "core/CutToWidth.h"
 #include "core/charts/AxisLabel.h"
 #include "core/charts/DrawMarker.h"
 #include "core/charts/LineStyle.h"
@@ -32,6 +33,11 @@ int between(int x, int width, int lo, int hi) {
 // The same within the drawing rectangle.
 int inside(int x, int width, const PlotRect& R) {
     return between(x, width, R.left + kEdgeClearance, R.right - kEdgeClearance);
+}
+
+// The width a text may take across the drawing rectangle.
+int widthInside(const PlotRect& R) {
+    return R.right - R.left - 2 * kEdgeClearance;
 }
 
 struct PlacedText {
@@ -159,7 +165,7 @@ void Plot::drawHeader(Canvas& canvas, const PlotRect& R) {
     std::vector<PlacedText> placed;
     const std::vector<std::string> lines = headerLines(kind_, model_.LabName, model_.Title);
     for (std::size_t k = 0; k < lines.size(); ++k) {
-        const std::string& text = lines[k];
+        const std::string text = cutToWidth(canvas, lines[k], widthInside(R));
         const int th = canvas.textHeight(text);
         const int w = canvas.textWidth(text);
         const int y = R.top + 1 + static_cast<int>(k) * th;
@@ -179,7 +185,8 @@ void Plot::drawStudyBlock(Canvas& canvas, const PlotRect& R, const Study& study)
     const int right = geometry_.PlotLeft + geometry_.PlotWidth - geometry_.Padding - 1;
     const int left = geometry_.PlotLeft + geometry_.Padding + 1;
     for (int k = 0; k < count; ++k) {
-        const std::string& text = lines[static_cast<std::size_t>(k)];
+        const std::string text =
+            cutToWidth(canvas, lines[static_cast<std::size_t>(k)], R.right - kEdgeClearance - left);
         const int w = canvas.textWidth(text);
         const int y = geometry_.StudyLastLine - (count - 1 - k) * geometry_.StudyLinePitch;
         placed.push_back({between(right - w, w, left, R.right - kEdgeClearance), y, text});
@@ -217,16 +224,19 @@ void Plot::drawMessage(Canvas& canvas, const PlotRect& R) {
 void Plot::drawAxisLabels(Canvas& canvas, const PlotRect& R) {
     const PlotGeometry& g = geometry_;
     if (!model_.XLabel.empty()) {
-        const std::string& text = model_.XLabel;
+        const std::string text = cutToWidth(canvas, model_.XLabel, widthInside(R));
         const int w = canvas.textWidth(text);
         canvas.textOut(inside(g.PlotLeft + (g.PlotWidth - w) / 2, w, R), g.XLabelTop, text);
     }
     if (!model_.YLabel.empty()) {
-        const std::vector<std::string> letters = verticalLetters(model_.YLabel);
+        // The letters stay above the X label's line; a label too long for that height is cut.
         const int hj = canvas.textHeight("j");
+        const int bottom = model_.XLabel.empty() ? R.bottom : g.XLabelTop;
+        const std::vector<std::string> letters =
+            verticalLetters(model_.YLabel, lettersDown(R.top, bottom, hj));
         const int height = hj * static_cast<int>(letters.size());
         int top =
-            std::min(g.PlotTop + (g.PlotHeight - height) / 2, R.bottom - kEdgeClearance - height);
+            std::min(g.PlotTop + (g.PlotHeight - height) / 2, bottom - kEdgeClearance - height);
         top = std::max(top, R.top + kEdgeClearance);
         for (std::size_t i = 0; i < letters.size(); ++i) {
             const int x = R.left + (g.PlotLeft - R.left - canvas.textWidth(letters[i])) / 3;

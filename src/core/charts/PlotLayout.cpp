@@ -47,7 +47,8 @@ void placeAcross(PlotGeometry& g, Canvas& canvas, const PlotRect& R, const Chart
     if (!model.YLabel.empty()) {
         left += 2 * g.TextSize;
         width -= canvas.textWidth("###.##");
-        needed = widest(canvas, verticalLetters(model.YLabel)) + (3 * tickRoom + 1) / 2;
+        const std::size_t most = lettersDown(R.top, R.bottom, canvas.textHeight("j"));
+        needed = widest(canvas, verticalLetters(model.YLabel, most)) + (3 * tickRoom + 1) / 2;
     }
     if (needed > left) {
         width -= needed - left;
@@ -90,6 +91,11 @@ void placeBlocks(PlotGeometry& g, const PlotRect& R, PlotKind kind, int headUnit
 }
 
 } // namespace
+
+std::size_t lettersDown(int top, int bottom, int letterHeight) {
+    const int room = bottom - top - 2 * kEdgeClearance;
+    return static_cast<std::size_t>(std::max(1, room / std::max(letterHeight, 1)));
+}
 
 void setFontHeight(Canvas& canvas, int height) {
     Font font = canvas.font();

@@ -61,6 +61,10 @@ constexpr double kDefaultTextFloorPoints = 8;
 PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& model, PlotKind kind,
                         double floorPoints = kDefaultTextFloorPoints, char decimal = '.');
 
+// How many letters of the Y label, one under the other `letterHeight` apart, fit between `top`
+// and `bottom`, clear of the edges (at least one).
+std::size_t lettersDown(int top, int bottom, int letterHeight);
+
 // The canvas font with another cell height.
 void setFontHeight(Canvas& canvas, int height);
 

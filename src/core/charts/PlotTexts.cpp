@@ -1,5 +1,6 @@
 #include "core/charts/PlotTexts.h"
 
+#include "core/CutToWidth.h"
 #include "core/text/NumberFormat.h"
 
 namespace linealidad {
@@ -22,13 +23,18 @@ std::vector<std::string> studyBlockLines(PlotKind kind, const Study& study) {
             "Fecha = " + study.efecha, "Realizó " + signature + " ", "Revisó " + signature + " "};
 }
 
-std::vector<std::string> verticalLetters(const std::string& label) {
+std::vector<std::string> verticalLetters(const std::string& label, std::size_t most) {
     std::vector<std::string> letters;
     for (std::size_t i = 0; i < label.size();) {
         std::size_t length = 1; // a UTF-8 character: its lead byte and continuation bytes
         while (i + length < label.size() &&
                (static_cast<unsigned char>(label[i + length]) & 0xC0) == 0x80)
             ++length;
+        // The last place left, and more than one letter to go: the place says so.
+        if (letters.size() + 1 >= most && i + length < label.size()) {
+            letters.emplace_back(kCutMark);
+            break;
+        }
         letters.push_back(label.substr(i, length));
         i += length;
     }

@@ -3,6 +3,7 @@
 #include "core/stats/Results.h"
 #include "core/study/Study.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,9 @@ std::vector<std::string> headerLines(PlotKind kind, const std::string& lab,
 constexpr int kStudyBlockLines = 5;
 std::vector<std::string> studyBlockLines(PlotKind kind, const Study& study);
 
-// The characters of the Y axis label, which the chart writes one under the other.
-std::vector<std::string> verticalLetters(const std::string& label);
+// The characters of the Y axis label, which the chart writes one under the other: at most
+// `most` of them (1 or more), the last one "…" when the label has more.
+std::vector<std::string> verticalLetters(const std::string& label, std::size_t most = SIZE_MAX);
 
 // The equation and fit statistics of the regression chart, top to bottom.
 constexpr int kStatisticsLines = 4;

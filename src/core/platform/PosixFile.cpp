@@ -21,14 +21,14 @@ namespace {
 } // namespace
 
 PosixFile PosixFile::openForReading(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         throwLastError();
     return PosixFile(fd);
 }
 
-std::optional<PosixFile> PosixFile::createNew(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+std::optional<PosixFile> PosixFile::createNew(const std::string& path, mode_t permissions) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, permissions);
     if (fd >= 0)
         return PosixFile(fd);
     if (errno == EEXIST)
@@ -36,11 +36,12 @@ std::optional<PosixFile> PosixFile::createNew(const std::string& path) {
     throwLastError();
 }
 
-std::optional<PosixFile> PosixFile::createUnnamed(const std::string& directory) {
+std::optional<PosixFile> PosixFile::createUnnamed(const std::string& directory,
+                                                  mode_t permissions) {
     // Naming the file later goes through /proc: without it an unnamed file could not be kept.
     if (::access("/proc/self/fd", F_OK) != 0)
         return std::nullopt;
-    const int fd = ::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    const int fd = ::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, permissions);
     if (fd >= 0)
         return PosixFile(fd);
     // File systems without unnamed files say so with EOPNOTSUPP; kernels that predate them
@@ -51,10 +52,13 @@ std::optional<PosixFile> PosixFile::createUnnamed(const std::string& directory) 
 }
 
 std::optional<PosixFile> PosixFile::lockExclusive(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0)
         throwLastError();
     PosixFile file(fd);
+    if (!file.isRegular())
+        throw std::system_error(EINVAL, std::generic_category());
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EWOULDBLOCK)
             return std::nullopt;
@@ -82,11 +86,11 @@ PosixFile::~PosixFile() {
         ::close(descriptor_);
 }
 
-bool PosixFile::isDirectory() const {
+bool PosixFile::isRegular() const {
     struct stat info {};
     if (::fstat(descriptor_, &info) != 0)
         throwLastError();
-    return S_ISDIR(info.st_mode);
+    return S_ISREG(info.st_mode);
 }
 
 std::size_t PosixFile::read(char* buffer, std::size_t size) {
@@ -115,6 +119,11 @@ void PosixFile::setPermissions(mode_t permissions) noexcept {
     ::fchmod(descriptor_, permissions);
 }
 
+bool PosixFile::setOwner(uid_t owner, gid_t group) noexcept {
+    return ::fchown(descriptor_, owner, group) == 0 ||
+           ::fchown(descriptor_, static_cast<uid_t>(-1), group) == 0;
+}
+
 void PosixFile::sync() {
     if (::fsync(descriptor_) != 0)
         throwLastError();
@@ -136,11 +145,13 @@ bool PosixFile::linkAs(const std::string& path) {
     throwLastError();
 }
 
-std::optional<mode_t> regularFilePermissions(const std::string& path) {
+FileStatus fileStatus(const std::string& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
-    return info.st_mode & 07777;
+    if (::stat(path.c_str(), &info) != 0)
+        return {errno == ELOOP ? FileKind::Other : FileKind::None};
+    if (!S_ISREG(info.st_mode))
+        return {FileKind::Other};
+    return {FileKind::Regular, static_cast<mode_t>(info.st_mode & 07777), info.st_uid, info.st_gid};
 }
 
 bool mayWrite(const std::string& path) {

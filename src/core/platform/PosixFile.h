@@ -14,18 +14,20 @@ namespace linealidad::platform {
 // An open file descriptor, closed when it goes out of scope.
 class PosixFile {
 public:
-    // Opens an existing file for reading.
+    // Opens an existing file for reading without ever waiting: a pipe without a writer opens
+    // at once (and reads as empty), and a terminal does not become the process's own.
     static PosixFile openForReading(const std::string& path);
-    // Creates `path` for writing, only if nothing has that name yet (no file is ever taken
-    // over); empty when the name exists. A new file gets 0666 less the umask.
-    static std::optional<PosixFile> createNew(const std::string& path);
-    // Creates a file without a name in `directory` (O_TMPFILE): it disappears with the process,
-    // however the process ends, unless linkAs names it. Empty where the file system or the
-    // system cannot create one.
-    static std::optional<PosixFile> createUnnamed(const std::string& directory);
+    // Creates `path` for writing with `permissions` (less the umask), only if nothing has that
+    // name yet (no file is ever taken over); empty when the name exists.
+    static std::optional<PosixFile> createNew(const std::string& path, mode_t permissions);
+    // Creates a file without a name in `directory` (O_TMPFILE) with `permissions` (less the
+    // umask): it disappears with the process, however the process ends, unless linkAs names
+    // it. Empty where the file system or the system cannot create one.
+    static std::optional<PosixFile> createUnnamed(const std::string& directory, mode_t permissions);
     // Opens (creating it if needed) and locks `path` for this process alone (flock); empty when
     // another holder has it. The system releases the lock when the file is closed or the process
-    // ends, however it ends.
+    // ends, however it ends. A symbolic link or anything but a regular file at `path` is
+    // refused (std::system_error), so the lock never creates or opens a file elsewhere.
     static std::optional<PosixFile> lockExclusive(const std::string& path);
 
     PosixFile(PosixFile&& other) noexcept;
@@ -34,12 +36,18 @@ public:
     PosixFile& operator=(const PosixFile&) = delete;
     ~PosixFile();
 
-    bool isDirectory() const;
+    // The system's number for the open file, for a look at it (fstat) in tests.
+    int descriptor() const { return descriptor_; }
+    // Whether the open file is a regular file (not a folder, a device, a pipe or a socket).
+    bool isRegular() const;
     // Up to `size` bytes into `buffer`; 0 at the end of the file.
     std::size_t read(char* buffer, std::size_t size);
     void writeAll(std::string_view bytes);
     // Best effort: a file that cannot take them keeps the ones it was created with.
     void setPermissions(mode_t permissions) noexcept;
+    // Gives the file `owner` and `group`, or the group alone where the owner cannot be given
+    // (only the superuser gives files away); true when the file has `group` afterwards.
+    bool setOwner(uid_t owner, gid_t group) noexcept;
     // Waits until what was written is on the disk.
     void sync();
     // Closes now and reports the failure: a close can be the first to see a write error.
@@ -52,8 +60,21 @@ private:
     int descriptor_;
 };
 
-// The permission bits of `path` when it names a regular file (following links).
-std::optional<mode_t> regularFilePermissions(const std::string& path);
+// What a path names, following links.
+enum class FileKind {
+    None,    // nothing that can be found: no such file, or a folder on the way that is not one
+    Regular, // a regular file
+    Other,   // a folder, a device, a pipe, a socket, or a chain of links without an end
+};
+
+struct FileStatus {
+    FileKind kind = FileKind::None;
+    mode_t permissions = 0; // the permission bits, for a regular file
+    uid_t owner = 0;
+    gid_t group = 0;
+};
+
+FileStatus fileStatus(const std::string& path);
 // Whether this process may write `path` by its permissions (access W_OK). The superuser may
 // write any file.
 bool mayWrite(const std::string& path);

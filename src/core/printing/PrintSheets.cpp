@@ -1,8 +1,9 @@
 #include "core/printing/PrintSheets.h"
 
+#include "core/CutToWidth.h"
 #include "core/printing/PageUnits.h"
 #include "core/printing/SheetFooter.h"
-#include "core/printing/TextWrap.h"
+#include "core/text/TextWrap.h"
 
 namespace linealidad {
 namespace {
@@ -23,7 +24,16 @@ public:
         canvas_.setFont(font);
     }
 
-    void operator()(const SheetText& t) { canvas_.textOut(left(t), units_.y(t.line), t.text); }
+    // A long text (a study's name of thousands of characters) is cut where the page ends,
+    // before it is measured or drawn: its full layout would cost seconds and megabytes for
+    // what no sheet shows. The lines of a page's own layout are placed as composed.
+    void operator()(const SheetText& t) {
+        const int start = t.placement == Placement::Column ? units_.x(t.column) : 0;
+        const std::string text = t.text.size() > kLongText
+                                     ? cutToWidth(canvas_, t.text, canvas_.width() - start)
+                                     : t.text;
+        canvas_.textOut(left(t.placement, start, text), units_.y(t.line), text);
+    }
 
     void operator()(const SheetParagraph& p) {
         const int left = units_.x(p.column);
@@ -41,14 +51,14 @@ public:
     }
 
 private:
-    int left(const SheetText& t) {
-        switch (t.placement) {
+    int left(Placement placement, int column, const std::string& text) {
+        switch (placement) {
         case Placement::Column:
-            return units_.x(t.column);
+            return column;
         case Placement::Centred:
-            return (canvas_.width() - canvas_.textWidth(t.text)) / 2;
+            return (canvas_.width() - canvas_.textWidth(text)) / 2;
         case Placement::RightAligned:
-            return canvas_.width() - canvas_.textWidth(t.text);
+            return canvas_.width() - canvas_.textWidth(text);
         }
         return 0;
     }

@@ -1,7 +1,7 @@
 #include "core/printing/SheetFooter.h"
 
 #include "core/printing/PageUnits.h"
-#include "core/printing/TextWrap.h"
+#include "core/text/TextWrap.h"
 
 namespace linealidad {
 namespace {

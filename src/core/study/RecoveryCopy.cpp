@@ -7,7 +7,19 @@
 namespace linealidad {
 namespace {
 
-constexpr std::string_view kFirstLine = "linealidad recovery copy 1";
+constexpr std::string_view kFirstLine = "linealidad recovery copy 2";
+// The first version had no line for the study's file.
+constexpr std::string_view kFirstVersionLine = "linealidad recovery copy 1";
+
+// The most columns and rows a grid of the study window holds, hidden ones included: those of a
+// study file's largest study. A copy asking for more was damaged, and showing it could take
+// all the memory there is.
+struct GridLimits {
+    int columns;
+    int rows;
+};
+constexpr GridLimits kLevelsGridLimits{kMaximumLevels + 1, 2};
+constexpr GridLimits kDataGridLimits{3, kMaximumObservations + 1};
 
 std::string escaped(std::string_view text) {
     std::string result;
@@ -107,15 +119,17 @@ std::optional<std::vector<int>> counts(std::string_view line) {
     return result;
 }
 
-bool readGrid(Lines& lines, StringGrid& grid) {
+bool readGrid(Lines& lines, StringGrid& grid, GridLimits limits) {
     const auto line = lines.raw();
     const auto numbers = line ? counts(*line) : std::nullopt;
     if (!numbers || numbers->size() != 4)
         return false;
     const int heldCols = (*numbers)[2];
     const int heldRows = (*numbers)[3];
-    if (static_cast<unsigned long long>(heldCols) * static_cast<unsigned long long>(heldRows) >
-        lines.left())
+    if ((*numbers)[0] > limits.columns || (*numbers)[1] > limits.rows ||
+        heldCols > limits.columns || heldRows > limits.rows)
+        return false;
+    if (static_cast<std::size_t>(heldCols) * static_cast<std::size_t>(heldRows) > lines.left())
         return false;
     StringGrid read((*numbers)[0], (*numbers)[1]);
     for (int row = 0; row < heldRows; ++row)
@@ -132,8 +146,8 @@ bool readGrid(Lines& lines, StringGrid& grid) {
 
 } // namespace
 
-std::string recoveryCopyText(const Study& study, const ChartTitles& titles) {
-    std::string text = std::string(kFirstLine) + '\n';
+std::string recoveryCopyText(const Study& study, const ChartTitles& titles, std::string_view file) {
+    std::string text = std::string(kFirstLine) + '\n' + escaped(file) + '\n';
     for (const std::string* field : {&study.emetodo, &study.eanalista, &study.efecha,
                                      &study.eadicionada, &study.emedida, &study.eniveles})
         text += escaped(*field) + '\n';
@@ -145,10 +159,19 @@ std::string recoveryCopyText(const Study& study, const ChartTitles& titles) {
 }
 
 std::optional<RecoveryCopy> readRecoveryCopy(std::string_view text) {
+    if (text.size() > kMaximumCopyBytes)
+        return std::nullopt;
     Lines lines(text);
-    if (lines.raw() != kFirstLine)
+    const auto first = lines.raw();
+    if (first != kFirstLine && first != kFirstVersionLine)
         return std::nullopt;
     RecoveryCopy copy;
+    if (first == kFirstLine) {
+        auto file = lines.text();
+        if (!file)
+            return std::nullopt;
+        copy.file = std::move(*file);
+    }
     Study& study = copy.study;
     for (std::string* field : {&study.emetodo, &study.eanalista, &study.efecha, &study.eadicionada,
                                &study.emedida, &study.eniveles}) {
@@ -157,7 +180,8 @@ std::optional<RecoveryCopy> readRecoveryCopy(std::string_view text) {
             return std::nullopt;
         *field = std::move(*line);
     }
-    if (!readGrid(lines, study.stgniveles) || !readGrid(lines, study.stgdatos))
+    if (!readGrid(lines, study.stgniveles, kLevelsGridLimits) ||
+        !readGrid(lines, study.stgdatos, kDataGridLimits))
         return std::nullopt;
     for (std::string& title : copy.titles) {
         auto line = lines.text();

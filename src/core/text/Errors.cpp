@@ -23,6 +23,8 @@ std::string genericReportText(const std::string& message) {
 }
 
 std::string commandLineMessage(const Fault& fault, const std::string& file) {
+    if (dynamic_cast<const NamedFileError*>(&fault))
+        return fault.what();
     if (dynamic_cast<const FileError*>(&fault))
         return genericReportText(file + ": " + fault.what());
     if (dynamic_cast<const StudyFormatError*>(&fault))

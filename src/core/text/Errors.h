@@ -37,6 +37,13 @@ public:
     using Fault::Fault;
 };
 
+// A file error whose message is a sentence that names the file itself ("El archivo "..." es
+// de solo lectura: no se reemplazó.").
+class NamedFileError : public FileError {
+public:
+    using FileError::FileError;
+};
+
 // A file that was read but cannot be a study; the message names the file and the line.
 class StudyFormatError : public Fault {
 public:
@@ -55,7 +62,8 @@ std::string genericReportText(const std::string& message);
 
 // The message a command-line run ends with after `fault` on the file `file`: the generic
 // report's text, with the file's name first for a file error (the system's message does not
-// say which file, and on a command line that matters); a study-format message as it is.
+// say which file, and on a command line that matters); a message that names its file already
+// (a study-format message, a NamedFileError) as it is.
 std::string commandLineMessage(const Fault& fault, const std::string& file);
 
 } // namespace linealidad

@@ -1,6 +1,7 @@
 #include "gui/app/RecoveryKeeper.h"
 
 #include "core/app/RecoveryStore.h"
+#include "core/study/ReplacementFile.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -11,16 +12,34 @@
 namespace linealidad {
 namespace {
 
+QString fileName(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
 // "Se encontró un estudio que no se guardó...": when it was last changed and, to recognise it,
-// its method.
+// its file and its method; then what each answer does.
 QString question(const RecoveryCopy& copy, const QDateTime& written) {
     QString text = QStringLiteral("Se encontró un estudio que no se guardó: el programa terminó "
                                   "sin cerrarlo. Su último cambio es del %1 a las %2.")
                        .arg(written.toString(QStringLiteral("dd/MM/yyyy")),
                             written.toString(QStringLiteral("HH:mm")));
+    if (!copy.file.empty())
+        text += QStringLiteral("\nArchivo: ") + fileName(copy.file);
     if (!copy.study.emetodo.empty())
         text += QStringLiteral("\nMétodo: ") + QString::fromStdString(copy.study.emetodo);
-    return text + QStringLiteral("\n\nQuiere abrirlo? Si contesta No, se borrará.");
+    return text + QStringLiteral("\n\n«Recuperar» lo abre con sus cambios; «Descartar» lo borra; "
+                                 "«Más tarde» lo conserva para la próxima vez que se abra el "
+                                 "programa.");
+}
+
+QString setAsideReport(const RecoveryStore::SetAside& file) {
+    const QString text = QStringLiteral("La copia de recuperación \"%1\" no se puede leer: está "
+                                        "dañada o no es una copia de este programa.")
+                             .arg(fileName(file.copy));
+    if (file.keptAs.empty())
+        return text + QStringLiteral(" Se borró.");
+    return text + QStringLiteral(" Se apartó como \"%1\" y no se volverá a ofrecer.")
+                      .arg(fileName(file.keptAs));
 }
 
 } // namespace
@@ -30,7 +49,7 @@ QString defaultRecoveryFolder() {
     const QByteArray home = qgetenv("HOME");
     const auto folder = recoveryFolder(stateHome.isEmpty() ? nullptr : stateHome.constData(),
                                        home.isEmpty() ? nullptr : home.constData());
-    return folder ? QFile::decodeName(QByteArray::fromStdString(*folder)) : QString();
+    return folder ? fileName(*folder) : QString();
 }
 
 RecoveryKeeper::RecoveryKeeper(std::function<std::optional<std::string>()> content, QObject* parent)
@@ -43,7 +62,9 @@ RecoveryKeeper::RecoveryKeeper(std::function<std::optional<std::string>()> conte
 RecoveryKeeper::~RecoveryKeeper() = default;
 
 void RecoveryKeeper::start(const QString& folder) {
-    store_ = std::make_unique<RecoveryStore>(QFile::encodeName(folder).toStdString());
+    const std::string path = QFile::encodeName(folder).toStdString();
+    removeLeftTemporaries(path);
+    store_ = std::make_unique<RecoveryStore>(path);
 }
 
 void RecoveryKeeper::changed() {
@@ -66,7 +87,7 @@ void RecoveryKeeper::flush() {
 }
 
 QString RecoveryKeeper::ownCopy() const {
-    return store_ ? QFile::decodeName(QByteArray::fromStdString(store_->ownCopy())) : QString();
+    return store_ ? fileName(store_->ownCopy()) : QString();
 }
 
 void RecoveryKeeper::write() {
@@ -91,10 +112,22 @@ std::optional<RecoveryKeeper::Offer> RecoveryKeeper::takeLeftCopy() {
     auto left = store_->takeLeftCopy();
     if (!left)
         return std::nullopt;
-    const QFileInfo file(QFile::decodeName(QByteArray::fromStdString(left->path)));
-    QString text = question(left->copy, file.lastModified());
+    QString text = question(left->copy, QFileInfo(fileName(left->path)).lastModified());
     written_.clear();
     return Offer{std::move(left->copy), std::move(text)};
+}
+
+void RecoveryKeeper::putBack() {
+    if (store_)
+        store_->putBack();
+}
+
+QStringList RecoveryKeeper::setAsideReports() {
+    QStringList reports;
+    if (store_)
+        for (const RecoveryStore::SetAside& file : store_->takeSetAside())
+            reports << setAsideReport(file);
+    return reports;
 }
 
 } // namespace linealidad

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -34,6 +35,8 @@ public:
                             QObject* parent = nullptr);
     ~RecoveryKeeper() override;
 
+    // Starts keeping copies in `folder`, and removes the temporary files that saves of killed
+    // programs left there.
     void start(const QString& folder);
     // Something changed: the copy is written within the interval.
     void changed();
@@ -50,8 +53,12 @@ public:
         QString question;
     };
     // The next copy left by a program that ended; it becomes this program's copy, so discard()
-    // after a "No" removes it.
+    // after "Descartar" removes it, until putBack() leaves it for a later start.
     std::optional<Offer> takeLeftCopy();
+    void putBack();
+    // What to tell about the left files that could not be read as copies, set aside since the
+    // last call: one message each.
+    QStringList setAsideReports();
 
 private:
     void write();

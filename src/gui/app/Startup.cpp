@@ -6,6 +6,7 @@
 #include "gui/app/TypingForTests.h"
 #include "gui/common/Dialogs.h"
 #include "gui/common/Glyphs.h"
+#include "gui/study/TFinforma.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -15,7 +16,7 @@
 
 namespace linealidad {
 
-Startup::Startup(const QStringList& files) {
+Startup::Startup(const QStringList& files, std::unique_ptr<Dialogs> dialogs) {
     QApplication::setApplicationName(kApplicationTitle);
     // The installed launcher's name, by which a desktop matches the windows to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(LINEALIDAD_APP_ID));
@@ -26,14 +27,10 @@ Startup::Startup(const QStringList& files) {
         QApplication::installTranslator(&translator_);
 
     MainForm = std::make_unique<TMainForm>();
-    // The splash window comes with the other windows kept from start-up, once the main window
-    // has shown itself: its pictures and faces would delay that first paint. A study given
-    // to open comes first, so that the splash window does not cover a report that it could
-    // not be read.
-    QObject::connect(MainForm.get(), &TMainForm::firstPainted, MainForm.get(), [this, files] {
-        openFirst(files);
-        showSplash();
-    });
+    if (dialogs)
+        MainForm->setDialogs(std::move(dialogs));
+    QObject::connect(MainForm.get(), &TMainForm::firstPainted, MainForm.get(),
+                     [this, files] { afterFirstPaint(files); });
     // Maximized; the geometry is set as well for desktops without a window manager.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         MainForm->setGeometry(screen->availableGeometry());
@@ -41,6 +38,18 @@ Startup::Startup(const QStringList& files) {
     MainForm->activateWindow();
     MainForm->startRecovery(defaultRecoveryFolder());
     typeForTests();
+}
+
+// The splash window comes with the other windows kept from start-up, once the main window has
+// shown itself: its pictures and faces would delay that first paint. The questions come first,
+// each in front of the main window with the focus: the splash window stays above every window
+// and would hide them, while the modal box holds the activation its timer waits for. After a
+// question the program is already in the analyst's hands, and the splash window stays away.
+void Startup::afterFirstPaint(const QStringList& files) {
+    const bool asked = MainForm->offerRecovery();
+    const bool opened = openFirst(files);
+    if (!asked && opened)
+        showSplash();
 }
 
 // `--test-type TEXT` types TEXT into a new study once the program runs, for the tests that run
@@ -65,8 +74,10 @@ void Startup::showSplash() {
         Fshow->startTimer();
 }
 
-// The first argument that is neither an option nor the text of `--test-type`.
-void Startup::openFirst(const QStringList& files) {
+// The first argument that is neither an option nor the text of `--test-type`; false when it
+// could not be opened, after saying why. A study recovered just before keeps its window: the
+// program holds one study at a time.
+bool Startup::openFirst(const QStringList& files) {
     for (qsizetype i = 0; i < files.size(); ++i) {
         if (files.at(i) == QStringLiteral("--test-type")) {
             ++i;
@@ -74,9 +85,16 @@ void Startup::openFirst(const QStringList& files) {
         }
         if (files.at(i).startsWith(QLatin1Char('-')))
             continue;
-        MainForm->openStudy(QFileInfo(files.at(i)).absoluteFilePath());
-        return;
+        const QString path = QFileInfo(files.at(i)).absoluteFilePath();
+        if (!MainForm->Finforma)
+            return MainForm->openStudy(path);
+        MainForm->dialogs().message(
+            QStringLiteral("No se abrió \"%1\": ya está abierto el estudio recuperado. Para "
+                           "abrir el archivo, cierre ese estudio y use «Abrir...».")
+                .arg(path));
+        return false;
     }
+    return true;
 }
 
 Startup::~Startup() = default;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/common/Dialogs.h"
+
 #include <QStringList>
 #include <QTranslator>
 
@@ -11,24 +13,28 @@ class TFshow;
 class TMainForm;
 
 // The program's start-up: the application's name and icon, Qt's own texts in Spanish, the main
-// window shown maximized, then the splash window above it, which closes itself 3 s after the
-// main window is activated; a study left unsaved by an earlier run is offered back. The windows
-// live as long as the instance.
+// window shown maximized; once it has painted itself, the studies left unsaved by earlier runs
+// are offered back and the study given is opened, and then, when none of that needed a message
+// box, the splash window comes above it and closes itself 3 s after the main window is
+// activated. The splash window never covers a question. The windows live as long as the
+// instance.
 //
 // `files` are the program's arguments: a file manager opening a study hands over its path.
-// The first one is opened, as "&Abrir..." opens a file, once the main window has painted
-// itself; a file that cannot be read is reported as that command reports it.
+// The first one is opened, as "&Abrir..." opens a file; a file that cannot be read is reported
+// as that command reports it. `dialogs` replaces the program's message boxes (tests) from the
+// start.
 class Startup {
 public:
-    explicit Startup(const QStringList& files = {});
+    explicit Startup(const QStringList& files = {}, std::unique_ptr<Dialogs> dialogs = nullptr);
     ~Startup();
 
     TMainForm& mainForm() { return *MainForm; }
 
 private:
+    void afterFirstPaint(const QStringList& files);
     void showSplash();
     void typeForTests();
-    void openFirst(const QStringList& files);
+    bool openFirst(const QStringList& files);
 
     QTranslator translator_;
     std::unique_ptr<TMainForm> MainForm;

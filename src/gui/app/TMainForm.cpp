@@ -93,7 +93,8 @@ TMainForm::TMainForm(QWidget* parent)
         [this]() -> std::optional<std::string> {
             if (!Finforma || !modified_)
                 return std::nullopt;
-            return recoveryCopyText(Finforma->study(), titleSource_());
+            return recoveryCopyText(Finforma->study(), titleSource_(),
+                                    studyPath_ ? localPath(*studyPath_) : std::string());
         },
         this);
 
@@ -446,29 +447,43 @@ void TMainForm::clearModified(const QString& text) {
 // --- recovery copy ---------------------------------------------------------------------------
 
 void TMainForm::startRecovery(const QString& folder) {
-    if (folder.isEmpty())
-        return;
-    recovery_->start(folder);
-    QTimer::singleShot(0, this, &TMainForm::offerRecovery);
+    if (!folder.isEmpty())
+        recovery_->start(folder);
 }
 
 // Each study left by a program that ended without closing it (a crash, a kill, a power cut)
-// is offered in turn: "Sí" opens it, "No" deletes it. One study window at a time: once one is
-// open, the others wait for a later start.
-void TMainForm::offerRecovery() {
+// is offered in turn: "Recuperar" opens it, "Descartar" deletes it, "Más tarde" (Escape) keeps
+// it for a later start. One study window at a time: once one is open, the others wait for a
+// later start.
+bool TMainForm::offerRecovery() {
+    bool shown = false;
     while (!Finforma) {
         const auto left = recovery_->takeLeftCopy();
+        for (const QString& report : recovery_->setAsideReports()) {
+            dialogs_->message(report);
+            shown = true;
+        }
         if (!left)
-            return;
-        if (dialogs_->offer(QStringLiteral("Estudio sin guardar"), left->question))
+            break;
+        shown = true;
+        switch (dialogs_->recoveryOffer(QStringLiteral("Estudio sin guardar"), left->question)) {
+        case Dialogs::RecoveryChoice::Recover:
             openRecovered(left->copy);
-        else
+            break;
+        case Dialogs::RecoveryChoice::Discard:
             recovery_->discard();
+            break;
+        case Dialogs::RecoveryChoice::Later:
+            recovery_->putBack();
+            break;
+        }
     }
+    return shown;
 }
 
-// A recovered study opens as a new one ("Nuevo": saving it asks for a name) with its typing
-// unsaved, and the chart titles it was to be saved with.
+// A recovered study comes back as it was left: under its file when it had one, as a new one
+// ("Nuevo": saving it asks for a name) otherwise; with its typing unsaved, and the chart titles
+// it was to be saved with.
 void TMainForm::openRecovered(const RecoveryCopy& copy) {
     createStartupWindows();
     PlotOptions options = OptionsDlg->options();
@@ -476,7 +491,10 @@ void TMainForm::openRecovered(const RecoveryCopy& copy) {
     options.XLblEdit = copy.titles[1];
     options.YLblEdit = copy.titles[2];
     OptionsDlg->display(options);
-    showStudy(copy.study, std::nullopt);
+    std::optional<QString> file;
+    if (!copy.file.empty())
+        file = QFile::decodeName(QByteArray::fromStdString(copy.file));
+    showStudy(copy.study, file);
     markModified();
 }
 

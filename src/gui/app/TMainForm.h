@@ -86,10 +86,13 @@ public:
     void setDialogs(std::unique_ptr<Dialogs> dialogs);
     // Where the three chart titles saved with a study come from (the chart options dialog).
     void setTitleSource(std::function<ChartTitles()> source);
-    // Keeps a recovery copy of the open study in `folder` from now on, and once the program
-    // runs, offers the studies that programs which ended without closing them left there.
+    // Keeps a recovery copy of the open study in `folder` from now on.
     void startRecovery(const QString& folder);
     RecoveryKeeper& recovery() { return *recovery_; }
+    // Offers the studies that programs which ended without closing them left in the recovery
+    // folder, while no study is open, and says which left files could not be read; true when
+    // it showed any message box.
+    bool offerRecovery();
 
     // Commands.
     void FileNew();
@@ -186,7 +189,6 @@ private:
     QAction* button(const char* name, const QString& glyph, const QString& hint, CommandGroup group,
                     QAction* command);
     TFinforma* createStudyWindow();
-    void offerRecovery();
     void openRecovered(const RecoveryCopy& copy);
     bool readWith(const std::function<Study()>& read, Study& study);
     void showReadStudy(Study study, const std::optional<QString>& path, const QString& source);

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace linealidad {
 namespace {
@@ -86,6 +87,26 @@ Dialogs::Answer QtDialogs::questionOrCancel(const QString& title, const QString&
     default:
         return Answer::Cancel;
     }
+}
+
+// In front of the main window and with the focus, so a start-up never waits on a hidden box.
+Dialogs::RecoveryChoice QtDialogs::recoveryOffer(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, padre(window_));
+    QPushButton* recover = box.addButton(QStringLiteral("&Recuperar"), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(QStringLiteral("&Descartar"), QMessageBox::DestructiveRole);
+    QPushButton* later = box.addButton(QStringLiteral("Más &tarde"), QMessageBox::RejectRole);
+    box.setDefaultButton(recover);
+    box.setEscapeButton(later);
+    box.show();
+    box.raise();
+    box.activateWindow();
+    box.exec();
+    if (box.clickedButton() == recover)
+        return RecoveryChoice::Recover;
+    if (box.clickedButton() == discard)
+        return RecoveryChoice::Discard;
+    return RecoveryChoice::Later;
 }
 
 void QtDialogs::error(const QString& text) {

@@ -52,6 +52,11 @@ public:
     // The same box with a "Cancelar" button as well, which Escape presses; No stays the default.
     enum class Answer { Yes, No, Cancel };
     virtual Answer questionOrCancel(const QString& title, const QString& text) = 0;
+    // The offer of a study left unsaved: "&Recuperar" (the default), "&Descartar" and
+    // "Más &tarde", which Escape and the close box press, since only an explicit choice may
+    // throw the study away.
+    enum class RecoveryChoice { Recover, Discard, Later };
+    virtual RecoveryChoice recoveryOffer(const QString& title, const QString& text) = 0;
     // The generic error report: stop icon, OK button, the application's title.
     virtual void error(const QString& text) = 0;
     // The open and save dialogs of study files; an empty name when cancelled.
@@ -80,6 +85,7 @@ public:
     bool question(const QString& title, const QString& text) override;
     bool offer(const QString& title, const QString& text) override;
     Answer questionOrCancel(const QString& title, const QString& text) override;
+    RecoveryChoice recoveryOffer(const QString& title, const QString& text) override;
     void error(const QString& text) override;
     QString openFileName(const FileDialogSpec& dialog) override;
     QString saveFileName(const FileDialogSpec& dialog) override;

@@ -13,6 +13,7 @@
 #include "gui/common/RunCommand.h"
 #include "gui/common/helpcons.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFile>

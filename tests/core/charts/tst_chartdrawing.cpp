@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 using namespace linealidad;
+using test::filledChart;
 using test::RecordingCanvas;
 using test::RegressionChartOnCanvas;
 using Shape = RecordingCanvas::ShapeKind;
@@ -36,23 +37,6 @@ void fillResiduals(ChartModel& m) {
     m.SetMarker(1, 4);
     m.SetXLabel("mg");
     m.SetYLabel("Área");
-}
-
-// A chart of `kind` filled from `study` as its command fills it.
-Plot filledChart(PlotKind kind, const Study& study) {
-    Plot plot(kind);
-    ResultadosRegresion fit;
-    bool zeroSlope = false;
-    CalculaRegresion(study, '.', fit, zeroSlope);
-    if (kind == PlotKind::Regression) {
-        fillRegressionChart(plot.model(), study, fit, '.');
-    } else {
-        ResultadosAnova anova;
-        Residuals residuals;
-        CalculaAnova(study, '.', anova, zeroSlope, residuals);
-        fillResidualsChart(plot.model(), study, residuals, '.');
-    }
-    return plot;
 }
 
 // The lines running from (x1, y1) to (x2, y2) with any of the coordinates given as -1 free.

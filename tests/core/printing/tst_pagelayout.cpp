@@ -3,7 +3,7 @@
 #include "core/printing/SheetFooter.h"
 #include "core/printing/SheetWriter.h"
 #include "core/printing/TableParts.h"
-#include "core/printing/TextWrap.h"
+#include "core/text/TextWrap.h"
 #include "support/PlacedTexts.h"
 #include "support/RecordingDocument.h"
 

@@ -1,5 +1,6 @@
 #include "core/platform/PosixFile.h"
 #include "core/study/FileAccess.h"
+#include "core/study/ReplacementFile.h"
 #include "core/text/Errors.h"
 
 #include "support/FileBytes.h"
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -183,10 +185,81 @@ private slots:
         QCOMPARE(filesIn(dir.path()), QStringList{"estudio.w02"});
     }
 
+    // The new file is readable by its owner alone from its first byte, whatever the umask, even
+    // where it has a temporary name from the start (network folders): it is widened to the old
+    // file's permissions only once it exists, never narrowed after others could open it.
+    void temporaryStartsPrivate_data() {
+        QTest::addColumn<int>("naming");
+        QTest::newRow("unnamed where possible")
+            << int(ReplacementFile::Naming::UnnamedWherePossible);
+        QTest::newRow("named") << int(ReplacementFile::Naming::Named);
+    }
+    void temporaryStartsPrivate() {
+        QFETCH(int, naming);
+        const mode_t previous = ::umask(0);
+        {
+            ReplacementFile content(dir.path().toStdString(), 0600,
+                                    static_cast<ReplacementFile::Naming>(naming));
+            struct stat info {};
+            QCOMPARE(::fstat(content.file().descriptor(), &info), 0);
+            QCOMPARE(info.st_mode & 07777, mode_t(0600));
+            QCOMPARE(content.temporaryPath().empty(),
+                     naming == int(ReplacementFile::Naming::UnnamedWherePossible));
+        }
+        ::umask(previous);
+        QCOMPARE(filesIn(dir.path()), QStringList()); // never moved into place: gone
+    }
+
+    // A save keeps the file's permissions, and its owner and group where the process may give
+    // them (the superuser may give any); a new file follows the umask.
+    void identityIsKept_data() {
+        QTest::addColumn<int>("permissions");
+        QTest::addColumn<bool>("otherOwner");
+        QTest::newRow("0600") << 0600 << false;
+        QTest::newRow("0640") << 0640 << false;
+        QTest::newRow("0604, wider than the new file starts") << 0604 << false;
+        QTest::newRow("another owner and group") << 0640 << true;
+    }
+    void identityIsKept() {
+        QFETCH(int, permissions);
+        QFETCH(bool, otherOwner);
+        if (otherOwner && ::geteuid() != 0)
+            QSKIP("only the superuser saves files of other users as theirs");
+        const QString target = path("estudio.w02");
+        const QByteArray name = QFile::encodeName(target);
+        writeBytes(target, "antes\r\n");
+        QCOMPARE(::chmod(name.constData(), static_cast<mode_t>(permissions)), 0);
+        if (otherOwner)
+            QCOMPARE(::chown(name.constData(), 4321, 4321), 0);
+        struct stat before {};
+        QCOMPARE(::stat(name.constData(), &before), 0);
+
+        save(target, "1\r\n");
+        struct stat after {};
+        QCOMPARE(::stat(name.constData(), &after), 0);
+        QCOMPARE(after.st_mode & 07777, mode_t(permissions));
+        QCOMPARE(after.st_uid, before.st_uid);
+        QCOMPARE(after.st_gid, before.st_gid);
+        QVERIFY(after.st_ino != before.st_ino); // a new file: hard links keep the old one
+
+        const mode_t previous = ::umask(027);
+        save(path("nuevo.w02"), "1\r\n");
+        ::umask(previous);
+        QCOMPARE(QFileInfo(path("nuevo.w02")).permissions(),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                     QFile::ReadGroup);
+    }
+
     // Where files without a name are not available, a killed save leaves its temporary name;
     // the next save in that folder removes those of programs of this machine that have ended,
-    // and no other file.
+    // and no other file, whether that save succeeds or not.
+    void temporariesOfEndedProgramsAreRemoved_data() {
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("a save") << false;
+        QTest::newRow("a refused save") << true;
+    }
     void temporariesOfEndedProgramsAreRemoved() {
+        QFETCH(bool, refused);
         const std::string host = platform::hostName();
         const QString ended = temporaryName(host, endedProcess());
         const QStringList kept = {
@@ -198,8 +271,13 @@ private slots:
         for (const QString& name : kept)
             writeBytes(path(name), "x");
         writeBytes(path(ended), "x");
+        writeBytes(path("estudio.w02"), "antes\r\n");
+        if (refused)
+            QVERIFY(QFile::setPermissions(path("estudio.w02"), QFile::ReadOwner));
 
-        save(path("estudio.w02"), "1\r\n");
+        const QString error = fileError([&] { save(path("estudio.w02"), "1\r\n"); });
+        QCOMPARE(error.isEmpty(), !refused);
+        QFile::setPermissions(path("estudio.w02"), QFile::ReadOwner | QFile::WriteOwner);
         QStringList expected = kept;
         expected << "estudio.w02";
         expected.sort();

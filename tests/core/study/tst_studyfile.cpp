@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(fileError([&] { readStudy(path("no-existe.w02").toStdString()); }),
                  QString("File not found"));
         QCOMPARE(fileError([&] { readStudy(dir.path().toStdString()); }),
-                 QString("File access denied"));
+                 "El archivo \"" + dir.path() + "\" no es un archivo normal: no se puede abrir.");
     }
 
     void failedSaveDestroysNothing() {
@@ -284,11 +284,12 @@ private slots:
         // A path through a regular file.
         QCOMPARE(fileError([&] { writeStudy((previous + "/e.w02").toStdString(), other, titles); }),
                  QString("File not found"));
-        // A directory in the way: the temporary was written, the rename fails.
+        // A directory in the way: refused before anything is written.
         QVERIFY(QDir(apart.path()).mkpath("carpeta/dentro"));
         QCOMPARE(
             fileError([&] { writeStudy(apart.filePath("carpeta").toStdString(), other, titles); }),
-            QString("File access denied"));
+            "El archivo \"" + apart.filePath("carpeta") +
+                "\" no es un archivo normal: no se reemplazó.");
         QVERIFY(QFileInfo(apart.filePath("carpeta/dentro")).isDir());
 
         // The disk fills up in the middle of writing over the previous file.

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 namespace {
 
 struct Result {
@@ -454,6 +457,47 @@ private slots:
         r = run({"--pdf", nowhere, study});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.errors, nowhere + ": File not found.\n");
+    }
+
+    // Only regular files are read and replaced: a pipe given as the study is refused at once,
+    // and one given as the output (or a device, a loop of links, a folder) is left as it was.
+    void specialFiles_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("asOutput");
+        QTest::newRow("pipe as the study") << "pipe" << false;
+        QTest::newRow("pipe as the output") << "pipe" << true;
+        QTest::newRow("device as the output") << "device" << true;
+        QTest::newRow("loop of links as the output") << "loop" << true;
+        QTest::newRow("folder as the output") << "folder" << true;
+    }
+    void specialFiles() {
+        QFETCH(QString, kind);
+        QFETCH(bool, asOutput);
+        QTemporaryDir dir;
+        const QString special = dir.filePath(QStringLiteral("especial"));
+        const QByteArray name = QFile::encodeName(special);
+        if (kind == "pipe")
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        if (kind == "device" && ::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            QSKIP("only the superuser makes devices (and could replace one)");
+        if (kind == "loop")
+            QVERIFY(QFile::link(QStringLiteral("especial"), special));
+        if (kind == "folder")
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("especial")));
+        struct stat before {};
+        QCOMPARE(::lstat(name.constData(), &before), 0);
+
+        const QString study = QStringLiteral(LINEALIDAD_EJEMPLOS "/ejemplo-trabajado.w02");
+        const QString pdf = dir.filePath(QStringLiteral("hojas.pdf"));
+        const Result r = asOutput ? run({"--pdf", special, study}) : run({"--pdf", pdf, special});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.errors, "El archivo \"" + special + "\" no es un archivo normal: " +
+                               (asOutput ? "no se reemplazó.\n" : "no se puede abrir.\n"));
+        struct stat after {};
+        QCOMPARE(::lstat(name.constData(), &after), 0);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QVERIFY(!QFileInfo::exists(pdf));
     }
 
     void commandLine_data() {

@@ -1,4 +1,6 @@
+#include "core/app/RecoveryStore.h"
 #include "gui/app/HelpViewer.h"
+#include "gui/app/RecoveryKeeper.h"
 #include "gui/app/Startup.h"
 #include "gui/app/TFshow.h"
 #include "gui/app/TMainForm.h"
@@ -27,6 +29,8 @@
 using namespace linealidad;
 using test::TestWindow;
 
+Q_DECLARE_METATYPE(Dialogs::RecoveryChoice)
+
 namespace {
 
 QString statusLine(const TestWindow& v) {
@@ -36,6 +40,25 @@ QString statusLine(const TestWindow& v) {
 HelpViewer* viewer(const TestWindow& v) {
     return v.form->findChild<HelpViewer*>();
 }
+
+TFshow* splash() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* s = qobject_cast<TFshow*>(w))
+            return s;
+    return nullptr;
+}
+
+bool splashShown() {
+    return splash() && splash()->isVisible();
+}
+
+// A start-up whose message boxes the test answers, from the first.
+struct FakeStartup {
+    test::FakeDialogs* dialogs = new test::FakeDialogs;
+    Startup startup;
+    explicit FakeStartup(const QStringList& files = {})
+        : startup(files, std::unique_ptr<Dialogs>(dialogs)) {}
+};
 
 } // namespace
 
@@ -237,18 +260,47 @@ private slots:
     // The splash window comes once the main window has painted itself, above it, and its
     // timer runs when the main window is already active.
     void startupShowsTheSplashAfterTheMainWindow() {
-        const auto splash = [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* s = qobject_cast<TFshow*>(w))
-                    return s;
-            return static_cast<TFshow*>(nullptr);
-        };
-        Startup startup;
+        FakeStartup start;
         QVERIFY(!splash());
-        QTRY_VERIFY(splash() && splash()->isVisible());
+        QTRY_VERIFY(splashShown());
         QVERIFY(splash()->windowFlags() & Qt::WindowStaysOnTopHint);
-        QApplication::setActiveWindow(&startup.mainForm());
+        QApplication::setActiveWindow(&start.startup.mainForm());
         QTRY_VERIFY(splash()->Timer1()->isActive());
+        QVERIFY(start.dialogs->questions.isEmpty());
+    }
+
+    // A study left unsaved by a killed run is offered once the main window has painted itself,
+    // with no splash window over the question, nor after it: the program is in use by then.
+    void startupOffersALeftStudyWithoutTheSplash_data() {
+        QTest::addColumn<Dialogs::RecoveryChoice>("choice");
+        QTest::newRow("recovered") << Dialogs::RecoveryChoice::Recover;
+        QTest::newRow("kept for later") << Dialogs::RecoveryChoice::Later;
+    }
+    void startupOffersALeftStudyWithoutTheSplash() {
+        QFETCH(Dialogs::RecoveryChoice, choice);
+        const QString folder = defaultRecoveryFolder();
+        RecoveryStore(QFile::encodeName(folder).toStdString())
+            .write(recoveryCopyText(test::workedExample(), {"", "", ""}));
+        {
+            FakeStartup start;
+            start.dialogs->recoveryChoice = choice;
+            bool splashOverTheQuestion = true;
+            start.dialogs->onShow = [&] {
+                splashOverTheQuestion = splashShown();
+                QVERIFY(start.startup.mainForm().isVisible());
+            };
+            QTRY_COMPARE(start.dialogs->questions.size(), 1);
+            QVERIFY(!splashOverTheQuestion);
+            QCoreApplication::processEvents();
+            QVERIFY(!splash());
+            QCOMPARE(bool(start.startup.mainForm().Finforma),
+                     choice == Dialogs::RecoveryChoice::Recover);
+            start.dialogs->answer = false;
+            start.startup.mainForm().close();
+        }
+        QCOMPARE(QDir(folder).entryList({"recovery-*.txt"}).size(),
+                 choice == Dialogs::RecoveryChoice::Later ? 1 : 0);
+        QDir(folder).removeRecursively();
     }
 
     // A study handed over on the command line (a double-click in a file manager) opens once
@@ -272,10 +324,11 @@ private slots:
         QFETCH(QString, argument);
         QFETCH(QString, title);
         QFETCH(QString, error);
-        Startup startup({argument});
-        auto fake = std::make_unique<test::FakeDialogs>();
-        const test::FakeDialogs& dialogs = *fake;
-        startup.mainForm().setDialogs(std::move(fake)); // before the first paint opens it
+        FakeStartup start({argument});
+        const test::FakeDialogs& dialogs = *start.dialogs;
+        Startup& startup = start.startup;
+        bool splashOverTheError = true;
+        start.dialogs->onShow = [&] { splashOverTheError = splashShown(); };
         QTRY_VERIFY(startup.mainForm().Finforma || !dialogs.errors.isEmpty());
         if (error.isEmpty()) {
             QCOMPARE(startup.mainForm().Finforma->windowTitle(), title);
@@ -283,6 +336,8 @@ private slots:
         } else {
             QVERIFY(!startup.mainForm().Finforma);
             QCOMPARE(dialogs.errors, QStringList{error});
+            QVERIFY(!splashOverTheError);
+            QVERIFY(!splash()); // nor after it
         }
     }
 };

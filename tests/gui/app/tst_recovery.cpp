@@ -1,4 +1,5 @@
 #include "core/app/RecoveryStore.h"
+#include "core/platform/PosixFile.h"
 #include "core/study/FileAccess.h"
 #include "core/study/StudyFile.h"
 #include "gui/app/RecoveryKeeper.h"
@@ -12,6 +13,8 @@
 
 using namespace linealidad;
 using test::TestWindow;
+
+Q_DECLARE_METATYPE(Dialogs::RecoveryChoice)
 
 namespace {
 
@@ -34,7 +37,7 @@ QStringList copiesIn(const QString& folder) {
 struct Typing : TestWindow {
     explicit Typing(const QString& method = QStringLiteral("Valoracion")) {
         form->startRecovery(defaultRecoveryFolder());
-        QCoreApplication::processEvents(); // the start-up offer: nothing was left
+        QVERIFY(!form->offerRecovery()); // nothing was left
         form->FileNew();
         focus();
         QTest::keyClicks(box("emetodo"), method);
@@ -43,8 +46,9 @@ struct Typing : TestWindow {
 };
 
 // The copy a program that ended left behind.
-void leaveCopy(const Study& study, const ChartTitles& titles) {
-    RecoveryStore(defaultRecoveryFolder().toStdString()).write(recoveryCopyText(study, titles));
+void leaveCopy(const Study& study, const ChartTitles& titles, const std::string& file = {}) {
+    RecoveryStore(defaultRecoveryFolder().toStdString())
+        .write(recoveryCopyText(study, titles, file));
 }
 
 } // namespace
@@ -146,15 +150,17 @@ private slots:
         TestWindow v;
         v.dialogs->answer = true;
         v.form->startRecovery(folder());
-        QTRY_VERIFY(v.form->Finforma);
+        QVERIFY(v.form->offerRecovery());
+        QVERIFY(v.form->Finforma);
         QCOMPARE(v.dialogs->questions.size(), 1);
         const QString question = v.dialogs->questions[0];
         QVERIFY2(question.startsWith("Estudio sin guardar|Se encontró un estudio que no se "
                                      "guardó: el programa terminó sin cerrarlo. Su último cambio "
                                      "es del "),
                  qPrintable(question));
-        QVERIFY2(question.endsWith("\nMétodo: Valoración por UV\n\nQuiere abrirlo? Si contesta "
-                                   "No, se borrará."),
+        QVERIFY2(question.endsWith("\nMétodo: Valoración por UV\n\n«Recuperar» lo abre con sus "
+                                   "cambios; «Descartar» lo borra; «Más tarde» lo conserva para "
+                                   "la próxima vez que se abra el programa."),
                  qPrintable(question));
 
         QCOMPARE(v.form->Finforma->windowTitle(), QStringLiteral("Nuevo"));
@@ -180,20 +186,97 @@ private slots:
         v.form->close();
     }
 
-    // "No" deletes it: it is not offered again.
-    void leftStudyRefused() {
+    // Only "Descartar" deletes the copy; "Más tarde" (Escape, the close box) keeps it for the
+    // next start, while this program's own typing goes to a copy of its own.
+    void answersToTheOffer_data() {
+        QTest::addColumn<Dialogs::RecoveryChoice>("choice");
+        QTest::addColumn<bool>("offeredAgain");
+        QTest::newRow("Descartar deletes it") << Dialogs::RecoveryChoice::Discard << false;
+        QTest::newRow("Más tarde keeps it") << Dialogs::RecoveryChoice::Later << true;
+    }
+    void answersToTheOffer() {
+        QFETCH(Dialogs::RecoveryChoice, choice);
+        QFETCH(bool, offeredAgain);
         leaveCopy(test::workedExample(), {"", "", ""});
         {
             TestWindow v;
+            v.dialogs->recoveryChoice = choice;
             v.form->startRecovery(folder());
-            QTRY_COMPARE(v.dialogs->questions.size(), 1);
+            QVERIFY(v.form->offerRecovery());
             QVERIFY(!v.form->Finforma);
-            QVERIFY(copiesIn(folder()).isEmpty());
+            v.form->FileNew();
+            v.focus();
+            QTest::keyClicks(v.box("emetodo"), "Propio");
+            v.form->recovery().flush();
+            QCOMPARE(copiesIn(folder()).size(), offeredAgain ? 2 : 1);
+            v.dialogs->answer = false; // "Guardar archivo?" No: its own copy goes
+            v.form->close();
         }
+        QCOMPARE(copiesIn(folder()).size(), offeredAgain ? 1 : 0);
         TestWindow again;
         again.form->startRecovery(folder());
-        QCoreApplication::processEvents();
-        QVERIFY(again.dialogs->questions.isEmpty());
+        QCOMPARE(again.form->offerRecovery(), offeredAgain);
+        QCOMPARE(again.dialogs->questions.size(), offeredAgain ? 1 : 0);
+    }
+
+    // A study that had a file comes back under that file, marked "Modificado"; "Guardar"
+    // writes it there without a dialog.
+    void leftStudyComesBackUnderItsFile() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("valoración.w02");
+        Study typed = test::workedExample();
+        typed.eanalista = "Cambiado";
+        leaveCopy(typed, {"", "", ""}, QFile::encodeName(file).toStdString());
+
+        TestWindow v;
+        v.dialogs->answer = true;
+        v.form->startRecovery(folder());
+        QVERIFY(v.form->offerRecovery());
+        QVERIFY(v.dialogs->questions.value(0).contains("\nArchivo: " + file + "\n"));
+        QCOMPARE(v.form->Finforma->windowTitle(), file);
+        QCOMPARE(statusPanelText(v), QStringLiteral("Modificado"));
+        QVERIFY(v.form->FileSave());
+        QVERIFY(v.dialogs->dialogs.isEmpty());
+        QCOMPARE(readStudy(QFile::encodeName(file).toStdString()).eanalista,
+                 std::string("Cambiado"));
+        QVERIFY(copiesIn(folder()).isEmpty());
+        v.form->close();
+    }
+
+    // A left file that cannot be read as a copy is said once, set aside, and the start goes on.
+    void unreadableCopyIsSaidOnce() {
+        QVERIFY(QDir().mkpath(folder()));
+        QFile damaged(folder() + "/recovery-4.txt");
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("linealidad recovery copy 2\n\nM\n");
+        damaged.close();
+        for (int start = 0; start < 2; ++start) {
+            TestWindow v;
+            v.form->startRecovery(folder());
+            QCOMPARE(v.form->offerRecovery(), start == 0);
+            QCOMPARE(v.dialogs->messages.size(), start == 0 ? 1 : 0);
+            if (start == 0)
+                QCOMPARE(v.dialogs->messages[0],
+                         "La copia de recuperación \"" + folder() +
+                             "/recovery-4.txt\" no se puede leer: está dañada o no es una copia "
+                             "de este programa. Se apartó como \"" +
+                             folder() + "/unreadable-4-1.txt\" y no se volverá a ofrecer.");
+            QVERIFY(v.dialogs->questions.isEmpty());
+        }
+        QVERIFY(QFile::exists(folder() + "/unreadable-4-1.txt"));
+    }
+
+    // At start, temporary files that saves of killed programs left in the folder go.
+    void startRemovesLeftTemporaries() {
+        QVERIFY(QDir().mkpath(folder()));
+        const QString left = folder() + "/.linealidad-" +
+                             QString::fromStdString(platform::hostName()) + "-999999999-0.tmp";
+        QFile file(left);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        TestWindow v;
+        v.form->startRecovery(folder());
+        QVERIFY(!QFile::exists(left));
     }
 
     // The program is killed while a study has unsaved typing: the next start offers it.
@@ -213,7 +296,8 @@ private slots:
         TestWindow v;
         v.dialogs->answer = true;
         v.form->startRecovery(folder());
-        QTRY_VERIFY(v.form->Finforma);
+        QVERIFY(v.form->offerRecovery());
+        QVERIFY(v.form->Finforma);
         QVERIFY(v.dialogs->questions.value(0).contains("\nMétodo: Tecleado antes de morir\n"));
         QCOMPARE(v.box("emetodo")->text(), QStringLiteral("Tecleado antes de morir"));
         // Besides the copy and its lock, nothing was left in the folder.

@@ -9,6 +9,7 @@
 using namespace linealidad;
 
 Q_DECLARE_METATYPE(Dialogs::Answer)
+Q_DECLARE_METATYPE(Dialogs::RecoveryChoice)
 
 // The save question of the platform's dialogs, answered by keys as the analyst answers it.
 class TestDialogs : public QObject {
@@ -48,6 +49,50 @@ private slots:
                  answer);
         buttons.sort();
         QCOMPARE(buttons, (QStringList{"&No", "&Sí", "Cancelar"}));
+    }
+
+    // The offer of a study left unsaved: only "Descartar" throws it away; Escape and the close
+    // box keep it for later, and Enter recovers it.
+    void recoveryOffer_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<Dialogs::RecoveryChoice>("choice");
+        QTest::newRow("Escape keeps it") << "Escape" << Dialogs::RecoveryChoice::Later;
+        QTest::newRow("the close box keeps it") << "close" << Dialogs::RecoveryChoice::Later;
+        QTest::newRow("Enter recovers it") << "Enter" << Dialogs::RecoveryChoice::Recover;
+        QTest::newRow("Alt+D discards it") << "Alt+D" << Dialogs::RecoveryChoice::Discard;
+        QTest::newRow("Alt+T keeps it") << "Alt+T" << Dialogs::RecoveryChoice::Later;
+    }
+    void recoveryOffer() {
+        QFETCH(QString, action);
+        QFETCH(Dialogs::RecoveryChoice, choice);
+        QWidget window;
+        window.show();
+        QtDialogs dialogs(&window);
+        QStringList buttons;
+        QString focused;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            for (QAbstractButton* b : box->buttons())
+                buttons << b->text();
+            focused = box->defaultButton() ? box->defaultButton()->text() : QString();
+            if (action == "Escape")
+                QTest::keyClick(box, Qt::Key_Escape);
+            else if (action == "Enter")
+                QTest::keyClick(box, Qt::Key_Return);
+            else if (action == "close")
+                box->close();
+            else {
+                QApplication::setActiveWindow(box);
+                QVERIFY(QTest::qWaitForWindowActive(box, 5000));
+                QTest::keyClick(box, action.back().toLatin1(), Qt::AltModifier);
+            }
+        });
+        QCOMPARE(dialogs.recoveryOffer(QStringLiteral("Estudio sin guardar"), QStringLiteral("?")),
+                 choice);
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{"&Descartar", "&Recuperar", "Más &tarde"}));
+        QCOMPARE(focused, QStringLiteral("&Recuperar"));
     }
 };
 

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace linealidad;
 using test::TestWindow;
 
@@ -178,6 +180,36 @@ private slots:
         v.dialogs->openFileDialog = dir.filePath("no-existe.w02");
         v.form->FileOpen();
         QCOMPARE(v.dialogs->errors.value(1), QStringLiteral("File not found."));
+    }
+
+    // A pipe handed over as a study, however it comes, is refused at once, and no study window
+    // is left behind.
+    void pipeIsRefusedEveryWay_data() {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Abrir") << "open";
+        QTest::newRow("Importar tabla") << "import";
+        QTest::newRow("dropped") << "drop";
+    }
+    void pipeIsRefusedEveryWay() {
+        QFETCH(QString, way);
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath(way == "import" ? "tabla.csv" : "estudio.w02");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        TestWindow v;
+        v.dialogs->openFileDialog = pipe;
+        v.dialogs->tableFileDialog = pipe;
+        if (way == "open")
+            v.form->FileOpen();
+        if (way == "import")
+            v.form->FileImportTable();
+        if (way == "drop") {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(pipe)});
+            v.form->openDropped(data);
+        }
+        QCOMPARE(v.dialogs->errors, QStringList{"El archivo \"" + pipe +
+                                                "\" no es un archivo normal: no se puede abrir."});
+        QVERIFY(!v.form->Finforma);
     }
 
     void questionOnClose() {

@@ -6,6 +6,9 @@
 
 namespace linealidad {
 
+// The mark of a text cut short.
+inline constexpr const char* kCutMark = "…";
+
 // The width of a text in the font it will be drawn in, in device pixels.
 using MeasureText = std::function<int(const std::string&)>;
 

@@ -1,12 +1,10 @@
-#include "core/printing/TextWrap.h"
+#include "core/text/TextWrap.h"
 
 #include <algorithm>
 #include <sstream>
 
 namespace linealidad {
 namespace {
-
-const std::string kEllipsis = "…";
 
 // No line of a printable width holds this many bytes in a readable type: what lies beyond
 // them is never shown, and measuring it would only cost time on a text of a megabyte.
@@ -76,8 +74,8 @@ std::vector<std::string> broken(const std::string& word, int width, std::size_t 
 // The longest beginning of `text` that fits `width` with "…" after it, and the "…".
 std::string withEllipsis(const std::string& text, int width, const MeasureText& measure) {
     const std::vector<std::size_t> ends = characterEnds(text);
-    const std::size_t count = fittingCharacters(text, ends, width, kEllipsis, measure);
-    return (count == 0 ? std::string() : text.substr(0, ends[count - 1])) + kEllipsis;
+    const std::size_t count = fittingCharacters(text, ends, width, kCutMark, measure);
+    return (count == 0 ? std::string() : text.substr(0, ends[count - 1])) + kCutMark;
 }
 
 } // namespace
