@@ -68,6 +68,15 @@ bool QtDialogs::offer(const QString& title, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+bool QtDialogs::confirm(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    padre(window_));
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
 // The buttons are named here rather than left to the translation of the standard buttons:
 // "Cancelar" is the text the analyst is told about.
 Dialogs::Answer QtDialogs::questionOrCancel(const QString& title, const QString& text) {

@@ -54,6 +54,10 @@ protected:
             emit view_->pasteRequested();
             return true;
         }
+        if (key->matches(QKeySequence::Undo) && view_->canUndoPaste()) {
+            emit view_->undoRequested();
+            return true;
+        }
         if (key->matches(QKeySequence::Copy)) {
             const auto* editor = qobject_cast<QLineEdit*>(object);
             const bool oneCell = view_->selectionModel()->selectedIndexes().size() <= 1;
@@ -103,9 +107,11 @@ StringGridView::StringGridView(QWidget* parent) : QTableView(parent) {
 void StringGridView::setGridModel(StringGridModel* model) {
     setModel(model);
     connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        forgetPastes();
         if (!currentIndex().isValid())
             setCurrentIndex(firstCell());
     });
+    connect(model, &StringGridModel::cellEdited, this, &StringGridView::forgetPastes);
     setCurrentIndex(firstCell());
 }
 
@@ -190,6 +196,10 @@ void StringGridView::keyPressEvent(QKeyEvent* event) {
         emit pasteRequested();
         return;
     }
+    if (event->matches(QKeySequence::Undo) && canUndoPaste()) {
+        emit undoRequested();
+        return;
+    }
     const bool navigation = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
     const bool edited = model() && (model()->flags(currentIndex()) & Qt::ItemIsEditable);
     if (!navigation && !edited && !event->text().isEmpty())
@@ -209,6 +219,40 @@ void StringGridView::copySelection() {
     const CellRows block =
         copyBlock(gridModel()->grid(), area.left(), area.top(), area.right(), area.bottom());
     QGuiApplication::clipboard()->setText(QString::fromStdString(joinTabSeparated(block)));
+}
+
+std::optional<std::string> StringGridView::pasteCells(const CellRows& block) {
+    StringGrid& grid = gridModel()->grid();
+    const int lastCol = col() + blockWidth(block) - 1;
+    const int lastRow = row() + static_cast<int>(block.size()) - 1;
+    CellRows before = copyBlock(grid, col(), row(), lastCol, lastRow);
+    if (auto refusal = pasteBlock(grid, col(), row(), block))
+        return refusal;
+    pastes_.push_back({col(), row(), std::move(before)});
+    gridModel()->cellsChanged(col(), row(), lastCol, lastRow);
+    emit undoAvailable(true);
+    return std::nullopt;
+}
+
+bool StringGridView::undoPaste() {
+    if (pastes_.empty())
+        return false;
+    const Paste last = std::move(pastes_.back());
+    pastes_.pop_back();
+    pasteBlock(gridModel()->grid(), last.col, last.row, last.before);
+    gridModel()->cellsChanged(last.col, last.row, last.col + blockWidth(last.before) - 1,
+                              last.row + static_cast<int>(last.before.size()) - 1);
+    setCurrentCell(last.col, last.row);
+    if (pastes_.empty())
+        emit undoAvailable(false);
+    return true;
+}
+
+void StringGridView::forgetPastes() {
+    if (pastes_.empty())
+        return;
+    pastes_.clear();
+    emit undoAvailable(false);
 }
 
 bool StringGridView::focusNextPrevChild(bool next) {
