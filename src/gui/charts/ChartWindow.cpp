@@ -210,11 +210,17 @@ QByteArray ChartWindow::imageFile(ChartImageFormat format, QSize size, const Stu
 void ChartWindow::optionsClick() {
     if (OptionsDlg_.parentWidget() != this)
         OptionsDlg_.setParent(this, OptionsDlg_.windowFlags());
-    OptionsDlg_.display(optionsFromChart(plot_.model(), decimal()));
+    const PlotOptions shown = optionsFromChart(plot_.model(), decimal());
+    OptionsDlg_.display(shown);
     if (host_.dialogs().showModal(OptionsDlg_) != QDialog::Accepted)
         return;
-    const bool copied = runCommand(
-        host_.dialogs(), [this] { applyOptions(plot_.model(), OptionsDlg_.options(), decimal()); });
+    const PlotOptions chosen = OptionsDlg_.options();
+    // The titles are saved with the study: changing them is changing it.
+    if (chosen.TitleEdit != shown.TitleEdit || chosen.XLblEdit != shown.XLblEdit ||
+        chosen.YLblEdit != shown.YLblEdit)
+        host_.markModified();
+    const bool copied =
+        runCommand(host_.dialogs(), [&] { applyOptions(plot_.model(), chosen, decimal()); });
     if (!copied)
         return;
     failed_ = false;

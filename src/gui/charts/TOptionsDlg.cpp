@@ -174,7 +174,13 @@ QWidget* TOptionsDlg::createGridPage() {
     return page;
 }
 
+void TOptionsDlg::reject() {
+    display(shown_);
+    QDialog::reject();
+}
+
 void TOptionsDlg::display(const PlotOptions& o) {
+    shown_ = o;
     TitleEdit_->setText(QString::fromStdString(o.TitleEdit));
     XLblEdit_->setText(QString::fromStdString(o.XLblEdit));
     YLblEdit_->setText(QString::fromStdString(o.YLblEdit));

@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSpinBox>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -370,6 +371,45 @@ private slots:
         QTest::keyClick(edit(d, "XLblEdit"), Qt::Key_Escape);
         QVERIFY(!d.isVisible());
         QCOMPARE(d.result(), int(QDialog::Rejected));
+    }
+
+    // The title and axis labels are saved with the study: changing them with OK marks it as
+    // modified; limits and grid are not saved, and Cancel puts back what the dialog showed.
+    void optionsMarkTheStudy_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("title") << "TitleEdit" << true << true;
+        QTest::newRow("X label") << "XLblEdit" << true << true;
+        QTest::newRow("Y label") << "YLblEdit" << true << true;
+        QTest::newRow("a limit") << "XMinEdit" << true << false;
+        QTest::newRow("title, cancelled") << "TitleEdit" << false << false;
+    }
+    void optionsMarkTheStudy() {
+        QFETCH(QString, control);
+        QFETCH(bool, ok);
+        QFETCH(bool, marked);
+        WithCharts v;
+        v.form->mnugraphClick();
+        v.chart().PlotterBox()->grab();
+        QString shown;
+        v.answerOptions(
+            [&](TOptionsDlg& d) {
+                QLineEdit* e = edit(d, control.toLatin1().constData());
+                shown = e->text();
+                e->setText(QStringLiteral("2"));
+                if (!ok)
+                    d.reject();
+            },
+            ok ? QDialog::Accepted : QDialog::Rejected);
+        v.chart().OpcClick();
+        QCOMPARE(v.form->modified(), marked);
+        QCOMPARE(v.form->findChild<QLabel*>("estado")->text(),
+                 marked ? QStringLiteral("Modificado") : QString());
+        if (!ok)
+            QCOMPARE(edit(v.options(), control.toLatin1().constData())->text(), shown);
+        v.chart().close();
+        v.dialogs->choice = Dialogs::Answer::No;
     }
 
     // The chart title lines saved with a study are the options dialog's.
