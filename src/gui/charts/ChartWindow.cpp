@@ -10,6 +10,7 @@
 #include "gui/common/Dialogs.h"
 #include "gui/common/Hint.h"
 #include "gui/common/RunCommand.h"
+#include "gui/common/WindowKeys.h"
 #include "gui/common/helpcons.h"
 #include "gui/widgets/PaintBox.h"
 
@@ -83,6 +84,7 @@ ChartWindow::ChartWindow(PlotKind kind, const ChartNames& names, ChartHost& host
     createMenu(names);
     connect(box_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& where) { menu_->popup(box_->mapToGlobal(where)); });
+    popupWithKeys(*this, *menu_, [this] { return box_->geometry().center(); });
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { host_.showHelp(help::kChart, this); });

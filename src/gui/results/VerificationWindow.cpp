@@ -7,6 +7,7 @@
 #include "gui/common/Dialogs.h"
 #include "gui/common/PagedDocument.h"
 #include "gui/common/RunCommand.h"
+#include "gui/common/WindowKeys.h"
 #include "gui/common/helpcons.h"
 
 #include <QDateTime>
@@ -90,6 +91,7 @@ VerificationWindow::VerificationWindow(Dialogs& dialogs, QWidget* parent)
     connect(pdf, &QPushButton::clicked, this, &VerificationWindow::pdfClick);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     close->setDefault(true);
+    closeWithKeys(*this);
 }
 
 void VerificationWindow::fillTable() {

@@ -9,6 +9,7 @@
 #include "gui/common/Dialogs.h"
 #include "gui/common/RunCommand.h"
 #include "gui/common/StudyHost.h"
+#include "gui/common/WindowKeys.h"
 #include "gui/widgets/FocusGuard.h"
 #include "gui/widgets/StringGridModel.h"
 #include "gui/widgets/StringGridView.h"
@@ -87,6 +88,7 @@ TFinforma::TFinforma(StudyHost& host, QWidget* parent) : QMdiSubWindow(parent), 
     createControls();
     watchControls();
     resize(662, 440);
+    closeWithKeys(*this, CloseKeys::CtrlF4);
 }
 
 void TFinforma::watchControls() {
@@ -252,6 +254,10 @@ QWidget* TFinforma::createDataTab() {
     connect(stgdatos_, &StringGridView::keyPressed, this, &TFinforma::stgdatosKeyPress);
     connect(dataModel_, &StringGridModel::cellEdited, this, [this] { host_.markModified(); });
     connect(stgdatos_, &StringGridView::pasteRequested, this, [this] { pasteInto(stgdatos_); });
+    // Alone on its page, the grid is left for the pages around it, as Ctrl+Tab moves: after
+    // its exit check, on to the first page, or back to the replicates' button.
+    connect(stgdatos_, &StringGridView::leftWithNowhereToGo, this,
+            [this](bool forward) { advance(forward ? firstControl(0) : botonok_); });
 
     PopMenu_ = new QMenu(this);
     PopMenu_->setObjectName(QStringLiteral("PopMenu"));
@@ -304,6 +310,9 @@ void TFinforma::addEditMenu(StringGridView* grid, QMenu* menu) {
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid, &QWidget::customContextMenuRequested, menu,
             [menu, grid](const QPoint& p) { menu->popup(grid->viewport()->mapToGlobal(p)); });
+    popupWithKeys(*grid, *menu, [grid] {
+        return grid->viewport()->mapTo(grid, grid->visualRect(grid->currentIndex()).center());
+    });
 }
 
 QList<QAction*> TFinforma::popupActions() const {

@@ -47,6 +47,11 @@ public:
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
+        // Escape is left to the window's shortcuts (it closes a dialog) rather than claimed for
+        // cancelling the edit: a cell has nothing to cancel, its text is in the document.
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel))
+            return false;
         if (event->type() != QEvent::KeyPress)
             return QStyledItemDelegate::eventFilter(object, event);
         auto* key = static_cast<QKeyEvent*>(event);
@@ -286,7 +291,8 @@ void StringGridView::moveToNextCell(bool forward) {
     setCurrentCell(c, r);
 }
 
-// Moves the focus to the next (or previous) control of the window that takes it with Tab.
+// Moves the focus to the next (or previous) control inside the window that takes it with Tab;
+// the window itself is no such control.
 void StringGridView::leave(bool forward) {
     QWidget* scope = this;
     while (scope->parentWidget() && !qobject_cast<QMdiSubWindow*>(scope) && !scope->isWindow())
@@ -294,10 +300,12 @@ void StringGridView::leave(bool forward) {
     QWidget* candidate = this;
     for (;;) {
         candidate = forward ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
-        if (candidate == this)
+        if (candidate == this) {
+            emit leftWithNowhereToGo(forward);
             return;
+        }
         const bool takesTab = (candidate->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
-        if (takesTab && !holds(candidate) && scope->isAncestorOf(candidate) &&
+        if (takesTab && !holds(candidate) && candidate != scope && scope->isAncestorOf(candidate) &&
             candidate->isVisible() && candidate->isEnabled() && !candidate->focusProxy()) {
             candidate->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return;

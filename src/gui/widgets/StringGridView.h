@@ -68,6 +68,9 @@ signals:
     void undoRequested();
     // A paste can be taken back, or no longer.
     void undoAvailable(bool available);
+    // Tab (forward) or Shift+Tab left the grid, and no control of what is shown around it takes
+    // the focus (the grid is alone on its page): the window moves it on.
+    void leftWithNowhereToGo(bool forward);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

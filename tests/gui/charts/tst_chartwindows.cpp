@@ -11,13 +11,13 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSpinBox>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -154,6 +154,27 @@ private slots:
         QCOMPARE(g.plot().model().curve(1).count, 0);
         QCOMPARE(g.plot().model().curve(2).count, 0);
         QVERIFY(v.form->PlotForm); // hidden, not destroyed
+    }
+
+    // The pop-up menu opens from the keyboard too: the Menu key and Shift+F10.
+    void popupMenuKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Menu") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+    }
+    void popupMenuKeys() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        WithCharts v;
+        v.form->mnugraphClick();
+        TPlotForm& g = v.chart();
+        QApplication::setActiveWindow(&g);
+        QVERIFY(QTest::qWaitForWindowActive(&g));
+        QTest::keyClick(&g, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTRY_VERIFY_WITH_TIMEOUT(g.PlotterPopupMenu()->isVisible(), 2000);
+        g.PlotterPopupMenu()->close();
+        g.close();
     }
 
     void residualsChart() {

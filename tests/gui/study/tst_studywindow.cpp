@@ -362,6 +362,40 @@ private slots:
         QVERIFY(!data->tabMovesBetweenCells());
     }
 
+    // Tab from the last cell leaves the grid for the window's first control, through the exit
+    // check: a complete grid is left, one with an empty cell keeps the focus on that cell.
+    void tabFromTheLastCell_data() {
+        QTest::addColumn<bool>("complete");
+        QTest::newRow("complete") << true;
+        QTest::newRow("an empty cell") << false;
+    }
+    void tabFromTheLastCell() {
+        QFETCH(bool, complete);
+        Capture c;
+        c.replicates({"3", "3", "3"});
+        c.control<QPushButton>("botonok")->click();
+        Capture::focus();
+        StringGridView* data = c.grid("stgdatos");
+        for (int row = 1; row <= 9; ++row)
+            for (int col = 1; col <= 2; ++col)
+                if (complete || row != 4)
+                    data->model()->setData(data->model()->index(row, col), QString::number(row));
+        data->setCurrentCell(1, 9);
+        QTest::keyClick(Capture::focus(), Qt::Key_Tab);
+        QCOMPARE(data->col(), 2);
+        QTest::keyClick(Capture::focus(), Qt::Key_Tab);
+        QWidget* now = Capture::focus();
+        if (complete) {
+            QVERIFY(c.dialogs->messages.isEmpty());
+            QCOMPARE(now, c.box("emetodo"));
+            QCOMPARE(c.thoja()->currentIndex(), 0);
+        } else {
+            QCOMPARE(c.dialogs->messages, QStringList{QStringLiteral("Falta capturar un dato ")});
+            QVERIFY(data->holds(now));
+            QCOMPARE(data->row(), 4);
+        }
+    }
+
     void theMessageBoxDoesNotRepeatTheCheck() {
         Capture c;
         // While the box is "open" the focus goes to another window and comes back.
@@ -619,6 +653,26 @@ private slots:
         QVERIFY(!undo->isEnabled());
         QTest::keyClick(Capture::focus(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(c.data().at(0), pasted.at(0));
+    }
+
+    // The data grid's pop-up menu opens from the keyboard: the Menu key and Shift+F10.
+    void popupMenuKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Menu") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+    }
+    void popupMenuKeys() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        Capture c;
+        c.replicates({"3", "3", "3"});
+        c.control<QPushButton>("botonok")->click();
+        QVERIFY(c.grid("stgdatos")->holds(Capture::focus()));
+        QTest::keyClick(Capture::focus(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        auto* menu = c.form->Finforma->findChild<QMenu*>("PopMenu");
+        QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), 2000);
+        menu->close();
     }
 
     // The replicates grid takes a paste back as well, through its own pop-up menu.
