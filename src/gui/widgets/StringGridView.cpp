@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -52,6 +53,14 @@ protected:
         if (event->type() == QEvent::ShortcutOverride &&
             static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel))
             return false;
+        // The menu bar (Alt, a menu's letter) and pop-up menus take the keyboard for a moment
+        // and give it back to the widget that had it: the editor stays open to take it back, so
+        // typing after a menu command (after "Guardar como...") reaches the cell.
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::MenuBarFocusReason || reason == Qt::PopupFocusReason)
+                return false;
+        }
         if (event->type() != QEvent::KeyPress)
             return QStyledItemDelegate::eventFilter(object, event);
         auto* key = static_cast<QKeyEvent*>(event);

@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -156,6 +158,32 @@ private slots:
         QVERIFY(v.form->FileSave());
         QCOMPARE(v.dialogs->dialogs.size(), 1);
         QCOMPARE(readStudy(path.toStdString()).emetodo, std::string("Valoración por UV"));
+    }
+
+    // A menu command from the keyboard takes the focus to the menu bar for a moment; after
+    // "Guardar como..." it is back in the cell that had it, and typing reaches that cell.
+    void typingAfterSaveAsReachesTheCell() {
+        QTemporaryDir dir;
+        TestWindow v;
+        QVERIFY(v.form->openStudy(QStringLiteral(LINEALIDAD_EJEMPLOS "/ejemplo-trabajado.w02")));
+        v.form->Finforma->findChild<QTabWidget*>("thoja")->setCurrentIndex(2);
+        auto* data = v.form->Finforma->findChild<StringGridView*>("stgdatos");
+        data->setFocus();
+        data->setCurrentCell(2, 3);
+        const QPointer<QWidget> editor = TestWindow::focus();
+        QVERIFY(data->holds(editor));
+        v.form->menuBar()->setFocus(Qt::MenuBarFocusReason); // Alt, as the menu bar takes it
+        TestWindow::focus();
+        v.dialogs->saveFileDialog = dir.filePath("guardado.w02");
+        QVERIFY(v.form->FileSaveAs());
+        QVERIFY(editor); // the editor stayed open for the menu bar to give the focus back to
+        editor->setFocus(Qt::MenuBarFocusReason);
+        QCOMPARE(TestWindow::focus(), editor.data());
+        QTest::keyClick(editor, Qt::Key_End);
+        QTest::keyClick(editor, Qt::Key_5);
+        QCOMPARE(v.form->Finforma->study().stgdatos.cell(2, 3), std::string("2.15"));
+        QCOMPARE(statusPanelText(v), QStringLiteral("Modificado"));
+        v.dialogs->choice = Dialogs::Answer::No;
     }
 
     void fileThatIsNoStudy() {
