@@ -174,6 +174,14 @@ QWidget* TOptionsDlg::createGridPage() {
     return page;
 }
 
+void TOptionsDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    QWidget* first[] = {TitleEdit_, XMinEdit_, ReferenceGroup_->checkedButton()};
+    const int page = TabbedNotebook1_->currentIndex();
+    if (QWidget* control = page >= 0 && page < 3 ? first[page] : nullptr)
+        control->setFocus(Qt::OtherFocusReason);
+}
+
 void TOptionsDlg::reject() {
     display(shown_);
     QDialog::reject();

@@ -40,6 +40,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Opened, the dialog is ready for typing: the focus is in the first box of its page.
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* createTitlesPage();

@@ -380,8 +380,11 @@ private slots:
         QCOMPARE(edit(d, "XLblEdit")->maxLength(), 60);
         QCOMPARE(edit(d, "YLblEdit")->maxLength(), 40);
 
+        // Opened, it takes typing in its first box.
         d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QApplication::setActiveWindow(&d);
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QCOMPARE(QApplication::focusWidget(), edit(d, "TitleEdit"));
         edit(d, "TitleEdit")->setText("Título");
         QTest::keyClick(edit(d, "TitleEdit"), Qt::Key_Return);
         QVERIFY(!d.isVisible());
