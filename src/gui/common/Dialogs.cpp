@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -19,6 +20,20 @@ const QString kPngFilter = QStringLiteral("Imagen PNG del tamaño de la ventana 
 const QString kSizedPngFilter = QStringLiteral("Imagen PNG de otro tamaño (*.png)");
 const QString kPdfFilter = QStringLiteral("Documento PDF (*.pdf)");
 const QString kSvgFilter = QStringLiteral("Dibujo SVG (*.svg)");
+
+// Room for a title bar's icon and buttons beside its text.
+constexpr int kTitleBarRoom = 140;
+
+// A message box as wide as its title: window managers cut a title longer than the window
+// ("Linealidad y Prec... ma de Medición").
+void widenForTitle(QMessageBox& box) {
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kTitleBarRoom;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 QWidget* padre(QWidget* window) {
     QWidget* active = QApplication::activeModalWidget();
@@ -49,6 +64,7 @@ QString studyDialog(QWidget* window, const FileDialogSpec& d, QFileDialog::Accep
 
 void QtDialogs::message(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, padre(window_));
+    widenForTitle(box);
     box.exec();
 }
 
@@ -56,6 +72,7 @@ bool QtDialogs::question(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
                     padre(window_));
     box.setDefaultButton(QMessageBox::No);
+    widenForTitle(box);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -74,6 +91,7 @@ bool QtDialogs::confirm(const QString& title, const QString& text) {
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
     box.setDefaultButton(QMessageBox::Yes);
+    widenForTitle(box);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -87,6 +105,7 @@ Dialogs::Answer QtDialogs::questionOrCancel(const QString& title, const QString&
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancelar"));
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::Cancel);
+    widenForTitle(box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -100,6 +119,7 @@ Dialogs::Answer QtDialogs::questionOrCancel(const QString& title, const QString&
 void QtDialogs::error(const QString& text) {
     QMessageBox box(QMessageBox::Critical, kApplicationTitle, text, QMessageBox::Ok,
                     padre(window_));
+    widenForTitle(box);
     box.exec();
 }
 
