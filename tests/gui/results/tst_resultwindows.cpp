@@ -146,6 +146,12 @@ private slots:
         auto* grid = a->findChild<StringGridView*>("stganova");
         QCOMPARE(grid->columnWidth(0), 170);
         QCOMPARE(grid->columnWidth(1), 100);
+        // It starts on its first heading, which is not shown as selected; a cell moved to is.
+        QCOMPARE(grid->col(), 0);
+        QCOMPARE(grid->row(), 0);
+        QVERIFY(grid->selectionModel()->selectedIndexes().isEmpty());
+        grid->setCurrentCell(1, 3);
+        QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 1);
         QVERIFY(a->sentences().startsWith(
             QStringLiteral("EXISTE RELACIÓN ALTAMENTE SIGNIFICATIVA DE mg Y Absorbancia\nEL MODELO "
                            "LINEAL REPRESENTA")));
