@@ -213,7 +213,8 @@ void Plot::drawMessage(Canvas& canvas, const PlotRect& R) {
 }
 
 // The X label centred under the axis; the Y label written downwards, one character a line,
-// a third of the way into the left margin and centred on the plot area.
+// a third of the way into the left margin and centred on the plot area; a label longer than
+// the chart is high goes on in further columns to the right.
 void Plot::drawAxisLabels(Canvas& canvas, const PlotRect& R) {
     const PlotGeometry& g = geometry_;
     if (!model_.XLabel.empty()) {
@@ -222,15 +223,23 @@ void Plot::drawAxisLabels(Canvas& canvas, const PlotRect& R) {
         canvas.textOut(inside(g.PlotLeft + (g.PlotWidth - w) / 2, w, R), g.XLabelTop, text);
     }
     if (!model_.YLabel.empty()) {
-        const std::vector<std::string> letters = verticalLetters(model_.YLabel);
-        const int hj = canvas.textHeight("j");
-        const int height = hj * static_cast<int>(letters.size());
+        const VerticalLabel label = verticalLabel(canvas, R, g, model_.YLabel);
+        const int hj = label.letterHeight;
+        std::size_t tallest = 0;
+        for (const auto& column : label.columns)
+            tallest = std::max(tallest, column.size());
+        const int height = hj * static_cast<int>(tallest);
         int top =
             std::min(g.PlotTop + (g.PlotHeight - height) / 2, R.bottom - kEdgeClearance - height);
-        top = std::max(top, R.top + kEdgeClearance);
-        for (std::size_t i = 0; i < letters.size(); ++i) {
-            const int x = R.left + (g.PlotLeft - R.left - canvas.textWidth(letters[i])) / 3;
-            canvas.textOut(x, top + static_cast<int>(i) * hj, letters[i]);
+        top = std::max(top, g.HeaderBottom);
+        const int margin = g.PlotLeft - R.left - label.width + label.widest;
+        for (std::size_t c = 0; c < label.columns.size(); ++c) {
+            const auto& letters = label.columns[c];
+            for (std::size_t i = 0; i < letters.size(); ++i) {
+                const int x = R.left + (margin - canvas.textWidth(letters[i])) / 3 +
+                              static_cast<int>(c) * label.pitch;
+                canvas.textOut(x, top + static_cast<int>(i) * hj, letters[i]);
+            }
         }
     }
 }

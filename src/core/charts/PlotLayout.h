@@ -35,6 +35,7 @@ struct PlotGeometry {
     int Padding = 0;        // the opaque ground reaches this far round a block of text
     int TickLength = 0;     // the tick marks, outside the plot area
     int YTickLabelGap = 0;  // the Y tick labels end this far left of the Y axis
+    int HeaderBottom = 0;   // the header's ground ends here: the Y label starts below it
     friend bool operator==(const PlotGeometry&, const PlotGeometry&) = default;
 };
 
@@ -63,6 +64,19 @@ PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& mod
 
 // The canvas font with another cell height.
 void setFontHeight(Canvas& canvas, int height);
+
+// The Y axis label written downwards in the canvas's current font, in columns of as many
+// characters as the rectangle is high, and how they stand side by side: `pitch` apart, `width`
+// across in all, `widest` the widest character.
+struct VerticalLabel {
+    std::vector<std::vector<std::string>> columns;
+    int widest = 0;
+    int pitch = 0;
+    int width = 0;
+    int letterHeight = 0;
+};
+VerticalLabel verticalLabel(Canvas& canvas, const PlotRect& R, const PlotGeometry& g,
+                            const std::string& label);
 
 // The texts of the Y axis ticks for the model's limits, as the frame draws them after rounding.
 std::vector<std::string> yTickLabels(const ChartModel& model, char decimal);

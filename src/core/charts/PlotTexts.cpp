@@ -2,6 +2,8 @@
 
 #include "core/text/NumberFormat.h"
 
+#include <algorithm>
+
 namespace linealidad {
 
 std::vector<std::string> headerLines(PlotKind kind, const std::string& title) {
@@ -32,6 +34,43 @@ std::vector<std::string> verticalLetters(const std::string& label) {
         i += length;
     }
     return letters;
+}
+
+std::vector<std::vector<std::string>> verticalColumns(const std::string& label, int rows) {
+    const std::size_t most = static_cast<std::size_t>(std::max(rows, 1));
+    const std::vector<std::string> letters = verticalLetters(label);
+    if (letters.size() <= most)
+        return {letters};
+    std::vector<std::vector<std::string>> columns(1);
+    const auto place = [&](const std::vector<std::string>& word) {
+        if (word.empty())
+            return;
+        if (!columns.back().empty() && columns.back().size() + 1 + word.size() > most)
+            columns.emplace_back();
+        if (!columns.back().empty())
+            columns.back().emplace_back(" ");
+        for (const std::string& letter : word) {
+            if (columns.back().size() == most)
+                columns.emplace_back();
+            columns.back().push_back(letter);
+        }
+    };
+    std::vector<std::string> word;
+    for (const std::string& letter : letters) {
+        if (letter != " ") {
+            word.push_back(letter);
+            continue;
+        }
+        place(word);
+        word.clear();
+    }
+    place(word);
+    return columns;
+}
+
+std::string residualsAxisLabel(const std::string& property) {
+    const std::string what = "Residuo estudentizado";
+    return property.empty() ? what : what + " (" + property + ")";
 }
 
 std::vector<std::string> statisticsLines(const ResultadosRegresion& R, char decimal) {

@@ -24,6 +24,14 @@ std::vector<std::string> studyBlockLines(PlotKind kind, const Study& study);
 // The characters of the Y axis label, which the chart writes one under the other.
 std::vector<std::string> verticalLetters(const std::string& label);
 
+// The same in columns of at most `rows` characters, for a label longer than the chart is high:
+// it breaks between words (a word longer than a column, inside it). One column when it fits.
+std::vector<std::vector<std::string>> verticalColumns(const std::string& label, int rows);
+
+// The residuals chart's Y label: what it plots, and of which property (when it has a name), so
+// the residuals are not read as values of the property itself.
+std::string residualsAxisLabel(const std::string& property);
+
 // The equation and fit statistics of the regression chart, top to bottom.
 constexpr int kStatisticsLines = 4;
 std::vector<std::string> statisticsLines(const ResultadosRegresion& R, char decimal);

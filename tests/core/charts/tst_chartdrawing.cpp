@@ -553,7 +553,7 @@ private slots:
         RecordingCanvas page;
         plot.PrintPlot(page, 3300, 2550, study, '.');
         QCOMPARE(plot.geometry(), (PlotGeometry{464, 586, 2707, 1846, 39, 53, 9, 19, 2509, 1195,
-                                                2238, 78, 6, 5, 10}));
+                                                2238, 78, 6, 5, 10, 566}));
         QCOMPARE(page.shapesOf(Shape::Rectangle).size(), grounds(page).size());
         QCOMPARE(page.text("Orvella, S.A.P.I. de C.V.").y, 401);
         QCOMPARE(page.text("Orvella, S.A.P.I. de C.V.").font.height, 53);

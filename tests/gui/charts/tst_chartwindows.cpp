@@ -193,7 +193,8 @@ private slots:
         QCOMPARE(e.size(), std::size_t{6});
         compare(m.curve(1), {{1, e[0]}, {1, e[1]}, {2, e[2]}, {2, e[3]}, {3, e[4]}, {3, e[5]}});
         QCOMPARE(m.curve(1).marker, std::uint8_t{4});
-        QCOMPARE(m.YLabel, std::string("Absorbancia")); // the property, not "residual"
+        // What is plotted, and of which property: not values of the property itself.
+        QCOMPARE(m.YLabel, std::string("Residuo estudentizado (Absorbancia)"));
         QCOMPARE(g.PlotterPopupMenu()->objectName(), QStringLiteral("PlotterPopupMenu1"));
         QVERIFY(g.PlotterPopupMenu()->findChild<QAction*>(QStringLiteral("Opc1")));
         QVERIFY(!g.PlotterBox()->grab().isNull());
