@@ -212,8 +212,8 @@ QByteArray ChartWindow::imageFile(ChartImageFormat format, QSize size, const Stu
 void ChartWindow::optionsClick() {
     if (OptionsDlg_.parentWidget() != this)
         OptionsDlg_.setParent(this, OptionsDlg_.windowFlags());
-    const PlotOptions shown = optionsFromChart(plot_.model(), decimal());
-    OptionsDlg_.display(shown);
+    OptionsDlg_.display(optionsFromChart(plot_.model(), decimal()));
+    const PlotOptions shown = OptionsDlg_.options(); // as its boxes hold them
     if (host_.dialogs().showModal(OptionsDlg_) != QDialog::Accepted)
         return;
     const PlotOptions chosen = OptionsDlg_.options();
