@@ -61,11 +61,12 @@ void placeAcross(PlotGeometry& g, Canvas& canvas, const PlotRect& R, const Chart
 // nor the label runs into the header. Bottom: the X tick labels clear of their marks, then the
 // X label clear of the outline. Returns the plot area's bottom.
 int placeDown(PlotGeometry& g, const PlotRect& R, const ChartModel& model, int line,
-              int screenPixel) {
+              int screenPixel, int roomBelow) {
+    const int bottom = R.bottom - kEdgeClearance - roomBelow;
     g.PlotTop = g.HeaderBottom + line / 2 + 1;
     g.TickLabelGap = std::max(line / 2, g.TickLength + kEdgeClearance * screenPixel);
-    g.XLabelTop = R.bottom - kEdgeClearance - line;
-    const int labelsEnd = model.XLabel.empty() ? R.bottom - kEdgeClearance : g.XLabelTop - line / 2;
+    g.XLabelTop = bottom - line;
+    const int labelsEnd = model.XLabel.empty() ? bottom : g.XLabelTop - line / 2;
     const int plotBottom = labelsEnd - line - g.TickLabelGap;
     g.PlotHeight = plotBottom - g.PlotTop;
     return plotBottom;
@@ -122,7 +123,7 @@ std::vector<std::string> yTickLabels(const ChartModel& model, char decimal) {
 }
 
 PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& model, PlotKind kind,
-                        double floorPoints, char decimal) {
+                        double floorPoints, char decimal, int roomBelow) {
     PlotGeometry g;
     const int h = R.bottom - R.top;
     // The sizes in proportion to the height; a small rectangle raises the texts to the floor and
@@ -146,7 +147,7 @@ PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& mod
     g.HeaderBottom = R.top + 1 + headerRows * headLine + g.Padding;
 
     placeAcross(g, canvas, R, model, decimal);
-    const int plotBottom = placeDown(g, R, model, line, screenPixel);
+    const int plotBottom = placeDown(g, R, model, line, screenPixel, roomBelow);
     placeBlocks(g, R, kind, headUnit, textUnit, headLine, line, plotBottom);
     return g;
 }

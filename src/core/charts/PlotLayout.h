@@ -59,8 +59,13 @@ constexpr double kDefaultTextFloorPoints = 8;
 // tick labels and the X label. The statistics and the study block keep their places in
 // proportion to the height, within the plot area; where the texts stand at the floor and the
 // two would meet, the study block closes up its blank lines and the statistics move up.
+//
+// `roomBelow` pixels at the bottom of the rectangle are left free, under the X label: the
+// statistics and the study block go there when no place in the plot area leaves the curves in
+// sight.
 PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& model, PlotKind kind,
-                        double floorPoints = kDefaultTextFloorPoints, char decimal = '.');
+                        double floorPoints = kDefaultTextFloorPoints, char decimal = '.',
+                        int roomBelow = 0);
 
 // The canvas font with another cell height.
 void setFontHeight(Canvas& canvas, int height);
