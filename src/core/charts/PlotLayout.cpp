@@ -106,8 +106,8 @@ VerticalLabel verticalLabel(Canvas& canvas, const PlotRect& R, const PlotGeometr
                                            std::max(1, v.letterHeight));
     for (const auto& column : v.columns)
         v.widest = std::max(v.widest, widest(canvas, column));
-    // Columns a blank's width apart, each as wide as the widest character.
-    v.pitch = v.widest + canvas.textWidth(" ");
+    // Columns a line's height apart, so each reads as a column of its own.
+    v.pitch = v.widest + v.letterHeight;
     v.width = v.widest + static_cast<int>(v.columns.size() - 1) * v.pitch;
     return v;
 }
