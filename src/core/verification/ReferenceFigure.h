@@ -12,6 +12,10 @@ enum class ReferenceFigure {
     Intercept,
     SlopeUpperLimit,
     SlopeLowerLimit,
+    SlopeT,
+    InterceptUpperLimit,
+    InterceptLowerLimit,
+    InterceptT,
     ResidualDeviation, // Sy/x
     VariationCoefficient,
     Determination, // r²
@@ -20,6 +24,8 @@ enum class ReferenceFigure {
     PureErrorSumOfSquares,
     LackOfFitSumOfSquares,
     RegressionF,
+    RegressionProbability, // the program's own F approximation
+    LackOfFitProbability,
     FirstStudentizedResidual,
 };
 
