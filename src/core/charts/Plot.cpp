@@ -248,14 +248,9 @@ Plot::BlockGrounds Plot::groundsAtHome(Canvas& canvas, const PlotRect& R, const 
     return grounds;
 }
 
-// The blocks `under` names go under the X label, the chart laid out again to leave them that
-// room: the statistics at the left under the plot area and the study block at the right, in the
-// small font with its lines closed up, side by side when they fit and one under the other when
-// they do not. The
-// others take a place in the plot area clear of the curves: the study block where the layout
-// puts it or in the bottom left, top right or top left corner; the statistics where the layout
-// puts them or in the top left, top right, bottom left or bottom right corner, clear of the
-// study block too. A block may reach into the right margin, where no curve runs.
+// The blocks `under` names go under the X label, in the small font with the study lines closed
+// up, the chart laid out again to leave them that room; the others take a place in the plot
+// area clear of the curves. False when a place fails.
 bool Plot::tryPlaces(Canvas& canvas, const PlotRect& R, const BlockLines& lines, Under under,
                      char decimal) {
     const bool hasStatistics = !lines.statistics.empty();
@@ -266,14 +261,12 @@ bool Plot::tryPlaces(Canvas& canvas, const PlotRect& R, const BlockLines& lines,
     const int pitch = studyUnder ? canvas.textHeight("Ag") : 0;
     const int statisticsFont = statisticsUnder ? geometry_.TextSize : 0;
     BlockGrounds home = groundsAtHome(canvas, R, lines, pitch, statisticsFont);
-    const PixelBox statisticsBelow = statisticsUnder ? home.statistics : PixelBox{};
-    const PixelBox studyBelow = studyUnder ? home.study : PixelBox{};
-    const int left = geometry_.PlotLeft + 1;
-    const int right = R.right - kEdgeClearance;
-    const bool sideBySide =
-        statisticsBelow.width() + geometry_.TextSize + studyBelow.width() <= right - left;
-    const int room = sideBySide ? std::max(statisticsBelow.height(), studyBelow.height())
-                                : statisticsBelow.height() + studyBelow.height();
+    const BlockGrounds below{statisticsUnder ? home.statistics : PixelBox{},
+                             studyUnder ? home.study : PixelBox{}};
+    const bool sideBySide = below.statistics.width() + geometry_.TextSize + below.study.width() <=
+                            R.right - kEdgeClearance - (geometry_.PlotLeft + 1);
+    const int room = sideBySide ? std::max(below.statistics.height(), below.study.height())
+                                : below.statistics.height() + below.study.height();
     if (room > 0) {
         geometry_ = linealidad::PlotLayout(canvas, R, model_, kind_, textFloor_, decimal, room);
         if (geometry_.PlotHeight < kFewestPlotLines * geometry_.TextSize)
@@ -283,38 +276,56 @@ bool Plot::tryPlaces(Canvas& canvas, const PlotRect& R, const BlockLines& lines,
     const std::optional<ChartMarks> marks = marksToKeepClear();
     if (!marks)
         return false;
+    placeUnderPlot(below, room, sideBySide, R);
+    if (!placeInPlotArea(home, hasStatistics && !statisticsUnder, !studyUnder, R, *marks))
+        return false;
+    places_.studyPitch = pitch;
+    places_.statisticsFont = statisticsFont;
+    places_.underPlot = room > 0;
+    return true;
+}
 
+// Under the X label, in the `room` the layout left: the statistics at the left under the plot
+// area and the study block at the right, side by side or one under the other. Blocks with an
+// empty ground stay where they are.
+void Plot::placeUnderPlot(const BlockGrounds& below, int room, bool sideBySide, const PlotRect& R) {
+    const int left = geometry_.PlotLeft + 1;
+    const int right = R.right - kEdgeClearance;
     const int top = R.bottom - kEdgeClearance - room;
-    if (statisticsUnder)
-        places_.statistics = home.statistics.movedTo(left, top);
-    if (studyUnder)
-        places_.study = home.study.movedTo(std::max(left, right - home.study.width()),
-                                           sideBySide ? top : top + statisticsBelow.height());
+    if (below.statistics.width() > 0)
+        places_.statistics = below.statistics.movedTo(left, top);
+    if (below.study.width() > 0)
+        places_.study = below.study.movedTo(std::max(left, right - below.study.width()),
+                                            sideBySide ? top : top + below.statistics.height());
+}
+
+// The blocks named take a place in the plot area clear of the curves: the study block where the
+// layout puts it or in the bottom left, top right or top left corner; the statistics where the
+// layout puts them or in the top left, top right, bottom left or bottom right corner, clear of
+// the study block too. A block may reach into the right margin, where no curve runs.
+bool Plot::placeInPlotArea(const BlockGrounds& home, bool statistics, bool study, const PlotRect& R,
+                           const ChartMarks& marks) {
     const PlotGeometry& g = geometry_;
     const PixelBox plot{g.PlotLeft + 1, g.PlotTop + 1, g.PlotLeft + g.PlotWidth,
                         g.PlotTop + g.PlotHeight};
     const PixelBox area{plot.left, plot.top, R.right - 1, plot.bottom};
     using C = Corner;
-    if (!studyUnder) {
+    std::vector<PixelBox> taken;
+    if (study) {
         places_.study = firstClearPlace(
-            placesFor(home.study, plot, {C::BottomLeft, C::TopRight, C::TopLeft}), area, *marks);
+            placesFor(home.study, plot, {C::BottomLeft, C::TopRight, C::TopLeft}), area, marks);
         if (!places_.study)
             return false;
+        taken.push_back(*places_.study);
     }
-    if (hasStatistics && !statisticsUnder) {
-        std::vector<PixelBox> taken;
-        if (!studyUnder)
-            taken.push_back(*places_.study);
+    if (statistics) {
         places_.statistics =
             firstClearPlace(placesFor(home.statistics, plot,
                                       {C::TopLeft, C::TopRight, C::BottomLeft, C::BottomRight}),
-                            area, *marks, taken);
+                            area, marks, taken);
         if (!places_.statistics)
             return false;
     }
-    places_.studyPitch = pitch;
-    places_.statisticsFont = statisticsFont;
-    places_.underPlot = room > 0;
     return true;
 }
 

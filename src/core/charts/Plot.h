@@ -93,6 +93,9 @@ private:
                                int pitch, int statisticsFont);
     bool tryPlaces(Canvas& canvas, const PlotRect& R, const BlockLines& lines, Under under,
                    char decimal);
+    void placeUnderPlot(const BlockGrounds& below, int room, bool sideBySide, const PlotRect& R);
+    bool placeInPlotArea(const BlockGrounds& home, bool statistics, bool study, const PlotRect& R,
+                         const ChartMarks& marks);
     void drawHeader(Canvas& canvas, const PlotRect& R);
     void drawStudyBlock(Canvas& canvas, const PlotRect& R, const Study& study);
     void drawStatistics(Canvas& canvas, const PlotRect& R, char decimal);
