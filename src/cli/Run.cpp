@@ -12,7 +12,8 @@ int run(const Command& command, Output& output) {
     if (command.view == View::verification)
         return verificationView(command.decimal, output);
     try {
-        const Study study = command.table ? readTableFile(command.file) : readStudy(command.file);
+        const Study study =
+            command.table ? readTableFile(command.file).study : readStudy(command.file);
         if (const auto problem = ValidaEstudio(study))
             return output.fail(problem->message);
         return showView(study, command, output);

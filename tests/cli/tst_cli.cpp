@@ -312,7 +312,7 @@ private slots:
     }
 
     // The worked example as two spreadsheets save it gives the worked example's results; the
-    // general information of a table is empty, so the origin verdict names no units.
+    // headings of X and Y name the units and the property in the origin verdict.
     void table_data() {
         QTest::addColumn<QByteArray>("table");
         QTest::addColumn<QString>("decimal");
@@ -331,7 +331,7 @@ private slots:
         QCOMPARE(r.errors, QString());
         QCOMPARE(r.exitCode, 0);
         QStringList expected = kInference;
-        expected.last() = "LA ORDENADA DE LA RELACIÓN LINEAL  -  PASA POR EL ORIGEN.";
+        expected.last() = "LA ORDENADA DE LA RELACIÓN LINEAL X - Y PASA POR EL ORIGEN.";
         if (decimal == ",")
             for (QString& line : expected)
                 line.replace(QRegularExpression("(\\d)\\.(\\d)"), "\\1,\\2");

@@ -49,6 +49,9 @@ public:
         return answer;
     }
     bool offer(const QString& title, const QString& text) override { return question(title, text); }
+    bool confirm(const QString& title, const QString& text) override {
+        return question(title, text);
+    }
     Answer questionOrCancel(const QString& title, const QString& text) override {
         questions << title + QLatin1Char('|') + text;
         return choice.value_or(answer ? Answer::Yes : Answer::No);

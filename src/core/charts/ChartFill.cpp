@@ -2,6 +2,7 @@
 
 #include "core/charts/DrawMarker.h"
 #include "core/charts/LineStyle.h"
+#include "core/charts/PlotTexts.h"
 #include "core/stats/Observations.h"
 
 #include <algorithm>
@@ -23,11 +24,11 @@ void styleLineCurve(ChartModel& model) {
     model.SetMarker(kLineCurve, kCircleMarker);
 }
 
-void styleDataCurveAndNameAxes(ChartModel& model, const Study& study) {
+void styleDataCurveAndNameAxes(ChartModel& model, const Study& study, const std::string& yLabel) {
     model.SetLineStyle(kDataCurve, kNoLine);
     model.SetMarker(kDataCurve, kTriangleMarker);
     model.SetXLabel(study.eadicionada);
-    model.SetYLabel(study.emedida);
+    model.SetYLabel(yLabel);
 }
 
 } // namespace
@@ -44,7 +45,7 @@ void fillRegressionChart(ChartModel& model, const Study& study,
     styleLineCurve(model);
     for (int r = 1; r <= rows; ++r)
         model.AddPoint(kDataCurve, readX(study, r, decimal), readY(study, r, decimal));
-    styleDataCurveAndNameAxes(model, study);
+    styleDataCurveAndNameAxes(model, study, study.emedida);
 }
 
 void fillResidualsChart(ChartModel& model, const Study& study, const Residuals& residuals,
@@ -57,7 +58,7 @@ void fillResidualsChart(ChartModel& model, const Study& study, const Residuals& 
     for (int r = 1; r <= computed; ++r)
         model.AddPoint(kDataCurve, readX(study, r, decimal),
                        residuals.Estudentizado[static_cast<std::size_t>(r - 1)]);
-    styleDataCurveAndNameAxes(model, study);
+    styleDataCurveAndNameAxes(model, study, residualsAxisLabel(study.emedida));
 }
 
 } // namespace linealidad

@@ -2,11 +2,14 @@
 
 #include "core/canvas.h"
 #include "core/charts/ChartModel.h"
+#include "core/charts/ClearPlace.h"
 #include "core/charts/NiceScale.h"
 #include "core/charts/PlotLayout.h"
 #include "core/charts/PlotTexts.h"
 #include "core/stats/Results.h"
 #include "core/study/Study.h"
+
+#include <optional>
 
 namespace linealidad {
 
@@ -28,6 +31,19 @@ public:
     // The chart's own results; after a zero slope only slope and intercept are refreshed.
     const ResultadosRegresion& regression() const { return regression_; }
 
+    // Where the last drawing put the statistics and the study block (their grounds): in the
+    // plot area clear of the curves' lines and markers, at the places the layout gives them or
+    // in a corner; or, when no place there is clear, under the plot area, which then leaves
+    // them room.
+    struct TextPlaces {
+        std::optional<PixelBox> statistics; // none: where the layout puts it
+        std::optional<PixelBox> study;
+        int studyPitch = 0;     // from one study line to the next; 0: the layout's
+        int statisticsFont = 0; // the statistics' font height; 0: the header's
+        bool underPlot = false;
+    };
+    const TextPlaces& textPlaces() const { return places_; }
+
     // The smallest text the chart draws, in points (the window sets the system's small font).
     void setTextFloor(double points) { textFloor_ = points; }
     double textFloor() const { return textFloor_; }
@@ -42,8 +58,12 @@ public:
 
     // The steps of a drawing, for a rectangle R of the canvas, in this order. Lines are drawn
     // first, the texts over them on opaque grounds, and the markers last, so no line runs
-    // through a text and no text hides an observation.
+    // through a text and no text hides an observation; the blocks of text inside the plot area
+    // are placed clear of the curves' lines and markers.
     void PlotLayout(Canvas& canvas, const PlotRect& R, char decimal);
+    // Chooses the places of the statistics and the study block; may lay the chart out again
+    // with room for them under the plot area.
+    void PlaceTexts(Canvas& canvas, const PlotRect& R, const Study& study, char decimal);
     // Refits the regression chart, then the axes, grid, ticks, tick labels and axis labels;
     // rounds the limits.
     void DrawFrame(Canvas& canvas, const PlotRect& R, const Study& study, char decimal);
@@ -56,6 +76,26 @@ public:
 
 private:
     void drawChart(Canvas& canvas, const PlotRect& R, const Study& study, char decimal);
+    // The curves' lines and markers as the frame will place them (the limits rounded as it
+    // rounds them); none when the limits make no axis, which the frame then reports.
+    std::optional<ChartMarks> marksToKeepClear() const;
+    // Which blocks of text a try puts under the plot area.
+    enum class Under { None, Study, Statistics, Both };
+    struct BlockLines {
+        std::vector<std::string> statistics; // none on the residuals chart
+        std::vector<std::string> study;
+    };
+    struct BlockGrounds {
+        PixelBox statistics;
+        PixelBox study;
+    };
+    BlockGrounds groundsAtHome(Canvas& canvas, const PlotRect& R, const BlockLines& lines,
+                               int pitch, int statisticsFont);
+    bool tryPlaces(Canvas& canvas, const PlotRect& R, const BlockLines& lines, Under under,
+                   char decimal);
+    void placeUnderPlot(const BlockGrounds& below, int room, bool sideBySide, const PlotRect& R);
+    bool placeInPlotArea(const BlockGrounds& home, bool statistics, bool study, const PlotRect& R,
+                         const ChartMarks& marks);
     void drawHeader(Canvas& canvas, const PlotRect& R);
     void drawStudyBlock(Canvas& canvas, const PlotRect& R, const Study& study);
     void drawStatistics(Canvas& canvas, const PlotRect& R, char decimal);
@@ -70,12 +110,14 @@ private:
     double scaleY() const;
     // The pixel of a point, from the layout and the rounded limits.
     Point pixel(const PlotPoint& p, double sx, double sy) const;
+    Point pixel(const PlotPoint& p, const ChartLimits& limits, double sx, double sy) const;
 
     PlotKind kind_;
     ChartModel model_;
     PlotGeometry geometry_;
     ResultadosRegresion regression_;
     double textFloor_ = kDefaultTextFloorPoints;
+    TextPlaces places_;
 };
 
 } // namespace linealidad

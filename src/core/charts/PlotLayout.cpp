@@ -34,9 +34,9 @@ int widest(Canvas& canvas, const std::vector<std::string>& texts) {
     return width;
 }
 
-// Left: the Y tick labels end short of the axis; the vertical Y label stands a third of the way
-// into the margin and must clear them. The margin is widened (and the plot narrowed by as much)
-// only when the widest label needs it. Right: room for the last X tick label.
+// Left: the Y tick labels end short of the axis; the vertical Y label (its columns) stands a
+// third of the way into the margin and must clear them. The margin is widened (and the plot
+// narrowed by as much) only when the widest label needs it. Right: room for the last X tick label.
 void placeAcross(PlotGeometry& g, Canvas& canvas, const PlotRect& R, const ChartModel& model,
                  char decimal) {
     int left = canvas.textWidth(" ###.##");
@@ -47,8 +47,7 @@ void placeAcross(PlotGeometry& g, Canvas& canvas, const PlotRect& R, const Chart
     if (!model.YLabel.empty()) {
         left += 2 * g.TextSize;
         width -= canvas.textWidth("###.##");
-        const std::size_t most = lettersDown(R.top, R.bottom, canvas.textHeight("j"));
-        needed = widest(canvas, verticalLetters(model.YLabel, most)) + (3 * tickRoom + 1) / 2;
+        needed = verticalLabel(canvas, R, g, model.YLabel).width + (3 * tickRoom + 1) / 2;
     }
     if (needed > left) {
         width -= needed - left;
@@ -58,16 +57,16 @@ void placeAcross(PlotGeometry& g, Canvas& canvas, const PlotRect& R, const Chart
     g.PlotWidth = width;
 }
 
-// Top: the header lines, then room for the upper half of the top Y tick label, so neither the
-// grid nor the label runs into the header. Bottom: the X tick labels clear of their marks, then
-// the X label clear of the outline. Returns the plot area's bottom.
-int placeDown(PlotGeometry& g, const PlotRect& R, const ChartModel& model, PlotKind kind,
-              int headLine, int line, int screenPixel) {
-    const auto headerRows = static_cast<int>(headerLines(kind, model.LabName, model.Title).size());
-    g.PlotTop = R.top + 1 + headerRows * headLine + line / 2 + g.Padding + 1;
+// Top: below the header, room for the upper half of the top Y tick label, so neither the grid
+// nor the label runs into the header. Bottom: the X tick labels clear of their marks, then the
+// X label clear of the outline. Returns the plot area's bottom.
+int placeDown(PlotGeometry& g, const PlotRect& R, const ChartModel& model, int line,
+              int screenPixel, int roomBelow) {
+    const int bottom = R.bottom - kEdgeClearance - roomBelow;
+    g.PlotTop = g.HeaderBottom + line / 2 + 1;
     g.TickLabelGap = std::max(line / 2, g.TickLength + kEdgeClearance * screenPixel);
-    g.XLabelTop = R.bottom - kEdgeClearance - line;
-    const int labelsEnd = model.XLabel.empty() ? R.bottom - kEdgeClearance : g.XLabelTop - line / 2;
+    g.XLabelTop = bottom - line;
+    const int labelsEnd = model.XLabel.empty() ? bottom : g.XLabelTop - line / 2;
     const int plotBottom = labelsEnd - line - g.TickLabelGap;
     g.PlotHeight = plotBottom - g.PlotTop;
     return plotBottom;
@@ -92,15 +91,25 @@ void placeBlocks(PlotGeometry& g, const PlotRect& R, PlotKind kind, int headUnit
 
 } // namespace
 
-std::size_t lettersDown(int top, int bottom, int letterHeight) {
-    const int room = bottom - top - 2 * kEdgeClearance;
-    return static_cast<std::size_t>(std::max(1, room / std::max(letterHeight, 1)));
-}
-
 void setFontHeight(Canvas& canvas, int height) {
     Font font = canvas.font();
     font.height = height;
     canvas.setFont(font);
+}
+
+// Between the header and the bottom edge, as many characters a column as fit.
+VerticalLabel verticalLabel(Canvas& canvas, const PlotRect& R, const PlotGeometry& g,
+                            const std::string& label) {
+    VerticalLabel v;
+    v.letterHeight = canvas.textHeight("j");
+    v.columns = verticalColumns(label, (R.bottom - kEdgeClearance - g.HeaderBottom) /
+                                           std::max(1, v.letterHeight));
+    for (const auto& column : v.columns)
+        v.widest = std::max(v.widest, widest(canvas, column));
+    // Columns a line's height apart, so each reads as a column of its own.
+    v.pitch = v.widest + v.letterHeight;
+    v.width = v.widest + static_cast<int>(v.columns.size() - 1) * v.pitch;
+    return v;
 }
 
 std::vector<std::string> yTickLabels(const ChartModel& model, char decimal) {
@@ -114,7 +123,7 @@ std::vector<std::string> yTickLabels(const ChartModel& model, char decimal) {
 }
 
 PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& model, PlotKind kind,
-                        double floorPoints, char decimal) {
+                        double floorPoints, char decimal, int roomBelow) {
     PlotGeometry g;
     const int h = R.bottom - R.top;
     // The sizes in proportion to the height; a small rectangle raises the texts to the floor and
@@ -134,9 +143,11 @@ PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& mod
     const int headLine = canvas.textHeight("Ag");
     setArial(canvas, g.TextSize);
     const int line = canvas.textHeight("Ag");
+    const auto headerRows = static_cast<int>(headerLines(kind, model.LabName, model.Title).size());
+    g.HeaderBottom = R.top + 1 + headerRows * headLine + g.Padding;
 
     placeAcross(g, canvas, R, model, decimal);
-    const int plotBottom = placeDown(g, R, model, kind, headLine, line, screenPixel);
+    const int plotBottom = placeDown(g, R, model, line, screenPixel, roomBelow);
     placeBlocks(g, R, kind, headUnit, textUnit, headLine, line, plotBottom);
     return g;
 }

@@ -35,6 +35,7 @@ struct PlotGeometry {
     int Padding = 0;        // the opaque ground reaches this far round a block of text
     int TickLength = 0;     // the tick marks, outside the plot area
     int YTickLabelGap = 0;  // the Y tick labels end this far left of the Y axis
+    int HeaderBottom = 0;   // the header's ground ends here: the Y label starts below it
     friend bool operator==(const PlotGeometry&, const PlotGeometry&) = default;
 };
 
@@ -58,15 +59,29 @@ constexpr double kDefaultTextFloorPoints = 8;
 // tick labels and the X label. The statistics and the study block keep their places in
 // proportion to the height, within the plot area; where the texts stand at the floor and the
 // two would meet, the study block closes up its blank lines and the statistics move up.
+//
+// `roomBelow` pixels at the bottom of the rectangle are left free, under the X label: the
+// statistics and the study block go there when no place in the plot area leaves the curves in
+// sight.
 PlotGeometry PlotLayout(Canvas& canvas, const PlotRect& R, const ChartModel& model, PlotKind kind,
-                        double floorPoints = kDefaultTextFloorPoints, char decimal = '.');
-
-// How many letters of the Y label, one under the other `letterHeight` apart, fit between `top`
-// and `bottom`, clear of the edges (at least one).
-std::size_t lettersDown(int top, int bottom, int letterHeight);
+                        double floorPoints = kDefaultTextFloorPoints, char decimal = '.',
+                        int roomBelow = 0);
 
 // The canvas font with another cell height.
 void setFontHeight(Canvas& canvas, int height);
+
+// The Y axis label written downwards in the canvas's current font, in columns of as many
+// characters as the rectangle is high, and how they stand side by side: `pitch` apart, `width`
+// across in all, `widest` the widest character.
+struct VerticalLabel {
+    std::vector<std::vector<std::string>> columns;
+    int widest = 0;
+    int pitch = 0;
+    int width = 0;
+    int letterHeight = 0;
+};
+VerticalLabel verticalLabel(Canvas& canvas, const PlotRect& R, const PlotGeometry& g,
+                            const std::string& label);
 
 // The texts of the Y axis ticks for the model's limits, as the frame draws them after rounding.
 std::vector<std::string> yTickLabels(const ChartModel& model, char decimal);

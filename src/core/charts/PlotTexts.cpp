@@ -3,6 +3,8 @@
 #include "core/CutToWidth.h"
 #include "core/text/NumberFormat.h"
 
+#include <algorithm>
+
 namespace linealidad {
 
 std::vector<std::string> headerLines(PlotKind kind, const std::string& lab,
@@ -39,6 +41,50 @@ std::vector<std::string> verticalLetters(const std::string& label, std::size_t m
         i += length;
     }
     return letters;
+}
+
+std::vector<std::vector<std::string>> verticalColumns(const std::string& label, int rows) {
+    const std::size_t most = static_cast<std::size_t>(std::max(rows, 1));
+    // No more letters are read than the columns can show.
+    const std::vector<std::string> letters =
+        verticalLetters(label, most * static_cast<std::size_t>(kVerticalLabelColumns));
+    if (letters.size() <= most)
+        return {letters};
+    std::vector<std::vector<std::string>> columns(1);
+    const auto place = [&](const std::vector<std::string>& word) {
+        if (word.empty())
+            return;
+        if (!columns.back().empty() && columns.back().size() + 1 + word.size() > most)
+            columns.emplace_back();
+        if (!columns.back().empty())
+            columns.back().emplace_back(" ");
+        for (const std::string& letter : word) {
+            if (columns.back().size() == most)
+                columns.emplace_back();
+            columns.back().push_back(letter);
+        }
+    };
+    std::vector<std::string> word;
+    for (const std::string& letter : letters) {
+        if (letter != " ") {
+            word.push_back(letter);
+            continue;
+        }
+        place(word);
+        word.clear();
+    }
+    place(word);
+    // A label wider than its columns ends with "…" in the last place of the last one.
+    if (columns.size() > static_cast<std::size_t>(kVerticalLabelColumns)) {
+        columns.resize(static_cast<std::size_t>(kVerticalLabelColumns));
+        columns.back().back() = kCutMark;
+    }
+    return columns;
+}
+
+std::string residualsAxisLabel(const std::string& property) {
+    const std::string what = "Residuo estudentizado";
+    return property.empty() ? what : what + " (" + property + ")";
 }
 
 std::vector<std::string> statisticsLines(const ResultadosRegresion& R, char decimal) {

@@ -32,6 +32,16 @@ std::vector<std::string> studyBlockLines(PlotKind kind, const Study& study);
 // `most` of them (1 or more), the last one "…" when the label has more.
 std::vector<std::string> verticalLetters(const std::string& label, std::size_t most = SIZE_MAX);
 
+// The same in columns of at most `rows` characters, for a label longer than the chart is high:
+// it breaks between words (a word longer than a column, inside it). One column when it fits;
+// at most kVerticalLabelColumns, the last place "…" when the label goes on past them.
+constexpr int kVerticalLabelColumns = 3;
+std::vector<std::vector<std::string>> verticalColumns(const std::string& label, int rows);
+
+// The residuals chart's Y label: what it plots, and of which property (when it has a name), so
+// the residuals are not read as values of the property itself.
+std::string residualsAxisLabel(const std::string& property);
+
 // The equation and fit statistics of the regression chart, top to bottom.
 constexpr int kStatisticsLines = 4;
 std::vector<std::string> statisticsLines(const ResultadosRegresion& R, char decimal);

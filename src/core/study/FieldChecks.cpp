@@ -7,9 +7,14 @@ namespace {
 
 using C = StudyControl;
 
-// The problem with the tab of the control it sends the focus to.
-StudyProblem at(C control, std::string message) {
-    return StudyProblem{std::move(message), control == C::stgdatos ? 2 : 1, control};
+// The problem with the tab of the control it sends the focus to, and the cell it is in.
+StudyProblem at(C control, std::string message, std::optional<GridCell> cell = std::nullopt) {
+    return StudyProblem{std::move(message), control == C::stgdatos ? 2 : 1, control, cell};
+}
+
+// The replicate count of a level, in the levels grid.
+GridCell countCell(int level) {
+    return {.col = level, .row = 1};
 }
 
 // The levels as the replicates grid holds them, one column each after the row titles.
@@ -29,10 +34,12 @@ std::optional<StudyProblem> checkLevelsOnExit(const Study& study, const Study* a
         return at(C::eniveles, "Falta capturar número de Niveles");
     if (!isInteger(value))
         return at(C::eniveles, "El valor de captura no es un valor numérico.");
+    // The number read from a file is held to the validation's range, and told that range.
     const bool read = asRead && value == asRead->eniveles;
     const int n = parseInteger(value);
     if (n < kMinimumLevels || n > (read ? kMaximumValidLevels : kMaximumTypedLevels))
-        return at(C::eniveles, "Datos fuera de rango, 3-5 Niveles");
+        return at(C::eniveles, read ? "Datos fuera de rango, 3-10 Niveles"
+                                    : "Datos fuera de rango, 3-5 Niveles");
     return std::nullopt;
 }
 
@@ -41,9 +48,9 @@ std::optional<StudyProblem> checkReplicatesOnExit(const Study& study, char decim
     for (int i = 1; i <= gridLevels(study); ++i) {
         const std::string n = std::to_string(i);
         if (replicateCount(study, i).empty())
-            return at(C::stgniveles, "Falta el dato " + n);
+            return at(C::stgniveles, "Falta el dato " + n, countCell(i));
         if (!isFloat(replicateCount(study, i), decimal))
-            return at(C::stgniveles, "El dato" + n + " no es un valor numérico.");
+            return at(C::stgniveles, "El dato" + n + " no es un valor numérico.", countCell(i));
     }
     // A count with a fraction passes the check above and fails here as an integer.
     auto read = [&](int level) {
@@ -52,7 +59,7 @@ std::optional<StudyProblem> checkReplicatesOnExit(const Study& study, char decim
     };
     for (int i = 1; i <= gridLevels(study); ++i)
         if (parseInteger(replicateCount(study, i)) > kMaximumTypedReplicates && !read(i))
-            return at(C::stgniveles, "Datos fuera de rango, maximo 5 Réplicas");
+            return at(C::stgniveles, "Datos fuera de rango, maximo 5 Réplicas", countCell(i));
     return std::nullopt;
 }
 
@@ -66,7 +73,8 @@ std::optional<StudyProblem> checkReplicateCells(const Study& study) {
 std::optional<StudyProblem> checkReplicatesPresent(const Study& study) {
     for (int i = 1; i <= gridLevels(study); ++i)
         if (replicateCount(study, i).empty())
-            return at(C::stgniveles, "Falta la replicación en el nivel " + std::to_string(i));
+            return at(C::stgniveles, "Falta la replicación en el nivel " + std::to_string(i),
+                      countCell(i));
     return std::nullopt;
 }
 
@@ -93,10 +101,11 @@ std::optional<StudyProblem> checkDataOnExit(const Study& study, char decimal) {
     for (int column = 1; column <= 2; ++column) {
         for (int row = 1; row < g.rowCount(); ++row) {
             const std::string& value = g.cell(column, row);
+            const GridCell cell{.col = column, .row = row};
             if (value.empty())
-                return at(C::stgdatos, "Falta capturar un dato ");
+                return at(C::stgdatos, "Falta capturar un dato ", cell);
             if (!isFloat(value, decimal))
-                return at(C::stgdatos, "Algun dato capturado no es un valor numérico.");
+                return at(C::stgdatos, "Algun dato capturado no es un valor numérico.", cell);
         }
     }
     return std::nullopt;

@@ -19,7 +19,7 @@ namespace linealidad {
 // and left without breaking it.
 
 // Leaving the number of levels: it is present, a whole number, and 3 to 5 (3 to 10 when it is
-// the number read).
+// the number read, and the message then says so).
 std::optional<StudyProblem> checkLevelsOnExit(const Study& study, const Study* asRead = nullptr);
 
 // Leaving the replicates grid: every count across the grid is present and a number (in the

@@ -1,5 +1,8 @@
 #include "core/study/GridBlock.h"
 
+#include "core/text/Errors.h"
+#include "core/text/NumberParse.h"
+
 #include <algorithm>
 
 namespace linealidad {
@@ -33,6 +36,28 @@ std::optional<std::string> pasteBlock(StringGrid& grid, int col, int row, const 
         for (std::size_t c = 0; c < block[r].size(); ++c)
             grid.setCell(col + static_cast<int>(c), row + static_cast<int>(r), block[r][c]);
     return std::nullopt;
+}
+
+bool startsWithHeading(const CellRows& block) {
+    if (block.size() < 2)
+        return false;
+    const auto& first = block.front();
+    const bool hasText = std::ranges::any_of(first, [](const std::string& cell) {
+        return cell.find_first_not_of(" \t") != std::string::npos;
+    });
+    const bool hasNumber = std::ranges::any_of(
+        first, [](const std::string& cell) { return isFloat(cell, '.') || isFloat(cell, ','); });
+    return hasText && !hasNumber;
+}
+
+std::string headingSkippedNote(const std::vector<std::string>& heading) {
+    std::string names;
+    for (const std::string& cell : heading) {
+        if (cell.find_first_not_of(" \t") == std::string::npos)
+            continue;
+        names += (names.empty() ? "" : ", ") + ("«" + quotedExcerpt(cell) + "»");
+    }
+    return "Encabezado omitido al pegar: " + names;
 }
 
 CellRows copyBlock(const StringGrid& grid, int firstCol, int firstRow, int lastCol, int lastRow) {

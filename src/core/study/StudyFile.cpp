@@ -168,6 +168,17 @@ Study readStudy(const std::string& path) {
     return study;
 }
 
+NumberSources studyFileLines(const Study& study) {
+    const int firstX = kLevelsLine + study.stgniveles.colCount();
+    const int observations = study.stgdatos.rowCount() - 1;
+    NumberSources lines;
+    for (int j = 0; j < observations; ++j) {
+        lines.x.push_back(firstX + j);
+        lines.y.push_back(firstX + observations + j);
+    }
+    return lines;
+}
+
 void writeStudy(const std::string& path, const Study& study, const ChartTitles& titles) {
     std::string text;
     for (const std::string& line : studyLines(study, titles))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/study/SeparatorConversion.h"
 #include "core/study/Study.h"
 
 #include <array>
@@ -31,6 +32,10 @@ std::string readStudySizedText(const std::string& path);
 // Throws FileError when the file cannot be read, and StudyFormatError (naming the file and the
 // line) when it cannot be a study, among others when it is larger than kMaximumFileBytes.
 Study readStudy(const std::string& path);
+
+// The lines of its file that held each observation's X and Y, for a study as readStudy returns
+// it (its grids as wide and as long as the file's levels and observations).
+NumberSources studyFileLines(const Study& study);
 
 // Writes the study in the file layout, one text per line with CR LF, in Windows-1252 when every
 // character fits and in UTF-8 otherwise. The X and Y columns are written for the data grid's

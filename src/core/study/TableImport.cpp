@@ -204,6 +204,18 @@ bool sameLevel(const std::string& a, const std::string& b) {
     return false;
 }
 
+// A heading as a general-information text: without surrounding blanks, and no longer than the
+// study window's boxes take.
+std::string headingText(const std::string& cell) {
+    const std::string text = trimmed(cell);
+    std::size_t cut = 0;
+    for (int characters = 0; cut < text.size() && characters < kTextLength; ++characters)
+        do
+            ++cut; // a UTF-8 character: its lead byte and continuation bytes
+        while (cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80);
+    return text.substr(0, cut);
+}
+
 std::string rowsText(int first, int last) {
     return first == last ? "la fila " + std::to_string(first)
                          : "las filas " + std::to_string(first) + " a " + std::to_string(last);
@@ -228,13 +240,17 @@ public:
     TableReader(const SplitTable& table, std::string origin)
         : table_(table), origin_(std::move(origin)), width_(widthOf(table)) {}
 
-    Study study() {
+    TableStudy study() {
         checkShape();
         const auto data = dataRows();
         for (const TableRow& row : data)
             addObservation(row);
         checkLevelCount(data);
-        return filledStudy(data);
+        TableStudy table{.study = filledStudy(data), .rows = {}};
+        for (const TableRow& row : data)
+            table.rows.push_back(row.number);
+        nameColumns(table.study);
+        return table;
     }
 
 private:
@@ -256,14 +272,28 @@ private:
                           std::to_string(widest.number) + " tiene " + std::to_string(width_));
     }
 
+    // The first row when it is a heading rather than an observation; null otherwise.
+    const TableRow* heading() const {
+        const TableRow& first = table_.rows.front();
+        return isObservation(first) ? nullptr : &first;
+    }
+
     // The rows after the heading, if the table has one.
     std::vector<TableRow> dataRows() const {
-        const TableRow& first = table_.rows.front();
-        const bool heading = !isObservation(first);
-        if (heading && table_.rows.size() == 1)
-            throw refusal("solo tiene el encabezado de la fila " + std::to_string(first.number) +
+        const TableRow* head = heading();
+        if (head && table_.rows.size() == 1)
+            throw refusal("solo tiene el encabezado de la fila " + std::to_string(head->number) +
                           " y ninguna fila con datos");
-        return {table_.rows.begin() + (heading ? 1 : 0), table_.rows.end()};
+        return {table_.rows.begin() + (head ? 1 : 0), table_.rows.end()};
+    }
+
+    // The headings of X and Y name the study's units and measured property, so the verdicts
+    // read "RELACIÓN LINEAL mg - Absorbancia" rather than two blanks.
+    void nameColumns(Study& study) const {
+        if (const TableRow* head = heading()) {
+            study.eadicionada = headingText(x(*head));
+            study.emedida = headingText(y(*head));
+        }
     }
 
     // A heading names its columns: neither its X nor its Y is a number. A first observation
@@ -343,19 +373,23 @@ private:
     std::vector<LevelRows> levels_;
 };
 
-Study tableStudy(std::string_view text, std::string origin) {
+TableStudy tableStudy(std::string_view text, std::string origin) {
     const SplitTable table = TableSplitter(text, cellSeparator(text)).split(kRowsToRead);
     return TableReader(table, std::move(origin)).study();
 }
 
 } // namespace
 
-Study studyFromTable(const std::string& text) {
+TableStudy studyFromTable(const std::string& text) {
     return tableStudy(text, "La tabla");
 }
 
-Study readTableFile(const std::string& path) {
+TableStudy readTableFile(const std::string& path) {
     return tableStudy(readStudySizedText(path), "El archivo \"" + path + "\"");
+}
+
+NumberSources tableRows(const TableStudy& table) {
+    return {.x = table.rows, .y = table.rows};
 }
 
 } // namespace linealidad

@@ -8,11 +8,11 @@ namespace linealidad {
 std::optional<StudyProblem> ValidaEstudio(const Study& study) {
     using C = StudyControl;
     if (study.eniveles.empty())
-        return StudyProblem{"Falta capturar el número de niveles", 1, C::eniveles};
+        return StudyProblem{"Falta capturar el número de niveles", 1, C::eniveles, std::nullopt};
 
     const int levels = parseInteger(study.eniveles);
     if (levels < kMinimumLevels || levels > kMaximumValidLevels)
-        return StudyProblem{"Datos fuera de rango, 3-10 Niveles", 1, C::eniveles};
+        return StudyProblem{"Datos fuera de rango, 3-10 Niveles", 1, C::eniveles, std::nullopt};
 
     // The replicate cells are checked over the grid's width, not over N; the next check then
     // catches a grid whose width does not match N.
@@ -30,7 +30,7 @@ std::optional<StudyProblem> ValidaEstudio(const Study& study) {
         for (int row = 1; row < study.stgdatos.rowCount(); ++row)
             if (study.stgdatos.cell(column, row).empty())
                 return StudyProblem{"Falta el dato " + std::to_string(row) + names[column], 2,
-                                    C::stgdatos};
+                                    C::stgdatos, GridCell{.col = column, .row = row}};
     return std::nullopt;
 }
 

@@ -23,6 +23,8 @@ std::vector<ReferenceDataSet> offsetDataSets() {
              shownValue(VariationCoefficient, 3.1622775036356429e-7),
              shownValue(Determination, 0.98959011060507482),
              shownValue(PureErrorSumOfSquares, 0.75),
+             shownValue(RegressionProbability, 0.0000047207085917380772),
+             shownValue(LackOfFitProbability, 0.94933215262168230),
              shownValue(FirstStudentizedResidual, 0.75592894601845445),
          }},
         // Amounts of 10000.125 to 10000.375: Σx² is about 10¹⁰ times Sxx. On the raw sums r²

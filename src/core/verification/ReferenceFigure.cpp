@@ -14,6 +14,14 @@ std::string figureName(ReferenceFigure figure) {
         return "límite superior de la pendiente";
     case ReferenceFigure::SlopeLowerLimit:
         return "límite inferior de la pendiente";
+    case ReferenceFigure::SlopeT:
+        return "t cal de la pendiente";
+    case ReferenceFigure::InterceptUpperLimit:
+        return "límite superior de la ordenada";
+    case ReferenceFigure::InterceptLowerLimit:
+        return "límite inferior de la ordenada";
+    case ReferenceFigure::InterceptT:
+        return "t cal de la ordenada";
     case ReferenceFigure::ResidualDeviation:
         return "Sy/x";
     case ReferenceFigure::VariationCoefficient:
@@ -30,6 +38,10 @@ std::string figureName(ReferenceFigure figure) {
         return "SC de falta de ajuste";
     case ReferenceFigure::RegressionF:
         return "fcal de regresión";
+    case ReferenceFigure::RegressionProbability:
+        return "Pfcal de regresión";
+    case ReferenceFigure::LackOfFitProbability:
+        return "Pfcal de falta de ajuste";
     case ReferenceFigure::FirstStudentizedResidual:
         return "residuo estudentizado 1";
     case ReferenceFigure::FirstLevelCv:
@@ -157,6 +169,14 @@ double figureValue(ReferenceFigure figure, const ResultSet& results,
         return R.LimSupPendiente;
     case ReferenceFigure::SlopeLowerLimit:
         return R.LimInfPendiente;
+    case ReferenceFigure::SlopeT:
+        return R.TcalPendiente;
+    case ReferenceFigure::InterceptUpperLimit:
+        return R.LimSupOrdenada;
+    case ReferenceFigure::InterceptLowerLimit:
+        return R.LimInfOrdenada;
+    case ReferenceFigure::InterceptT:
+        return R.TcalOrdenada;
     case ReferenceFigure::ResidualDeviation:
         return R.DesvRegresion;
     case ReferenceFigure::VariationCoefficient:
@@ -173,6 +193,10 @@ double figureValue(ReferenceFigure figure, const ResultSet& results,
         return A.SCFaltaAjuste;
     case ReferenceFigure::RegressionF:
         return A.FRegresion;
+    case ReferenceFigure::RegressionProbability:
+        return A.PRegresion;
+    case ReferenceFigure::LackOfFitProbability:
+        return A.PFaltaAjuste;
     case ReferenceFigure::FirstStudentizedResidual:
         return results.residuals.Estudentizado.empty() ? kNaN
                                                        : results.residuals.Estudentizado.front();

@@ -13,6 +13,10 @@ enum class ReferenceFigure {
     Intercept,
     SlopeUpperLimit,
     SlopeLowerLimit,
+    SlopeT,
+    InterceptUpperLimit,
+    InterceptLowerLimit,
+    InterceptT,
     ResidualDeviation, // Sy/x
     VariationCoefficient,
     Determination, // r²
@@ -21,6 +25,8 @@ enum class ReferenceFigure {
     PureErrorSumOfSquares,
     LackOfFitSumOfSquares,
     RegressionF,
+    RegressionProbability, // the program's own F approximation
+    LackOfFitProbability,
     FirstStudentizedResidual,
     // The validation statistics.
     FirstLevelCv,

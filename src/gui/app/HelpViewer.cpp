@@ -1,5 +1,7 @@
 #include "gui/app/HelpViewer.h"
 
+#include "gui/common/WindowKeys.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,6 +29,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("VisorAyuda"));
     setWindowTitle(QStringLiteral("Ayuda de Linealidad y Precisión del Sistema de Medición"));
     resize(860, 600);
+    closeWithKeys(*this);
 
     tabs_ = new QTabWidget(this);
     contents_ = new QListWidget(tabs_);

@@ -544,9 +544,11 @@ void TMainForm::FileOpen() {
 // study leaves no window behind and the commands as they were.
 bool TMainForm::openStudy(const QString& path) {
     Study study;
-    if (!readWith([&] { return readStudy(localPath(path)); }, study))
+    if (!readWith([&] { study = readStudy(localPath(path)); }))
         return false;
-    showReadStudy(std::move(study), path, QStringLiteral("este archivo"));
+    const NumberSources lines = studyFileLines(study);
+    showReadStudy(std::move(study), lines, {QStringLiteral("este archivo"), SourcePlaces::Lines},
+                  path);
     return true;
 }
 
@@ -561,10 +563,11 @@ void TMainForm::FileImportTable() {
 // A study built from a table has never been saved (the table is not a study file): it is
 // marked as modified, so closing it asks first.
 bool TMainForm::importTable(const QString& path) {
-    Study study;
-    if (!readWith([&] { return readTableFile(localPath(path)); }, study))
+    TableStudy table;
+    if (!readWith([&] { table = readTableFile(localPath(path)); }))
         return false;
-    showReadStudy(std::move(study), std::nullopt, QStringLiteral("este archivo"));
+    showReadStudy(std::move(table.study), tableRows(table),
+                  {QStringLiteral("este archivo"), SourcePlaces::Rows}, std::nullopt);
     markModified();
     return true;
 }
@@ -573,27 +576,28 @@ void TMainForm::FilePasteStudy() {
     if (Finforma)
         return;
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
-    Study study;
-    if (!readWith([&] { return studyFromTable(text); }, study))
+    TableStudy table;
+    if (!readWith([&] { table = studyFromTable(text); }))
         return;
-    showReadStudy(std::move(study), std::nullopt, QStringLiteral("la tabla copiada"));
+    showReadStudy(std::move(table.study), tableRows(table),
+                  {QStringLiteral("la tabla copiada"), SourcePlaces::Rows}, std::nullopt);
     markModified();
 }
 
 // Reads a study (from a file, a table or the clipboard) with the hourglass showing; false,
 // after the generic error report, when it could not be read.
-bool TMainForm::readWith(const std::function<Study()>& read, Study& study) {
+bool TMainForm::readWith(const std::function<void()>& read) {
     WaitCursor wait;
-    return runCommand(*dialogs_, [&] { study = read(); });
+    return runCommand(*dialogs_, read);
 }
 
-// Every study that was read opens here: the separator question, then a new study window
-// (titled with its file, or "Nuevo" when it has none), ready to be computed.
-void TMainForm::showReadStudy(Study study, const std::optional<QString>& path,
-                              const QString& source) {
-    const bool converted = askToConvertSeparator(study, source);
+// Every study that was read opens here: its numbers in this computer's decimal separator, then
+// a new study window (titled with its file, or "Nuevo" when it has none), ready to be computed.
+void TMainForm::showReadStudy(Study study, const NumberSources& sources, const ReadOrigin& origin,
+                              const std::optional<QString>& path) {
+    const bool answered = adoptSeparator(study, sources, origin);
     showStudy(study, path);
-    if (converted)
+    if (answered)
         markModified();
 }
 
@@ -611,19 +615,24 @@ void TMainForm::showStudy(const Study& study, const std::optional<QString>& path
     apply(StudyEvent::OpenDone);
 }
 
-// Numbers written on a computer with the other decimal separator are rewritten only if the
-// analyst says so; true when they were.
-bool TMainForm::askToConvertSeparator(Study& study, const QString& source) {
+// Numbers written on a computer with the other decimal separator are rewritten in this one's:
+// at once when they all use the other one (the values are those of the file, so the study is not
+// modified), and only on the analyst's word when the study mixes both. True when the analyst's
+// answer rewrote them: the study then differs from what was read.
+bool TMainForm::adoptSeparator(Study& study, const NumberSources& sources,
+                               const ReadOrigin& origin) {
     const char here = decimalSeparator();
-    if (!writtenWithOtherSeparator(study, here))
+    const SeparatorUse use = separatorUse(study, here, sources);
+    if (use.other.empty())
         return false;
-    const QString question =
-        QStringLiteral("Los números de %1 usan «%2» como separador decimal. ¿Convertirlos a «%3»?")
-            .arg(source, QChar::fromLatin1(otherDecimalSeparator(here)), QChar::fromLatin1(here));
-    if (!dialogs_->question(QStringLiteral("Separador decimal"), question))
+    const bool mixed = !use.here.empty();
+    if (mixed && !dialogs_->confirm(QStringLiteral("Separador decimal"),
+                                    QString::fromStdString(mixedSeparatorQuestion(
+                                        use, here, origin.name.toStdString(), origin.places))))
         return false;
     convertToSeparator(study, here);
-    return true;
+    showHint(QString::fromStdString(separatorConvertedNote(here)));
+    return mixed;
 }
 
 // The study window's title: the study's file, or "Nuevo" while it was never saved.
@@ -639,7 +648,14 @@ bool TMainForm::validateStudy() {
     if (!Finforma)
         return false;
     std::optional<StudyProblem> problem;
-    if (!runCommand(*dialogs_, [&] { problem = ValidaEstudio(Finforma->study()); }))
+    bool followed = false;
+    if (!runCommand(*dialogs_, [&] {
+            followed = Finforma->followReplicates();
+            if (followed)
+                problem = ValidaEstudio(Finforma->study());
+        }))
+        return false;
+    if (!followed)
         return false;
     if (problem) {
         Finforma->showProblem(*problem);

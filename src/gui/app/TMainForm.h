@@ -2,6 +2,7 @@
 
 #include "core/app/EnablingRules.h"
 #include "core/results/ResultSet.h"
+#include "core/study/SeparatorConversion.h"
 #include "core/study/StudyFile.h"
 #include "gui/common/ChartHost.h"
 #include "gui/common/PrintHost.h"
@@ -136,6 +137,7 @@ public:
     void clearModified(const QString& text) override;
     void apply(StudyEvent event) override;
     bool save() override { return FileSave(); }
+    void showNote(const QString& text) override { showHint(text); }
 
     // The chart windows' and the print options windows' requests.
     const Study* chartStudy() const override;
@@ -190,9 +192,15 @@ private:
                     QAction* command);
     TFinforma* createStudyWindow();
     void openRecovered(const RecoveryCopy& copy);
-    bool readWith(const std::function<Study()>& read, Study& study);
-    void showReadStudy(Study study, const std::optional<QString>& path, const QString& source);
-    bool askToConvertSeparator(Study& study, const QString& source);
+    // What a study was read from, as the separator question names it.
+    struct ReadOrigin {
+        QString name; // "este archivo", "la tabla copiada"
+        SourcePlaces places;
+    };
+    bool readWith(const std::function<void()>& read);
+    void showReadStudy(Study study, const NumberSources& sources, const ReadOrigin& origin,
+                       const std::optional<QString>& path);
+    bool adoptSeparator(Study& study, const NumberSources& sources, const ReadOrigin& origin);
     void showStudy(const Study& study, const std::optional<QString>& path);
     void connectPopupItems(TFinforma* window);
     bool writeStudy(const QString& path);

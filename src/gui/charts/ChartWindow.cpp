@@ -14,6 +14,7 @@
 #include "gui/common/PrintJob.h"
 #include "gui/common/PrintStampNow.h"
 #include "gui/common/RunCommand.h"
+#include "gui/common/WindowKeys.h"
 #include "gui/common/helpcons.h"
 #include "gui/widgets/PaintBox.h"
 
@@ -85,6 +86,7 @@ ChartWindow::ChartWindow(PlotKind kind, const ChartNames& names, ChartHost& host
     createMenu(names);
     connect(box_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& where) { menu_->popup(box_->mapToGlobal(where)); });
+    popupWithKeys(*this, *menu_, [this] { return box_->geometry().center(); });
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { host_.showHelp(help::kChart, this); });
@@ -215,10 +217,16 @@ void ChartWindow::optionsClick() {
     if (OptionsDlg_.parentWidget() != this)
         OptionsDlg_.setParent(this, OptionsDlg_.windowFlags());
     OptionsDlg_.display(optionsFromChart(plot_.model(), decimal()));
+    const PlotOptions shown = OptionsDlg_.options(); // as its boxes hold them
     if (host_.dialogs().showModal(OptionsDlg_) != QDialog::Accepted)
         return;
-    const bool copied = runCommand(
-        host_.dialogs(), [this] { applyOptions(plot_.model(), OptionsDlg_.options(), decimal()); });
+    const PlotOptions chosen = OptionsDlg_.options();
+    // The titles are saved with the study: changing them is changing it.
+    if (chosen.TitleEdit != shown.TitleEdit || chosen.XLblEdit != shown.XLblEdit ||
+        chosen.YLblEdit != shown.YLblEdit)
+        host_.markModified();
+    const bool copied =
+        runCommand(host_.dialogs(), [&] { applyOptions(plot_.model(), chosen, decimal()); });
     if (!copied)
         return;
     failed_ = false;

@@ -174,7 +174,21 @@ QWidget* TOptionsDlg::createGridPage() {
     return page;
 }
 
+void TOptionsDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    QWidget* first[] = {TitleEdit_, XMinEdit_, ReferenceGroup_->checkedButton()};
+    const int page = TabbedNotebook1_->currentIndex();
+    if (QWidget* control = page >= 0 && page < 3 ? first[page] : nullptr)
+        control->setFocus(Qt::OtherFocusReason);
+}
+
+void TOptionsDlg::reject() {
+    display(shown_);
+    QDialog::reject();
+}
+
 void TOptionsDlg::display(const PlotOptions& o) {
+    shown_ = o;
     TitleEdit_->setText(QString::fromStdString(o.TitleEdit));
     XLblEdit_->setText(QString::fromStdString(o.XLblEdit));
     YLblEdit_->setText(QString::fromStdString(o.YLblEdit));

@@ -34,8 +34,14 @@ public:
     // F1 asks for help at this window's context number.
     std::function<void(int context)> onHelpRequested;
 
+    // Cancel (Esc, the close box) puts back what the dialog was given: the title lines saved
+    // with a study never take text the analyst cancelled.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Opened, the dialog is ready for typing: the focus is in the first box of its page.
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* createTitlesPage();
@@ -59,6 +65,7 @@ private:
     QButtonGroup* ReferenceGroup_ = nullptr;
     QPushButton* OKBtn_ = nullptr;
     QPushButton* CancelBtn_ = nullptr;
+    PlotOptions shown_; // what display() was given
 };
 
 } // namespace linealidad

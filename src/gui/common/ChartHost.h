@@ -24,6 +24,9 @@ public:
     virtual std::optional<SavedStudyFile> savedStudyFile() const = 0;
     // Opens help at the topic of a context number, usable from the modal window `from`.
     virtual void showHelp(int context, QWidget* from) = 0;
+    // The chart's title or axis labels changed: they are saved with the study, so it is now
+    // modified.
+    virtual void markModified() = 0;
 };
 
 } // namespace linealidad

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -20,6 +21,20 @@ const QString kPngFilter = QStringLiteral("Imagen PNG del tamaño de la ventana 
 const QString kSizedPngFilter = QStringLiteral("Imagen PNG de otro tamaño (*.png)");
 const QString kPdfFilter = QStringLiteral("Documento PDF (*.pdf)");
 const QString kSvgFilter = QStringLiteral("Dibujo SVG (*.svg)");
+
+// Room for a title bar's icon and buttons beside its text.
+constexpr int kTitleBarRoom = 140;
+
+// A message box as wide as its title: window managers cut a title longer than the window
+// ("Linealidad y Prec... ma de Medición").
+void widenForTitle(QMessageBox& box) {
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kTitleBarRoom;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 QWidget* padre(QWidget* window) {
     QWidget* active = QApplication::activeModalWidget();
@@ -50,6 +65,7 @@ QString studyDialog(QWidget* window, const FileDialogSpec& d, QFileDialog::Accep
 
 void QtDialogs::message(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, padre(window_));
+    widenForTitle(box);
     box.exec();
 }
 
@@ -57,6 +73,7 @@ bool QtDialogs::question(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
                     padre(window_));
     box.setDefaultButton(QMessageBox::No);
+    widenForTitle(box);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -66,6 +83,16 @@ bool QtDialogs::offer(const QString& title, const QString& text) {
     box.setDefaultButton(QMessageBox::Yes);
     // Offers come at start-up, while the splash window stays above every other window.
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool QtDialogs::confirm(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    padre(window_));
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+    box.setDefaultButton(QMessageBox::Yes);
+    widenForTitle(box);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -79,6 +106,7 @@ Dialogs::Answer QtDialogs::questionOrCancel(const QString& title, const QString&
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancelar"));
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::Cancel);
+    widenForTitle(box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -112,6 +140,7 @@ Dialogs::RecoveryChoice QtDialogs::recoveryOffer(const QString& title, const QSt
 void QtDialogs::error(const QString& text) {
     QMessageBox box(QMessageBox::Critical, kApplicationTitle, text, QMessageBox::Ok,
                     padre(window_));
+    widenForTitle(box);
     box.exec();
 }
 

@@ -49,6 +49,9 @@ public:
     // The same question box with Yes as the default button: for an offer that a No throws
     // away.
     virtual bool offer(const QString& title, const QString& text) = 0;
+    // A Yes/No question box with Yes ("Sí") as the default button, for a question whose answer
+    // is nearly always Yes.
+    virtual bool confirm(const QString& title, const QString& text) = 0;
     // The same box with a "Cancelar" button as well, which Escape presses; No stays the default.
     enum class Answer { Yes, No, Cancel };
     virtual Answer questionOrCancel(const QString& title, const QString& text) = 0;
@@ -84,6 +87,7 @@ public:
     void message(const QString& text) override;
     bool question(const QString& title, const QString& text) override;
     bool offer(const QString& title, const QString& text) override;
+    bool confirm(const QString& title, const QString& text) override;
     Answer questionOrCancel(const QString& title, const QString& text) override;
     RecoveryChoice recoveryOffer(const QString& title, const QString& text) override;
     void error(const QString& text) override;

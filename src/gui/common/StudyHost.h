@@ -23,6 +23,8 @@ public:
     virtual void apply(StudyEvent event) = 0;
     // The "&Guardar" command; true when the study was written.
     virtual bool save() = 0;
+    // Shows a note on the status line (what a paste left out, ...).
+    virtual void showNote(const QString& text) = 0;
 };
 
 } // namespace linealidad

@@ -11,9 +11,11 @@
 #include "gui/common/RunCommand.h"
 #include "gui/widgets/RadioGroup.h"
 
+#include <QAction>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 
 namespace linealidad {
@@ -140,6 +142,15 @@ void PrintOptionsWindow::BitBtn2Click() {
     close();
 }
 
+// The preview opens large, on three quarters of the screen, with the page's width fitted to it:
+// the text of the page can be read at once (the whole page in a small window is not).
+void PrintOptionsWindow::showReadable(QPrintPreviewDialog& preview) {
+    if (const QScreen* screen = this->screen())
+        preview.resize(screen->availableGeometry().size() * 3 / 4);
+    if (auto* fitWidth = preview.findChild<QAction*>(QStringLiteral("fitWidthAction")))
+        fitWidth->trigger();
+}
+
 void PrintOptionsWindow::previewClick() {
     const Study* study = host_.printStudy();
     const std::optional<PageChoice> page = chosenPage();
@@ -151,6 +162,7 @@ void PrintOptionsWindow::previewClick() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
+    showReadable(preview);
     // The preview draws on its own printer, and on the chosen one when printed from it.
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&](QPrinter* target) { print(*target, *study, *sheets); });

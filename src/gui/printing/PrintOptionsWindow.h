@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+class QPrintPreviewDialog;
 class QPrinter;
 
 namespace linealidad {
@@ -64,6 +65,7 @@ private:
     std::optional<std::vector<Sheet>> composeChosen(const Study& study, PageChoice page);
     std::optional<PageChoice> chosenPage() const;
     void print(QPrinter& printer, const Study& study, const std::vector<Sheet>& sheets);
+    void showReadable(QPrintPreviewDialog& preview);
 
     PrintLayout layout_;
     PrintHost& host_;

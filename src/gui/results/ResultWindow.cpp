@@ -1,6 +1,7 @@
 #include "gui/results/ResultWindow.h"
 
 #include "gui/common/ResultHost.h"
+#include "gui/common/WindowKeys.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -23,6 +24,7 @@ ResultWindow::ResultWindow(ResultHost& host, const QString& title, const QSize& 
     copyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(copyAction, &QAction::triggered, this, &ResultWindow::copy);
     addAction(copyAction);
+    closeWithKeys(*this);
 }
 
 void ResultWindow::copy() const {

@@ -23,7 +23,7 @@ public:
     void showIn(QMdiArea* area);
 
     // Ctrl+C: the window's text to the clipboard as a spreadsheet takes it.
-    void copy() const;
+    virtual void copy() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -101,7 +101,14 @@ void TfinfoA::stganovaKeyPress(QChar) {
 
 void TfinfoA::stganovaExit() {
     stganova_->setTabMovesBetweenCells(true);
-    stganova_->setCurrentCell(stganova_->col(), 0);
+    startAtRow0(stganova_->col());
+}
+
+// The grid's current cell goes to the headings row without showing a heading as selected:
+// only a cell the analyst moves to is.
+void TfinfoA::startAtRow0(int col) {
+    stganova_->setCurrentCell(col, 0);
+    stganova_->selectionModel()->clearSelection();
 }
 
 void TfinfoA::fill(const VarianceText& text) {
@@ -110,7 +117,7 @@ void TfinfoA::fill(const VarianceText& text) {
         for (int col = 0; col < kAnovaColumns; ++col)
             cells_.setCell(col, row, text.cells[row][col]);
     model_->reload();
-    stganova_->setCurrentCell(0, 0);
+    startAtRow0(0);
     memoa_->setPlainText(onePerLine(text.sentences));
 }
 

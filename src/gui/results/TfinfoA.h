@@ -31,6 +31,7 @@ private:
     CellRows copyCells() const override;
     void stganovaKeyPress(QChar key);
     void stganovaExit();
+    void startAtRow0(int col);
 
     StringGrid cells_{6, 7};
     StringGridModel* model_;

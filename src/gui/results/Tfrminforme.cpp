@@ -3,11 +3,44 @@
 #include "gui/common/helpcons.h"
 #include "gui/results/ResultCommand.h"
 
+#include <QClipboard>
 #include <QEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMdiArea>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextBlock>
+
+#include <algorithm>
+#include <cmath>
 
 namespace linealidad {
+
+bool readsText(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll);
+    }
+}
 
 Tfrminforme::Tfrminforme(ResultHost& host)
     : ResultWindow(host, QStringLiteral("Informe"), QSize(435, 300), help::kReport),
@@ -15,36 +48,68 @@ Tfrminforme::Tfrminforme(ResultHost& host)
     setObjectName(QStringLiteral("frminforme"));
     mminforme_->setObjectName(QStringLiteral("mminforme"));
     mminforme_->setReadOnly(true);
+    // Read with the keyboard and selected with the mouse: its own menu copies.
+    mminforme_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     mminforme_->setLineWrapMode(QPlainTextEdit::NoWrap);
     mminforme_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mminforme_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    mminforme_->setContextMenuPolicy(Qt::NoContextMenu);
     // The report lines are padded with blanks into columns: a fixed-pitch font keeps them.
     mminforme_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     mminforme_->installEventFilter(this);
-    mminforme_->viewport()->installEventFilter(this);
     setWidget(mminforme_);
 }
 
 void Tfrminforme::append(const std::vector<std::string>& lines) {
     mminforme_->appendPlainText(onePerLine(lines));
     mminforme_->moveCursor(QTextCursor::Start);
+    fitToLongestLine();
 }
 
 QString Tfrminforme::text() const {
     return mminforme_->toPlainText();
 }
 
-// A key or a mouse button in the text closes the window; the scroll bars are outside the
-// text, so scrolling never does.
+// As wide as the longest line with the text's margins, frame and scroll bar, as far as the
+// frame has room; a window already shown is centred again.
+void Tfrminforme::fitToLongestLine() {
+    const QFontMetrics metrics(mminforme_->font());
+    int longest = 0;
+    for (QTextBlock line = mminforme_->document()->firstBlock(); line.isValid(); line = line.next())
+        longest = std::max(longest, metrics.horizontalAdvance(line.text()));
+    const int margins = 2 * static_cast<int>(std::ceil(mminforme_->document()->documentMargin())) +
+                        mminforme_->cursorWidth() + 2 * mminforme_->frameWidth() +
+                        style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mminforme_) +
+                        2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    int wanted = std::max(width(), longest + margins);
+    if (mdiArea())
+        wanted = std::min(wanted, mdiArea()->viewport()->width());
+    if (wanted == width())
+        return;
+    resize(wanted, height());
+    if (isVisible() && mdiArea())
+        move(std::max(0, (mdiArea()->viewport()->width() - wanted) / 2), y());
+}
+
+void Tfrminforme::copy() const {
+    if (mminforme_->textCursor().hasSelection())
+        mminforme_->copy();
+    else
+        QGuiApplication::clipboard()->setText(mminforme_->toPlainText());
+}
+
+// Any key that does not read the text closes the window, as the report always did; the
+// mouse selects, and its menu copies.
 bool Tfrminforme::eventFilter(QObject* watched, QEvent* event) {
-    const bool key = watched == mminforme_ && event->type() == QEvent::KeyPress;
-    const bool button =
-        watched == mminforme_->viewport() &&
-        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick);
-    if (key || button) {
-        close();
-        return true;
+    if (watched == mminforme_ && event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (key.matches(QKeySequence::Copy)) {
+            copy();
+            return true;
+        }
+        if (!readsText(key)) {
+            close();
+            return true;
+        }
     }
     return ResultWindow::eventFilter(watched, event);
 }

@@ -5,12 +5,15 @@
 #include <string>
 #include <vector>
 
+class QKeyEvent;
 class QPlainTextEdit;
 
 namespace linealidad {
 
-// The report window: the whole study and its results as plain text. Any key or mouse button
-// pressed in the text closes it; scrolling does not.
+// The report window: the whole study and its results as plain text, opened as wide as its
+// longest line. The keys that read a text (arrows, Page Up/Down, Home/End, with Shift to
+// select; Ctrl+A; Ctrl+C) and the mouse (selection, the copy menu) work in it; any other key
+// closes it.
 class Tfrminforme : public ResultWindow {
     Q_OBJECT
 public:
@@ -20,6 +23,8 @@ public:
     void append(const std::vector<std::string>& lines);
     QString text() const;
     QPlainTextEdit* mminforme() const { return mminforme_; }
+    // Ctrl+C: the selected text, or the whole report when nothing is selected.
+    void copy() const override;
 
     // The "I&nforme" command; the window it opened, if it opened one.
     static Tfrminforme* mnuinformeClick(ResultHost& host);
@@ -28,7 +33,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fitToLongestLine();
+
     QPlainTextEdit* mminforme_;
 };
+
+// A key that reads a text rather than answering the window: a modifier on its own, a movement
+// (with Shift it selects), Ctrl+A and Ctrl+C.
+bool readsText(const QKeyEvent& key);
 
 } // namespace linealidad

@@ -9,12 +9,14 @@
 #include "gui/common/Dialogs.h"
 #include "gui/common/ResultHost.h"
 #include "gui/common/RunCommand.h"
+#include "gui/common/WindowKeys.h"
 #include "gui/common/helpcons.h"
 #include "gui/widgets/FocusGuard.h"
 #include "gui/widgets/StringGridModel.h"
 #include "gui/widgets/StringGridView.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -171,6 +173,18 @@ Tfrmpredice::Tfrmpredice(std::function<Dialogs&()> dialogs, QWidget* parent)
     });
     FormCreate();
     showInverse(false);
+    closeWithKeys(*this);
+}
+
+// A direction's letter goes where its values are typed, as a label's letter goes to its box.
+bool Tfrmpredice::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut && (watched == rbdirecta_ || watched == rbinversa_)) {
+        const bool inverse = watched == rbinversa_;
+        showInverse(inverse);
+        guard_->focus(inverse ? stginversa_ : stgpredice_);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // The direction buttons under the equation's r², and the inverse direction's controls in the
@@ -187,6 +201,8 @@ void Tfrmpredice::createInverseControls() {
     rbinversa_->move(180, 342);
     rbinversa_->adjustSize();
     connect(rbinversa_, &QRadioButton::toggled, this, &Tfrmpredice::showInverse);
+    rbdirecta_->installEventFilter(this);
+    rbinversa_->installEventFilter(this);
 
     inverseModel_ = new ResponseGridModel(inverse_, 0, 1, this);
     stginversa_ = new StringGridView(this);

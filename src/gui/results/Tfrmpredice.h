@@ -48,6 +48,10 @@ public:
     // modally.
     void mnuprediceClick(ResultHost& host);
 
+protected:
+    // Alt+X and Alt+Y choose their direction and go on into its grid.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FormCreate();
     void colour(QLabel* value, QLabel* opening, QLabel* closing, double number);

@@ -11,6 +11,7 @@
 #include "gui/common/PrintJob.h"
 #include "gui/common/PrintStampNow.h"
 #include "gui/common/RunCommand.h"
+#include "gui/common/WindowKeys.h"
 #include "gui/common/helpcons.h"
 
 #include <QBuffer>
@@ -105,6 +106,7 @@ VerificationWindow::VerificationWindow(Dialogs& dialogs, QWidget* parent)
     connect(pdf, &QPushButton::clicked, this, &VerificationWindow::pdfClick);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     close->setDefault(true);
+    closeWithKeys(*this);
 }
 
 void VerificationWindow::fillTable() {

@@ -9,6 +9,7 @@
 #include "gui/common/Dialogs.h"
 #include "gui/common/RunCommand.h"
 #include "gui/common/StudyHost.h"
+#include "gui/common/WindowKeys.h"
 #include "gui/widgets/FocusGuard.h"
 #include "gui/widgets/StringGridModel.h"
 #include "gui/widgets/StringGridView.h"
@@ -60,6 +61,16 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// Two studies have the same observation rows, each labelled with the same level.
+bool dataRowsAlike(const Study& a, const Study& b) {
+    if (a.stgdatos.rowCount() != b.stgdatos.rowCount())
+        return false;
+    for (int row = 1; row < a.stgdatos.rowCount(); ++row)
+        if (a.stgdatos.cell(0, row) != b.stgdatos.cell(0, row))
+            return false;
+    return true;
+}
+
 QFrame* sunkenPanel(QWidget* parent, const char* name) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(QString::fromLatin1(name));
@@ -77,6 +88,7 @@ TFinforma::TFinforma(StudyHost& host, QWidget* parent) : QMdiSubWindow(parent), 
     createControls();
     watchControls();
     resize(662, 440);
+    closeWithKeys(*this, CloseKeys::CtrlF4);
 }
 
 void TFinforma::watchControls() {
@@ -187,6 +199,9 @@ QWidget* TFinforma::createLevelsTab() {
     connect(stgniveles_, &StringGridView::keyPressed, this, &TFinforma::stgnivelesKeyPress);
     connect(levelsModel_, &StringGridModel::cellEdited, this, [this] { host_.markModified(); });
     connect(stgniveles_, &StringGridView::pasteRequested, this, [this] { pasteInto(stgniveles_); });
+    auto* levelsPopup = new QMenu(this);
+    levelsPopup->setObjectName(QStringLiteral("levelsPopup"));
+    addEditMenu(stgniveles_, levelsPopup);
     auto* replicatesLabel =
         new QLabel(QStringLiteral("Capt&urar número de replicaciones por nivel:"), pan);
     replicatesLabel->setBuddy(stgniveles_);
@@ -239,6 +254,10 @@ QWidget* TFinforma::createDataTab() {
     connect(stgdatos_, &StringGridView::keyPressed, this, &TFinforma::stgdatosKeyPress);
     connect(dataModel_, &StringGridModel::cellEdited, this, [this] { host_.markModified(); });
     connect(stgdatos_, &StringGridView::pasteRequested, this, [this] { pasteInto(stgdatos_); });
+    // Alone on its page, the grid is left for the pages around it, as Ctrl+Tab moves: after
+    // its exit check, on to the first page, or back to the replicates' button.
+    connect(stgdatos_, &StringGridView::leftWithNowhereToGo, this,
+            [this](bool forward) { advance(forward ? firstControl(0) : botonok_); });
 
     PopMenu_ = new QMenu(this);
     PopMenu_->setObjectName(QStringLiteral("PopMenu"));
@@ -261,22 +280,45 @@ QWidget* TFinforma::createDataTab() {
     pmnugraph_ = item("pmnugraph", QStringLiteral("&Gráfica"),
                       calculations + QStringLiteral("Presenta la Gráfica"));
     pmnugraphr_ = item("pmnugraphr", QStringLiteral("Gráfica (Residuales)"), QString());
-    // Pasting is editing, not a calculation: it is on whenever the grid is.
+    // Editing is not a calculation: its items are on whenever the grid is.
     pasteSeparator_ = PopMenu_->addSeparator();
-    pmnupegar_ = PopMenu_->addAction(QStringLiteral("&Pegar"));
+    addEditMenu(stgdatos_, PopMenu_);
+    pmnudeshacer_ = PopMenu_->findChild<QAction*>(QStringLiteral("stgdatosUndo"));
+    pmnupegar_ = PopMenu_->findChild<QAction*>(QStringLiteral("stgdatosPaste"));
+    pmnudeshacer_->setObjectName(QStringLiteral("pmnudeshacer"));
     pmnupegar_->setObjectName(QStringLiteral("pmnupegar"));
-    pmnupegar_->setStatusTip(QStringLiteral("Pega las celdas copiadas desde la celda actual"));
-    connect(pmnupegar_, &QAction::triggered, this, [this] { pasteInto(stgdatos_); });
-    stgdatos_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(stgdatos_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { PopMenu_->popup(stgdatos_->viewport()->mapToGlobal(p)); });
     return page;
+}
+
+// A grid's pop-up menu ends with "&Deshacer" (on while a paste can be taken back) and
+// "&Pegar"; it opens with a right click, the Menu key or Shift+F10.
+void TFinforma::addEditMenu(StringGridView* grid, QMenu* menu) {
+    const QString name = grid->objectName();
+    QAction* undo = menu->addAction(QStringLiteral("&Deshacer"));
+    undo->setObjectName(name + QStringLiteral("Undo"));
+    undo->setStatusTip(QStringLiteral("Deshace el último pegado"));
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcutContext(Qt::WidgetShortcut); // Ctrl+Z itself reaches the grid
+    undo->setEnabled(false);
+    connect(undo, &QAction::triggered, this, [this, grid] { undoPasteIn(grid); });
+    connect(grid, &StringGridView::undoAvailable, undo, &QAction::setEnabled);
+    connect(grid, &StringGridView::undoRequested, this, [this, grid] { undoPasteIn(grid); });
+    QAction* paste = menu->addAction(QStringLiteral("&Pegar"));
+    paste->setObjectName(name + QStringLiteral("Paste"));
+    paste->setStatusTip(QStringLiteral("Pega las celdas copiadas desde la celda actual"));
+    connect(paste, &QAction::triggered, this, [this, grid] { pasteInto(grid); });
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid, &QWidget::customContextMenuRequested, menu,
+            [menu, grid](const QPoint& p) { menu->popup(grid->viewport()->mapToGlobal(p)); });
+    popupWithKeys(*grid, *menu, [grid] {
+        return grid->viewport()->mapTo(grid, grid->visualRect(grid->currentIndex()).center());
+    });
 }
 
 QList<QAction*> TFinforma::popupActions() const {
     QList<QAction*> actions;
     for (QAction* a : PopMenu_->actions())
-        if (!a->isSeparator() && a != pmnupegar_)
+        if (!a->isSeparator() && a != pmnupegar_ && a != pmnudeshacer_)
             actions << a;
     return actions;
 }
@@ -307,7 +349,29 @@ void TFinforma::loadStudy(const Study& study) {
 
 void TFinforma::showProblem(const StudyProblem& problem) {
     host_.dialogs().message(text(problem.message));
+    selectCell(problem);
     focus(control(problem.control));
+}
+
+// The cell a problem is in becomes the grid's current cell, selected and scrolled into view.
+void TFinforma::selectCell(const StudyProblem& problem) {
+    if (!problem.cell)
+        return;
+    auto* grid = static_cast<StringGridView*>(control(problem.control));
+    grid->setCurrentCell(problem.cell->col, problem.cell->row);
+    grid->scrollTo(grid->currentIndex());
+}
+
+bool TFinforma::followReplicates() {
+    Study fitted = study_;
+    if (!fitDataRowsToDesign(fitted) || dataRowsAlike(fitted, study_))
+        return true;
+    if (const auto problem = checkReplicatesOnExit(study_, decimalSeparator(), asRead())) {
+        showProblem(*problem);
+        return false;
+    }
+    fitDataRows();
+    return true;
 }
 
 QWidget* TFinforma::control(StudyControl c) const {
@@ -500,20 +564,26 @@ int TFinforma::tabOf(QWidget* control) const {
 // --- the clipboard -------------------------------------------------------------------------
 
 // Cells copied from a spreadsheet go in from the current cell, all or none: a block that does
-// not fit is refused with a message saying how much fits. Pasting is typing.
+// not fit is refused with a message saying how much fits. A heading over the data pasted into
+// the data grid is left out, and the status line says so. Pasting is typing.
 void TFinforma::pasteInto(StringGridView* grid) {
-    const CellRows block = splitTabSeparated(QGuiApplication::clipboard()->text().toStdString());
+    CellRows block = splitTabSeparated(QGuiApplication::clipboard()->text().toStdString());
+    std::optional<std::vector<std::string>> heading;
+    if (grid == stgdatos_ && startsWithHeading(block)) {
+        heading = std::move(block.front());
+        block.erase(block.begin());
+    }
     if (block.empty() || !grid->currentIndex().isValid())
         return;
-    StringGridModel* model = grid->gridModel();
     const int col = grid->col(), row = grid->row();
-    if (const auto refusal = pasteBlock(model->grid(), col, row, block)) {
+    if (const auto refusal = grid->pasteCells(block)) {
         host_.dialogs().message(text(*refusal));
         return;
     }
+    if (heading)
+        host_.showNote(text(headingSkippedNote(*heading)));
     const int lastCol = col + blockWidth(block) - 1,
               lastRow = row + static_cast<int>(block.size()) - 1;
-    model->cellsChanged(col, row, lastCol, lastRow);
     host_.markModified();
     if (grid != stgdatos_)
         return;
@@ -522,10 +592,16 @@ void TFinforma::pasteInto(StringGridView* grid) {
         host_.apply(StudyEvent::KeyInLastDataCell);
 }
 
+// Ctrl+Z (or "&Deshacer") takes the last paste back whole; taking it back is typing too.
+void TFinforma::undoPasteIn(StringGridView* grid) {
+    if (grid->undoPaste())
+        host_.markModified();
+}
+
 // --- checks when the focus enters or leaves ------------------------------------------------
 
 bool TFinforma::enivelesExit() {
-    return passes(checkLevelsOnExit(study_, asRead_ ? &*asRead_ : nullptr));
+    return passes(checkLevelsOnExit(study_, asRead()));
 }
 
 void TFinforma::stgnivelesEnter() {
@@ -535,7 +611,7 @@ void TFinforma::stgnivelesEnter() {
 bool TFinforma::stgnivelesExit() {
     stgniveles_->setTabMovesBetweenCells(true);
     stgniveles_->setCurrentCell(1, 1);
-    if (!passes(checkReplicatesOnExit(study_, decimalSeparator(), asRead_ ? &*asRead_ : nullptr)))
+    if (!passes(checkReplicatesOnExit(study_, decimalSeparator(), asRead())))
         return false;
     fitDataRows();
     return true;
@@ -571,8 +647,10 @@ void TFinforma::advance(QWidget* control) {
 }
 
 bool TFinforma::passes(const std::optional<StudyProblem>& problem) {
-    if (problem)
+    if (problem) {
+        selectCell(*problem);
         guard_->refuse(text(problem->message), control(problem->control));
+    }
     return !problem;
 }
 

@@ -34,8 +34,14 @@ public:
     // limits when they are left.
     void loadStudy(const Study& study);
 
-    // Shows a problem found by the study validation: its message, then its tab and control.
+    // Shows a problem found by the study validation: its message, then its tab and control
+    // (and its cell, selected).
     void showProblem(const StudyProblem& problem);
+
+    // Before a command reads the study: replicate counts changed since the replicates grid was
+    // left shape the data grid, after the checks leaving the grid runs. False, with the problem
+    // shown, when a count fails them.
+    bool followReplicates();
 
     // The pop-up items of the data grid, in menu order (the main window runs them).
     QAction* pmnuinfiere() const { return pmnuinfiere_; }
@@ -48,6 +54,8 @@ public:
     void addPopupAction(QAction* action);
     // "&Pegar" of the pop-up menu: the clipboard's cells into the data grid.
     QAction* pmnupegar() const { return pmnupegar_; }
+    // "&Deshacer" of the pop-up menu: the last paste into the data grid taken back.
+    QAction* pmnudeshacer() const { return pmnudeshacer_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,7 +83,11 @@ private:
     void thojaClick(int tab);
     void thojaEnter();
     void pasteInto(StringGridView* grid);
+    void undoPasteIn(StringGridView* grid);
+    void addEditMenu(StringGridView* grid, QMenu* menu);
     void fitDataRows();
+    const Study* asRead() const { return asRead_ ? &*asRead_ : nullptr; }
+    void selectCell(const StudyProblem& problem);
 
     void watchControls();
     void focus(QWidget* control);
@@ -115,6 +127,7 @@ private:
     QAction* pmnugraphr_ = nullptr;
     QAction* pasteSeparator_ = nullptr;
     QAction* pmnupegar_ = nullptr;
+    QAction* pmnudeshacer_ = nullptr;
 
     FocusGuard* guard_ = nullptr; // runs the exit and enter checks as the focus moves
 };

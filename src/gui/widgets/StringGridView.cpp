@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -47,11 +48,28 @@ public:
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
+        // Escape is left to the window's shortcuts (it closes a dialog) rather than claimed for
+        // cancelling the edit: a cell has nothing to cancel, its text is in the document.
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel))
+            return false;
+        // The menu bar (Alt, a menu's letter) and pop-up menus take the keyboard for a moment
+        // and give it back to the widget that had it: the editor stays open to take it back, so
+        // typing after a menu command (after "Guardar como...") reaches the cell.
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::MenuBarFocusReason || reason == Qt::PopupFocusReason)
+                return false;
+        }
         if (event->type() != QEvent::KeyPress)
             return QStyledItemDelegate::eventFilter(object, event);
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->matches(QKeySequence::Paste) && clipboardHoldsCells()) {
             emit view_->pasteRequested();
+            return true;
+        }
+        if (key->matches(QKeySequence::Undo) && view_->canUndoPaste()) {
+            emit view_->undoRequested();
             return true;
         }
         if (key->matches(QKeySequence::Copy)) {
@@ -103,9 +121,11 @@ StringGridView::StringGridView(QWidget* parent) : QTableView(parent) {
 void StringGridView::setGridModel(StringGridModel* model) {
     setModel(model);
     connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        forgetPastes();
         if (!currentIndex().isValid())
             setCurrentIndex(firstCell());
     });
+    connect(model, &StringGridModel::cellEdited, this, &StringGridView::forgetPastes);
     setCurrentIndex(firstCell());
 }
 
@@ -190,6 +210,10 @@ void StringGridView::keyPressEvent(QKeyEvent* event) {
         emit pasteRequested();
         return;
     }
+    if (event->matches(QKeySequence::Undo) && canUndoPaste()) {
+        emit undoRequested();
+        return;
+    }
     const bool navigation = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
     const bool edited = model() && (model()->flags(currentIndex()) & Qt::ItemIsEditable);
     if (!navigation && !edited && !event->text().isEmpty())
@@ -209,6 +233,40 @@ void StringGridView::copySelection() {
     const CellRows block =
         copyBlock(gridModel()->grid(), area.left(), area.top(), area.right(), area.bottom());
     QGuiApplication::clipboard()->setText(QString::fromStdString(joinTabSeparated(block)));
+}
+
+std::optional<std::string> StringGridView::pasteCells(const CellRows& block) {
+    StringGrid& grid = gridModel()->grid();
+    const int lastCol = col() + blockWidth(block) - 1;
+    const int lastRow = row() + static_cast<int>(block.size()) - 1;
+    CellRows before = copyBlock(grid, col(), row(), lastCol, lastRow);
+    if (auto refusal = pasteBlock(grid, col(), row(), block))
+        return refusal;
+    pastes_.push_back({col(), row(), std::move(before)});
+    gridModel()->cellsChanged(col(), row(), lastCol, lastRow);
+    emit undoAvailable(true);
+    return std::nullopt;
+}
+
+bool StringGridView::undoPaste() {
+    if (pastes_.empty())
+        return false;
+    const Paste last = std::move(pastes_.back());
+    pastes_.pop_back();
+    pasteBlock(gridModel()->grid(), last.col, last.row, last.before);
+    gridModel()->cellsChanged(last.col, last.row, last.col + blockWidth(last.before) - 1,
+                              last.row + static_cast<int>(last.before.size()) - 1);
+    setCurrentCell(last.col, last.row);
+    if (pastes_.empty())
+        emit undoAvailable(false);
+    return true;
+}
+
+void StringGridView::forgetPastes() {
+    if (pastes_.empty())
+        return;
+    pastes_.clear();
+    emit undoAvailable(false);
 }
 
 bool StringGridView::focusNextPrevChild(bool next) {
@@ -242,7 +300,8 @@ void StringGridView::moveToNextCell(bool forward) {
     setCurrentCell(c, r);
 }
 
-// Moves the focus to the next (or previous) control of the window that takes it with Tab.
+// Moves the focus to the next (or previous) control inside the window that takes it with Tab;
+// the window itself is no such control.
 void StringGridView::leave(bool forward) {
     QWidget* scope = this;
     while (scope->parentWidget() && !qobject_cast<QMdiSubWindow*>(scope) && !scope->isWindow())
@@ -250,10 +309,12 @@ void StringGridView::leave(bool forward) {
     QWidget* candidate = this;
     for (;;) {
         candidate = forward ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
-        if (candidate == this)
+        if (candidate == this) {
+            emit leftWithNowhereToGo(forward);
             return;
+        }
         const bool takesTab = (candidate->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
-        if (takesTab && !holds(candidate) && scope->isAncestorOf(candidate) &&
+        if (takesTab && !holds(candidate) && candidate != scope && scope->isAncestorOf(candidate) &&
             candidate->isVisible() && candidate->isEnabled() && !candidate->focusProxy()) {
             candidate->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return;

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "core/text/TabSeparated.h"
+
 #include <QTableView>
+
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace linealidad {
 
@@ -11,7 +17,8 @@ class StringGridModel;
 // change written into the document at once, and Tab either moving between cells (wrapping
 // from the last cell to the first) or leaving the grid, as the window chooses. Ctrl+C copies
 // the selected cells as a spreadsheet takes them (the editor's own selected text when one cell
-// is selected); Ctrl+V of a block of cells asks the window to paste it.
+// is selected); Ctrl+V of a block of cells asks the window to paste it, and Ctrl+Z to take the
+// last paste back.
 class StringGridView : public QTableView {
     Q_OBJECT
 public:
@@ -36,6 +43,15 @@ public:
     // and one line per row.
     void copySelection();
 
+    // Pastes a block of cells with its first cell at the current cell, all or nothing, as one
+    // step that undoPaste() takes back whole. Returns the message when the block does not fit.
+    std::optional<std::string> pasteCells(const CellRows& block);
+    // Takes back the last paste not taken back yet; false when there is none. Typing in the
+    // grid (or the grid's reshaping) forgets the pastes before it, so taking one back never
+    // undoes what was typed after it.
+    bool undoPaste();
+    bool canUndoPaste() const { return !pastes_.empty(); }
+
     // The titles of the first row stay in view while the rows scroll (a grid of many rows).
     void keepTitlesInView();
 
@@ -48,6 +64,13 @@ signals:
     void keyPressed(QChar key);
     // Ctrl+V with a block of cells (more than one value) on the clipboard.
     void pasteRequested();
+    // Ctrl+Z while a paste can be taken back.
+    void undoRequested();
+    // A paste can be taken back, or no longer.
+    void undoAvailable(bool available);
+    // Tab (forward) or Shift+Tab left the grid, and no control of what is shown around it takes
+    // the focus (the grid is alone on its page): the window moves it on.
+    void leftWithNowhereToGo(bool forward);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -62,6 +85,15 @@ private:
     void moveToNextCell(bool forward);
     void leave(bool forward);
     QModelIndex firstCell() const;
+    void forgetPastes();
+
+    // The cells a paste replaced, with the cell where it began.
+    struct Paste {
+        int col;
+        int row;
+        CellRows before;
+    };
+    std::vector<Paste> pastes_;
 };
 
 } // namespace linealidad

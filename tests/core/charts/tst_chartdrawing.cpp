@@ -93,6 +93,65 @@ std::vector<RecordingCanvas::Shape> grounds(const RecordingCanvas& c) {
     return result;
 }
 
+// A marker's extent: the bounding box of its shape, with its outline.
+Box markerBox(const RecordingCanvas::Shape& s) {
+    Box b{s.points[0].x, s.points[0].y, s.points[0].x, s.points[0].y};
+    for (const Point& p : s.points) {
+        b.left = std::min(b.left, p.x);
+        b.top = std::min(b.top, p.y);
+        b.right = std::max(b.right, p.x);
+        b.bottom = std::max(b.bottom, p.y);
+    }
+    return {b.left, b.top, b.right + 1, b.bottom + 1};
+}
+
+// The curves stay in sight: the grounds of the statistics and the study block (every ground
+// but the header's, the first) are crossed by no line of a curve (drawn after the frame's last
+// text and before the first ground) and touch no marker, and no marker lies on a text.
+void keepsTheCurvesInSight(const RecordingCanvas& c) {
+    const auto ground = grounds(c);
+    QVERIFY(!ground.empty());
+    const std::size_t firstGround = ground.front().order;
+    std::size_t frameEnd = 0;
+    for (const Text& t : c.texts)
+        if (t.order < firstGround)
+            frameEnd = std::max(frameEnd, t.order);
+    std::vector<Line> curves;
+    for (const Line& l : c.lines)
+        if (l.order > frameEnd && l.order < firstGround && l.from != l.to)
+            curves.push_back(l);
+    QVERIFY(!curves.empty());
+    std::vector<Box> markers;
+    for (const auto kind : {Shape::Polygon, Shape::Ellipse})
+        for (const auto& s : c.shapesOf(kind))
+            markers.push_back(markerBox(s));
+    for (std::size_t k = 1; k < ground.size(); ++k) {
+        const Box b{ground[k].points[0].x, ground[k].points[0].y, ground[k].points[1].x,
+                    ground[k].points[1].y};
+        for (const Line& l : curves)
+            QVERIFY2(!crosses(l, b), qPrintable(QString("a curve from %1,%2 to %3,%4 runs under "
+                                                        "the ground at %5,%6")
+                                                    .arg(l.from.x)
+                                                    .arg(l.from.y)
+                                                    .arg(l.to.x)
+                                                    .arg(l.to.y)
+                                                    .arg(b.left)
+                                                    .arg(b.top)));
+        for (const Box& m : markers)
+            QVERIFY2(!overlap(m, b), qPrintable(QString("a marker at %1,%2 is under the ground "
+                                                        "at %3,%4")
+                                                    .arg(m.left)
+                                                    .arg(m.top)
+                                                    .arg(b.left)
+                                                    .arg(b.top)));
+    }
+    for (const Text& t : c.texts)
+        for (const Box& m : markers)
+            QVERIFY2(!overlap(m, boxOf(t)),
+                     qPrintable(QString("a marker at %1,%2 lies on ").arg(m.left).arg(m.top) +
+                                QString::fromStdString(t.text)));
+}
+
 QString position(const Text& t) {
     return QString("%1,%2").arg(t.x).arg(t.y);
 }
@@ -300,6 +359,29 @@ private slots:
         QCOMPARE(static_cast<int>(triangles.size()), observations);
         for (const auto& marker : triangles)
             QVERIFY(marker.order > lastGround);
+        keepsTheCurvesInSight(c);
+    }
+
+    // Both on screen and on paper, at every size: no block of text hides the fitted line (or
+    // the zero line) or a marker, and no marker lies on a text.
+    void curvesInSight_data() { legible_data(); }
+    void curvesInSight() {
+        QFETCH(bool, regression);
+        QFETCH(bool, large);
+        QFETCH(QSize, size);
+        QFETCH(int, grid);
+        QFETCH(double, floor);
+        const Study study = large ? test::studyOf150() : test::studyOfFive();
+        Plot plot = filledChart(regression ? PlotKind::Regression : PlotKind::Residuals, study);
+        plot.setTextFloor(floor);
+        plot.model().Grid = static_cast<std::uint8_t>(grid);
+        RecordingCanvas screen;
+        plot.RedrawPlot(screen, size.width(), size.height(), study, '.');
+        keepsTheCurvesInSight(screen);
+        // A landscape Letter page at 600 dots per inch.
+        RecordingCanvas page(600);
+        plot.PrintPlot(page, 6600, 5100, study, '.');
+        keepsTheCurvesInSight(page);
     }
 
     // On an axis too crowded for a label at every tick, every k-th tick from the first keeps
@@ -537,7 +619,7 @@ private slots:
         RecordingCanvas page;
         plot.PrintPlot(page, 3300, 2550, study, '.');
         QCOMPARE(plot.geometry(), (PlotGeometry{464, 586, 2707, 1846, 39, 53, 9, 19, 2509, 1195,
-                                                2238, 78, 6, 5, 10}));
+                                                2238, 78, 6, 5, 10, 566}));
         QCOMPARE(page.shapesOf(Shape::Rectangle).size(), grounds(page).size());
         QCOMPARE(page.text("Orvella, S.A.P.I. de C.V.").y, 401);
         QCOMPARE(page.text("Orvella, S.A.P.I. de C.V.").font.height, 53);

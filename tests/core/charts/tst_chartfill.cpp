@@ -1,6 +1,7 @@
 #include "core/charts/ChartFill.h"
 #include "core/charts/DrawMarker.h"
 #include "core/charts/LineStyle.h"
+#include "core/charts/PlotTexts.h"
 #include "core/text/Errors.h"
 #include "support/TestStudies.h"
 
@@ -40,13 +41,13 @@ QList<QPointF> points(const Curve& c) {
 const QList<QPointF> kData{{1.5, 1.0}, {1.5, 1.5}, {2.5, 2.5}, {2.5, 2.0}, {3.5, 3.5}, {3.5, 3.0}};
 const QList<double> kX{1.5, 1.5, 2.5, 2.5, 3.5, 3.5};
 
-void checkStylesAndAxes(const ChartModel& m) {
+void checkStylesAndAxes(const ChartModel& m, const std::string& yLabel) {
     QCOMPARE(m.curve(2).lineStyle, kSolidLine);
     QCOMPARE(m.curve(2).marker, std::uint8_t{kCircleMarker});
     QCOMPARE(m.curve(1).lineStyle, kNoLine);
     QCOMPARE(m.curve(1).marker, std::uint8_t{kTriangleMarker});
     QCOMPARE(m.XLabel, std::string("mg"));
-    QCOMPARE(m.YLabel, std::string("Absorbancia"));
+    QCOMPARE(m.YLabel, yLabel);
 }
 
 } // namespace
@@ -73,7 +74,7 @@ private slots:
         QCOMPARE(points(m.curve(2)), line);
         QCOMPARE(points(m.curve(1)), kData);
         QCOMPARE(m.curve(3).count, 0);
-        checkStylesAndAxes(m);
+        checkStylesAndAxes(m, "Absorbancia");
     }
 
     void residuals_data() {
@@ -100,7 +101,41 @@ private slots:
             residuals << QPointF(kX[i], 0.5 * i - 1);
         QCOMPARE(points(m.curve(2)), zero);
         QCOMPARE(points(m.curve(1)), residuals);
-        checkStylesAndAxes(m);
+        // The residuals are not values of the property: the label says what they are.
+        checkStylesAndAxes(m, "Residuo estudentizado (Absorbancia)");
+    }
+
+    void residualsLabelWithoutAProperty() {
+        QCOMPARE(residualsAxisLabel(""), std::string("Residuo estudentizado"));
+        QCOMPARE(residualsAxisLabel("Área"), std::string("Residuo estudentizado (Área)"));
+    }
+
+    // A label longer than the chart is high goes into columns, broken between words.
+    void verticalColumns_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QStringList>("columns");
+        QTest::newRow("fits") << "Área" << 4 << QStringList{"Área"};
+        QTest::newRow("two words") << "Residuo estudentizado (Área)" << 22
+                                   << QStringList{"Residuo estudentizado", "(Área)"};
+        QTest::newRow("three columns") << "ab cd ef" << 3 << QStringList{"ab", "cd", "ef"};
+        QTest::newRow("a word longer than a column")
+            << "a abcdefg" << 4 << QStringList{"a", "abcd", "efg"};
+        QTest::newRow("double blanks") << "ab  cd" << 4 << QStringList{"ab", "cd"};
+    }
+    void verticalColumns() {
+        QFETCH(QString, label);
+        QFETCH(int, rows);
+        QFETCH(QStringList, columns);
+        QStringList joined;
+        for (const auto& column : linealidad::verticalColumns(label.toStdString(), rows)) {
+            QVERIFY(static_cast<int>(column.size()) <= rows);
+            std::string text;
+            for (const std::string& letter : column)
+                text += letter;
+            joined << QString::fromStdString(text);
+        }
+        QCOMPARE(joined, columns);
     }
 
     // A text that is not a number ends the filling; what came before it stays in the chart.

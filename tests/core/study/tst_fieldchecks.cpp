@@ -134,7 +134,11 @@ private slots:
         const QStringList seven{"3", "3", "3", "3", "3", "3", "3"};
         QTest::newRow("seven levels read") << "7" << seven << "7" << seven << "";
         QTest::newRow("ten levels read") << "10" << seven << "10" << seven << "";
-        QTest::newRow("eleven levels read") << "11" << seven << "11" << seven << levelRange;
+        // A number read beyond what any study may have is told the validation's range.
+        const QString readRange =
+            QStringLiteral("tab 1, eniveles: Datos fuera de rango, 3-10 Niveles");
+        QTest::newRow("eleven levels read") << "11" << seven << "11" << seven << readRange;
+        QTest::newRow("thirty levels read") << "30" << seven << "30" << seven << readRange;
         QTest::newRow("seven levels typed over six") << "6" << seven << "7" << seven << levelRange;
         QTest::newRow("eight replicates read")
             << "3" << QStringList{"8", "2", "3"} << "3" << QStringList{"8", "2", "3"} << "";
@@ -213,15 +217,21 @@ private slots:
         QFETCH(QString, expected);
         Study s = study(QStringLiteral("3"), {"3", "3", "3"});
         s.stgdatos.setCell(column, row, text.toStdString());
-        QCOMPARE(outcome(checkDataOnExit(s, decimal)), expected);
+        const auto problem = checkDataOnExit(s, decimal);
+        QCOMPARE(outcome(problem), expected);
+        // The problem points at its cell, for the window to select it.
+        if (problem)
+            QCOMPARE(problem->cell, std::optional<GridCell>(GridCell{column, row}));
     }
 
     void dataOnExitChecksEveryXBeforeAnyY() {
         Study s = study(QStringLiteral("3"), {"3", "3", "3"});
         s.stgdatos.setCell(2, 1, "");
         s.stgdatos.setCell(1, 9, "x");
-        QCOMPARE(outcome(checkDataOnExit(s, '.')),
+        const auto problem = checkDataOnExit(s, '.');
+        QCOMPARE(outcome(problem),
                  QStringLiteral("tab 2, stgdatos: Algun dato capturado no es un valor numérico."));
+        QCOMPARE(problem->cell, std::optional<GridCell>(GridCell{1, 9}));
     }
 
     // The study validation reports the replicate problems exactly as the window's checks do.

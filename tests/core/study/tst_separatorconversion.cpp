@@ -18,63 +18,123 @@ Study study(const QStringList& x, const QStringList& y) {
     return s;
 }
 
+// Observation j's X is on line 10 + j and its Y on line 20 + j.
+const NumberSources kLines{{11, 12, 13}, {21, 22, 23}};
+
+QList<int> list(const std::vector<int>& v) {
+    return {v.begin(), v.end()};
+}
+
 } // namespace
 
 class TestSeparatorConversion : public QObject {
     Q_OBJECT
 private slots:
-    void detection_data() {
+    // Which lines hold numbers written with this computer's separator and which with the other;
+    // whole numbers and texts that are not numbers count for neither.
+    void use_data() {
         QTest::addColumn<QStringList>("x");
         QTest::addColumn<QStringList>("y");
         QTest::addColumn<char>("decimal");
-        QTest::addColumn<bool>("other");
+        QTest::addColumn<QList<int>>("here");
+        QTest::addColumn<QList<int>>("other");
         QTest::newRow("points on a comma computer")
-            << QStringList{"0.08", "0.1", "12"} << QStringList{"1.5", "2", "2.5"} << ',' << true;
+            << QStringList{"0.08", "0.1", "12"} << QStringList{"1.5", "2", "2.5"} << ','
+            << QList<int>{} << QList<int>{11, 12, 21, 23};
         QTest::newRow("commas on a point computer")
-            << QStringList{"0,08", "0,1", "12"} << QStringList{"1,5", "2", "2,5"} << '.' << true;
+            << QStringList{"0,08", "0,1", "12"} << QStringList{"1,5", "2", "2,5"} << '.'
+            << QList<int>{} << QList<int>{11, 12, 21, 23};
         QTest::newRow("already this computer's")
-            << QStringList{"0.08", "0.1", "12"} << QStringList{"1.5", "2", "2.5"} << '.' << false;
+            << QStringList{"0.08", "0.1", "12"} << QStringList{"1.5", "2", "2.5"} << '.'
+            << QList<int>{11, 12, 21, 23} << QList<int>{};
         QTest::newRow("whole numbers only")
-            << QStringList{"1", "2", "3"} << QStringList{"4", "5", "6"} << ',' << false;
+            << QStringList{"1", "2", "3"} << QStringList{"4", "5E-1", "6"} << ',' << QList<int>{}
+            << QList<int>{};
         QTest::newRow("both separators mixed")
-            << QStringList{"0.08", "0,1", "12"} << QStringList{"1.5", "2", "2.5"} << ',' << false;
+            << QStringList{"0.08", "0,1", "12"} << QStringList{"1.5", "2", "2.5"} << ','
+            << QList<int>{12} << QList<int>{11, 21, 23};
         QTest::newRow("a letter besides")
-            << QStringList{"0.08", "x", "12"} << QStringList{"1.5", "2", "2.5"} << ',' << false;
+            << QStringList{"0.08", "x", "12"} << QStringList{"1.5", "2", "2.5"} << ','
+            << QList<int>{} << QList<int>{11, 21, 23};
         QTest::newRow("thousands and decimals")
-            << QStringList{"1,234.5", "1.5", "2"} << QStringList{"1", "2", "3"} << ',' << false;
+            << QStringList{"1,234.5", "1.5", "2"} << QStringList{"1", "2", "3"} << ','
+            << QList<int>{} << QList<int>{12};
         QTest::newRow("empty cells ignored")
-            << QStringList{"0.08", "", "12"} << QStringList{"1.5", "2", ""} << ',' << true;
+            << QStringList{"0.08", "", "12"} << QStringList{"1.5", "2", ""} << ',' << QList<int>{}
+            << QList<int>{11, 21};
     }
-    void detection() {
+    void use() {
         QFETCH(QStringList, x);
         QFETCH(QStringList, y);
         QFETCH(char, decimal);
-        QFETCH(bool, other);
-        QCOMPARE(writtenWithOtherSeparator(study(x, y), decimal), other);
+        QFETCH(QList<int>, here);
+        QFETCH(QList<int>, other);
+        const SeparatorUse use = separatorUse(study(x, y), decimal, kLines);
+        QCOMPARE(list(use.here), here);
+        QCOMPARE(list(use.other), other);
     }
 
+    // Only numbers written with the other separator change; a text that is no number keeps
+    // whatever it holds, for the checks to report.
     void conversion() {
-        Study s = study({"0.08", "12", "12.345"}, {"1.5", "", "-2.5E-3"});
+        Study s = study({"0.08", "12", "12.345"}, {"1.5", "1,234.5", "-2.5E-3"});
         QCOMPARE(convertToSeparator(s, ','), 4);
         QCOMPARE(s.stgdatos.cell(1, 1), std::string("0,08"));
         QCOMPARE(s.stgdatos.cell(1, 2), std::string("12"));
         QCOMPARE(s.stgdatos.cell(1, 3), std::string("12,345"));
+        QCOMPARE(s.stgdatos.cell(2, 2), std::string("1,234.5"));
         QCOMPARE(s.stgdatos.cell(2, 3), std::string("-2,5E-3"));
         QCOMPARE(parseFloat(s.stgdatos.cell(1, 3), ','), 12.345);
-        QVERIFY(!writtenWithOtherSeparator(s, ','));
+        QVERIFY(separatorUse(s, ',', kLines).other.empty());
     }
 
-    // "12,345" on a point computer is not a number until the analyst has it converted: the
-    // conversions never take both separators.
+    // "12,345" on a point computer is not a number until it is converted: the conversions
+    // never take both separators.
     void neverBothSeparators() {
         QVERIFY(!isFloat("12,345", '.'));
         Study s = study({"12,345", "1", "2"}, {"1", "2", "3"});
-        QVERIFY(writtenWithOtherSeparator(s, '.'));
+        QCOMPARE(list(separatorUse(s, '.', kLines).other), QList<int>{11});
         QCOMPARE(convertToSeparator(s, '.'), 1);
         QCOMPARE(parseFloat(s.stgdatos.cell(1, 1), '.'), 12.345);
     }
 
-    void otherSeparator() {
+    // The question names the lines (or rows) of each separator, runs of three or more as
+    // ranges, and after six entries how many more lines there are.
+    void question_data() {
+        QTest::addColumn<QList<int>>("here");
+        QTest::addColumn<QList<int>>("other");
+        QTest::addColumn<bool>("rows");
+        QTest::addColumn<QString>("text");
+        const QString mixed =
+            "Los números de este archivo mezclan los dos separadores decimales.\nUsan «.»: ";
+        QTest::newRow("one line each")
+            << QList<int>{14} << QList<int>{9} << false
+            << mixed + "la línea 9.\nUsan «,»: la línea 14.\n\n¿Convertirlos todos a «,»?";
+        QTest::newRow("ranges of rows")
+            << QList<int>{4} << QList<int>{2, 3, 5, 7, 8, 9} << true
+            << mixed + "las filas 2, 3, 5 y 7 a 9.\nUsan «,»: la fila 4.\n\n¿Convertirlos todos "
+                       "a «,»?";
+        QTest::newRow("many lines")
+            << QList<int>{1, 2} << QList<int>{10, 12, 14, 16, 18, 20, 22, 24, 25} << false
+            << mixed + "las líneas 10, 12, 14, 16, 18, 20 y 3 más.\nUsan «,»: las líneas 1 y 2."
+                       "\n\n¿Convertirlos todos a «,»?";
+    }
+    void question() {
+        QFETCH(QList<int>, here);
+        QFETCH(QList<int>, other);
+        QFETCH(bool, rows);
+        QFETCH(QString, text);
+        const SeparatorUse use{{here.begin(), here.end()}, {other.begin(), other.end()}};
+        QCOMPARE(QString::fromStdString(mixedSeparatorQuestion(
+                     use, ',', "este archivo", rows ? SourcePlaces::Rows : SourcePlaces::Lines)),
+                 text);
+    }
+
+    void notes() {
+        QCOMPARE(QString::fromStdString(separatorConvertedNote(',')),
+                 QStringLiteral("Números convertidos de «.» a «,»"));
+        QCOMPARE(QString::fromStdString(separatorConvertedNote('.')),
+                 QStringLiteral("Números convertidos de «,» a «.»"));
         QCOMPARE(otherDecimalSeparator('.'), ',');
         QCOMPARE(otherDecimalSeparator(','), '.');
     }

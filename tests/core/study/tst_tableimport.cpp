@@ -129,7 +129,7 @@ private slots:
         QFETCH(QStringList, counts);
         QFETCH(QStringList, x);
         QFETCH(QStringList, y);
-        const Study s = studyFromTable(table.toStdString());
+        const Study s = studyFromTable(table.toStdString()).study;
         QCOMPARE(QString::fromStdString(s.eniveles), QString::number(counts.size()));
         QCOMPARE(replicates(s), counts);
         QCOMPARE(column(s, 1), x);
@@ -137,14 +137,17 @@ private slots:
     }
 
     // The worked example as a spreadsheet has it gives the study its file gives, titles and
-    // level labels included, with the general information left to be typed.
+    // level labels included, with the general information left to be typed but for the names
+    // its headings give X and Y.
     void theWorkedExampleAsAStudyFile() {
         const Study fromFile = readStudy(LINEALIDAD_EJEMPLOS "/ejemplo-trabajado.w02");
         const Study s = studyFromTable("Nivel\tX\tY\r\n1\t1\t1.0\r\n1\t1\t1.2\r\n2\t2\t2.1\r\n"
-                                       "2\t2\t1.9\r\n3\t3\t3.2\r\n3\t3\t2.9\r\n");
-        for (const std::string* text :
-             {&s.emetodo, &s.eanalista, &s.efecha, &s.eadicionada, &s.emedida})
+                                       "2\t2\t1.9\r\n3\t3\t3.2\r\n3\t3\t2.9\r\n")
+                            .study;
+        for (const std::string* text : {&s.emetodo, &s.eanalista, &s.efecha})
             QVERIFY(text->empty());
+        QCOMPARE(s.eadicionada, std::string("X"));
+        QCOMPARE(s.emedida, std::string("Y"));
         QCOMPARE(s.eniveles, fromFile.eniveles);
         QCOMPARE(s.stgniveles.colCount(), fromFile.stgniveles.colCount());
         QCOMPARE(s.stgdatos.rowCount(), fromFile.stgdatos.rowCount());
@@ -157,8 +160,39 @@ private slots:
         QVERIFY(!ValidaEstudio(s));
     }
 
+    // The headings of X and Y name the units and the measured property; the rows each
+    // observation came from are kept for messages that point at them.
+    void headingsAndRows_data() {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QString>("units");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QList<int>>("rows");
+        QTest::newRow("sin encabezado") << QByteArray("1;1\n2;2\n3;3\n") << ""
+                                        << "" << QList<int>{1, 2, 3};
+        QTest::newRow("encabezado de dos columnas, fila vacía")
+            << QByteArray("\"X (mg)\";Absorbancia\n1;1\n\n2;2\n3;3\n") << "X (mg)"
+            << "Absorbancia" << QList<int>{2, 4, 5};
+        QTest::newRow("tres columnas, blancos alrededor")
+            << QByteArray("Nivel\t  mg/mL \tÁrea\n1\t1\t1\n2\t2\t2\n3\t3\t3\n") << "mg/mL"
+            << "Área" << QList<int>{2, 3, 4};
+        QTest::newRow("encabezado largo, cortado en un carácter")
+            << QByteArray("X;" + QByteArray(59, 'a') + "ñb\n1;1\n2;2\n3;3\n") << "X"
+            << QString(59, 'a') + "ñ" << QList<int>{2, 3, 4};
+    }
+    void headingsAndRows() {
+        QFETCH(QByteArray, table);
+        QFETCH(QString, units);
+        QFETCH(QString, property);
+        QFETCH(QList<int>, rows);
+        const TableStudy t = studyFromTable(table.toStdString());
+        QCOMPARE(QString::fromStdString(t.study.eadicionada), units);
+        QCOMPARE(QString::fromStdString(t.study.emedida), property);
+        QCOMPARE(QList<int>(t.rows.begin(), t.rows.end()), rows);
+        QCOMPARE(tableRows(t).y, t.rows);
+    }
+
     void aHundredAndFiftyObservations() {
-        const Study s = studyFromTable(grid(10, 15).toStdString());
+        const Study s = studyFromTable(grid(10, 15).toStdString()).study;
         QCOMPARE(s.stgdatos.rowCount(), 151);
         QCOMPARE(s.stgdatos.cell(0, 150), std::string("          10"));
         QCOMPARE(s.stgdatos.cell(2, 150), std::string("10.15"));
@@ -220,11 +254,11 @@ private slots:
     void files() {
         const QString ansi = dir.filePath("ansi.csv");
         writeBytes(ansi, "Concentraci\xF3n;\xC1rea\r\n1;1\r\n2;2\r\n3;3\r\n");
-        QCOMPARE(readTableFile(ansi.toStdString()).stgdatos.rowCount(), 4);
+        QCOMPARE(readTableFile(ansi.toStdString()).study.stgdatos.rowCount(), 4);
 
         const QString bom = dir.filePath("bom.csv");
         writeBytes(bom, "\xEF\xBB\xBFX,Y\r\n1,1\r\n2,2\r\n3,3\r\n");
-        QCOMPARE(readTableFile(bom.toStdString()).stgdatos.cell(1, 1), std::string("1"));
+        QCOMPARE(readTableFile(bom.toStdString()).study.stgdatos.cell(1, 1), std::string("1"));
 
         const QString bad = dir.filePath("encabezado.csv");
         writeBytes(bad, "X;Y\r\n");

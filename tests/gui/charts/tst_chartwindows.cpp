@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -166,6 +167,27 @@ private slots:
         QVERIFY(v.form->PlotForm); // hidden, not destroyed
     }
 
+    // The pop-up menu opens from the keyboard too: the Menu key and Shift+F10.
+    void popupMenuKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Menu") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+    }
+    void popupMenuKeys() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        WithCharts v;
+        v.form->mnugraphClick();
+        TPlotForm& g = v.chart();
+        QApplication::setActiveWindow(&g);
+        QVERIFY(QTest::qWaitForWindowActive(&g));
+        QTest::keyClick(&g, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTRY_VERIFY_WITH_TIMEOUT(g.PlotterPopupMenu()->isVisible(), 2000);
+        g.PlotterPopupMenu()->close();
+        g.close();
+    }
+
     void residualsChart() {
         WithCharts v;
         v.form->mnugraphRClick();
@@ -182,7 +204,8 @@ private slots:
         QCOMPARE(e.size(), std::size_t{6});
         compare(m.curve(1), {{1, e[0]}, {1, e[1]}, {2, e[2]}, {2, e[3]}, {3, e[4]}, {3, e[5]}});
         QCOMPARE(m.curve(1).marker, std::uint8_t{4});
-        QCOMPARE(m.YLabel, std::string("Absorbancia")); // the property, not "residual"
+        // What is plotted, and of which property: not values of the property itself.
+        QCOMPARE(m.YLabel, std::string("Residuo estudentizado (Absorbancia)"));
         QCOMPARE(g.PlotterPopupMenu()->objectName(), QStringLiteral("PlotterPopupMenu1"));
         QVERIFY(g.PlotterPopupMenu()->findChild<QAction*>(QStringLiteral("Opc1")));
         QVERIFY(!g.PlotterBox()->grab().isNull());
@@ -369,8 +392,11 @@ private slots:
         QCOMPARE(edit(d, "XLblEdit")->maxLength(), 60);
         QCOMPARE(edit(d, "YLblEdit")->maxLength(), 40);
 
+        // Opened, it takes typing in its first box.
         d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QApplication::setActiveWindow(&d);
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QCOMPARE(QApplication::focusWidget(), edit(d, "TitleEdit"));
         edit(d, "TitleEdit")->setText("Título");
         QTest::keyClick(edit(d, "TitleEdit"), Qt::Key_Return);
         QVERIFY(!d.isVisible());
@@ -381,6 +407,45 @@ private slots:
         QTest::keyClick(edit(d, "XLblEdit"), Qt::Key_Escape);
         QVERIFY(!d.isVisible());
         QCOMPARE(d.result(), int(QDialog::Rejected));
+    }
+
+    // The title and axis labels are saved with the study: changing them with OK marks it as
+    // modified; limits and grid are not saved, and Cancel puts back what the dialog showed.
+    void optionsMarkTheStudy_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("title") << "TitleEdit" << true << true;
+        QTest::newRow("X label") << "XLblEdit" << true << true;
+        QTest::newRow("Y label") << "YLblEdit" << true << true;
+        QTest::newRow("a limit") << "XMinEdit" << true << false;
+        QTest::newRow("title, cancelled") << "TitleEdit" << false << false;
+    }
+    void optionsMarkTheStudy() {
+        QFETCH(QString, control);
+        QFETCH(bool, ok);
+        QFETCH(bool, marked);
+        WithCharts v;
+        v.form->mnugraphClick();
+        v.chart().PlotterBox()->grab();
+        QString shown;
+        v.answerOptions(
+            [&](TOptionsDlg& d) {
+                QLineEdit* e = edit(d, control.toLatin1().constData());
+                shown = e->text();
+                e->setText(QStringLiteral("2"));
+                if (!ok)
+                    d.reject();
+            },
+            ok ? QDialog::Accepted : QDialog::Rejected);
+        v.chart().OpcClick();
+        QCOMPARE(v.form->modified(), marked);
+        QCOMPARE(v.form->findChild<QLabel*>("estado")->text(),
+                 marked ? QStringLiteral("Modificado") : QString());
+        if (!ok)
+            QCOMPARE(edit(v.options(), control.toLatin1().constData())->text(), shown);
+        v.chart().close();
+        v.dialogs->choice = Dialogs::Answer::No;
     }
 
     // The chart title lines saved with a study are the options dialog's.

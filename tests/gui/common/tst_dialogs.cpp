@@ -11,6 +11,11 @@ using namespace linealidad;
 Q_DECLARE_METATYPE(Dialogs::Answer)
 Q_DECLARE_METATYPE(Dialogs::RecoveryChoice)
 
+namespace {
+// What a title bar takes beside its text, at the least: an icon and three buttons.
+constexpr int kTitleBarButtons = 100;
+} // namespace
+
 // The save question of the platform's dialogs, answered by keys as the analyst answers it.
 class TestDialogs : public QObject {
     Q_OBJECT
@@ -93,6 +98,28 @@ private slots:
         buttons.sort();
         QCOMPARE(buttons, (QStringList{"&Descartar", "&Recuperar", "Más &tarde"}));
         QCOMPARE(focused, QStringLiteral("&Recuperar"));
+    }
+
+    // The confirmation takes Sí with Enter; a short message is as wide as its long title and
+    // the title bar's icon and buttons beside it.
+    void confirmationAndTitle() {
+        QWidget window;
+        window.show();
+        QtDialogs dialogs(&window);
+        int width = 0;
+        int titleWidth = 0;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QFont bold = box->font();
+            bold.setBold(true);
+            titleWidth = QFontMetrics(bold).horizontalAdvance(box->windowTitle());
+            width = box->width();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QVERIFY(dialogs.confirm(kApplicationTitle, QStringLiteral("¿Convertirlos?")));
+        QVERIFY2(width >= titleWidth + kTitleBarButtons,
+                 qPrintable(QString("%1 <= %2").arg(width).arg(titleWidth)));
     }
 };
 

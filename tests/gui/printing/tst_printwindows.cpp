@@ -286,10 +286,12 @@ private slots:
     void preview() {
         Printing v;
         int pages = -1;
-        v.dialogs->onShowModal = [&pages](QDialog& window) {
+        QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
+        v.dialogs->onShowModal = [&pages, &zoom](QDialog& window) {
             auto* preview = window.findChild<QPrintPreviewWidget*>();
             preview->updatePreview();
             pages = preview->pageCount();
+            zoom = preview->zoomMode();
             return int(QDialog::Rejected);
         };
         v.form->PrintLasserClick();
@@ -297,6 +299,7 @@ private slots:
         v.form->Fopprt1->previewClick();
         QCOMPARE(v.dialogs->modals, QStringList{"PrintPreview"});
         QCOMPARE(pages, 1);
+        QCOMPARE(zoom, QPrintPreviewWidget::FitToWidth); // readable, not the whole page shrunk
         QVERIFY(!v.printed());
 
         v.form->Finforma->loadStudy(::zeroSlope());

@@ -217,6 +217,33 @@ private slots:
                  QStringList{QStringLiteral("La pendiente es cero, imposible realizar cálculos.")});
     }
 
+    // Alt+X and Alt+Y choose their direction and put the focus in its grid, ready for typing.
+    void directionLetters() {
+        Dialog p(0.975, 0.1);
+        QVERIFY(p.active);
+        p.number(QStringLiteral("3"));
+        QTest::keyClick(&p.d, Qt::Key_X, Qt::AltModifier);
+        QCoreApplication::processEvents();
+        QVERIFY(p.control<QRadioButton>("rbinversa")->isChecked());
+        QVERIFY(p.control<StringGridView>("stginversa")->holds(QApplication::focusWidget()));
+        QTest::keyClick(&p.d, Qt::Key_Y, Qt::AltModifier);
+        QCoreApplication::processEvents();
+        QVERIFY(p.control<QRadioButton>("rbdirecta")->isChecked());
+        QVERIFY(p.control<StringGridView>("stgpredice")->holds(QApplication::focusWidget()));
+        QVERIFY(p.dialogs.messages.isEmpty());
+    }
+
+    // Escape closes the dialog, also from a cell of a grid, whose editor keeps other keys.
+    void escapeCloses() {
+        Dialog p(0.975, 0.1);
+        auto* grid = p.control<StringGridView>("stgpredice");
+        grid->setFocus();
+        QCoreApplication::processEvents();
+        QVERIFY(grid->holds(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!p.d.isVisible());
+    }
+
     void commandOnTheExample() {
         test::TestWindow v;
         v.form->FileNew();

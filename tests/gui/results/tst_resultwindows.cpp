@@ -147,6 +147,12 @@ private slots:
         auto* grid = a->findChild<StringGridView*>("stganova");
         QCOMPARE(grid->columnWidth(0), 170);
         QCOMPARE(grid->columnWidth(1), 100);
+        // It starts on its first heading, which is not shown as selected; a cell moved to is.
+        QCOMPARE(grid->col(), 0);
+        QCOMPARE(grid->row(), 0);
+        QVERIFY(grid->selectionModel()->selectedIndexes().isEmpty());
+        grid->setCurrentCell(1, 3);
+        QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 1);
         QVERIFY(a->sentences().startsWith(
             QStringLiteral("EXISTE RELACIÓN ALTAMENTE SIGNIFICATIVA DE mg Y Absorbancia\nEL MODELO "
                            "LINEAL REPRESENTA")));
@@ -253,26 +259,100 @@ private slots:
         QVERIFY(r->findChild<QScrollArea*>()->verticalScrollBar()->maximum() > 0);
     }
 
-    void reportClosesOnKeyOrClick() {
+    // A result window just opened has the focus, and Escape or Ctrl+F4 closes it.
+    void closeWithKeys_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("key");
+        for (const char* command : {"inferencia", "anova", "residuales"}) {
+            QTest::addRow("%s, Escape", command)
+                << command << int(Qt::NoModifier) << int(Qt::Key_Escape);
+            QTest::addRow("%s, Ctrl+F4", command)
+                << command << int(Qt::ControlModifier) << int(Qt::Key_F4);
+        }
+    }
+    void closeWithKeys() {
+        QFETCH(QString, command);
+        QFETCH(int, modifiers);
+        QFETCH(int, key);
+        WithStudy v;
+        const QMap<QString, std::function<void()>> commands{
+            {"inferencia", [&] { v.form->mnuinferenciaClick(); }},
+            {"anova", [&] { v.form->mnuanovaClick(); }},
+            {"residuales", [&] { v.form->mnuresidClick(); }}};
+        commands[command]();
+        QPointer<QMdiSubWindow> window = v.form->ClientArea()->activeSubWindow();
+        QVERIFY(window && window != v.form->Finforma);
+        QVERIFY(window->isAncestorOf(QApplication::focusWidget()) ||
+                window == QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                        Qt::KeyboardModifiers(modifiers));
+        QTRY_VERIFY_WITH_TIMEOUT(!window, 2000);
+        QVERIFY(v.form->Finforma);
+    }
+
+    // The keys that read a text move, select and copy; any other key closes the report, as it
+    // always did. The scroll bar and the mouse never close it.
+    void reportKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("closes");
+        const int none = Qt::NoModifier;
+        QTest::newRow("Space") << int(Qt::Key_Space) << none << true;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << none << true;
+        QTest::newRow("a letter") << int(Qt::Key_A) << none << true;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << none << true;
+        QTest::newRow("Ctrl+F4") << int(Qt::Key_F4) << int(Qt::ControlModifier) << true;
+        QTest::newRow("Down") << int(Qt::Key_Down) << none << false;
+        QTest::newRow("Shift+Down") << int(Qt::Key_Down) << int(Qt::ShiftModifier) << false;
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << none << false;
+        QTest::newRow("End") << int(Qt::Key_End) << int(Qt::ControlModifier) << false;
+        QTest::newRow("Home") << int(Qt::Key_Home) << none << false;
+        QTest::newRow("Ctrl alone") << int(Qt::Key_Control) << none << false;
+        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << int(Qt::ControlModifier) << false;
+        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier) << false;
+    }
+    void reportKeys() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, closes);
         WithStudy v;
         v.form->mnuinformeClick();
-        QPointer<Tfrminforme> one = v.form->frminforme;
-        v.form->mnuinformeClick();
-        QPointer<Tfrminforme> two = v.form->frminforme;
-        QVERIFY(one && two && one != two);
-        QVERIFY(lines(one->text()).contains(QStringLiteral("ANÁLISIS DE RESIDUALES")));
+        QPointer<Tfrminforme> report = v.form->frminforme;
+        QVERIFY(report);
+        report->mminforme()->setFocus();
+        QTest::keyClick(report->mminforme(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(!report, closes);
+        if (report)
+            report->close();
+    }
 
-        QScrollBar* bar = one->mminforme()->verticalScrollBar();
+    // Ctrl+C copies what is selected, or the whole report; the mouse selects without closing.
+    void reportCopiesAndOpensWide() {
+        WithStudy v;
+        v.form->mnuinformeClick();
+        QPointer<Tfrminforme> report = v.form->frminforme;
+        QPlainTextEdit* text = report->mminforme();
+        QScrollBar* bar = text->verticalScrollBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 5));
-        QCoreApplication::processEvents();
-        QVERIFY(one);
+        QTest::mouseClick(text->viewport(), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(report);
         QVERIFY(bar->value() > 0);
 
-        QTest::mouseClick(one->mminforme()->viewport(), Qt::LeftButton);
-        QTRY_VERIFY(!one);
-        QVERIFY(two);
-        QTest::keyClick(two->mminforme(), Qt::Key_Space);
-        QTRY_VERIFY(!two);
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), report->text());
+        text->moveCursor(QTextCursor::Start);
+        text->moveCursor(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
+        QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), lines(report->text()).first());
+        QVERIFY(report);
+
+        // Every line is read without scrolling sideways.
+        QCOMPARE(text->horizontalScrollBar()->maximum(), 0);
+        report->close();
     }
 };
 

@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -160,6 +162,32 @@ private slots:
         QCOMPARE(readStudy(path.toStdString()).emetodo, std::string("Valoración por UV"));
     }
 
+    // A menu command from the keyboard takes the focus to the menu bar for a moment; after
+    // "Guardar como..." it is back in the cell that had it, and typing reaches that cell.
+    void typingAfterSaveAsReachesTheCell() {
+        QTemporaryDir dir;
+        TestWindow v;
+        QVERIFY(v.form->openStudy(QStringLiteral(LINEALIDAD_EJEMPLOS "/ejemplo-trabajado.w02")));
+        v.form->Finforma->findChild<QTabWidget*>("thoja")->setCurrentIndex(2);
+        auto* data = v.form->Finforma->findChild<StringGridView*>("stgdatos");
+        data->setFocus();
+        data->setCurrentCell(2, 3);
+        const QPointer<QWidget> editor = TestWindow::focus();
+        QVERIFY(data->holds(editor));
+        v.form->menuBar()->setFocus(Qt::MenuBarFocusReason); // Alt, as the menu bar takes it
+        TestWindow::focus();
+        v.dialogs->saveFileDialog = dir.filePath("guardado.w02");
+        QVERIFY(v.form->FileSaveAs());
+        QVERIFY(editor); // the editor stayed open for the menu bar to give the focus back to
+        editor->setFocus(Qt::MenuBarFocusReason);
+        QCOMPARE(TestWindow::focus(), editor.data());
+        QTest::keyClick(editor, Qt::Key_End);
+        QTest::keyClick(editor, Qt::Key_5);
+        QCOMPARE(v.form->Finforma->study().stgdatos.cell(2, 3), std::string("2.15"));
+        QCOMPARE(statusPanelText(v), QStringLiteral("Modificado"));
+        v.dialogs->choice = Dialogs::Answer::No;
+    }
+
     void fileThatIsNoStudy() {
         QTemporaryDir dir;
         const QString path = dir.filePath("malo.w02");
@@ -304,78 +332,100 @@ private slots:
         QCOMPARE(observations(v), kWorkedExample);
     }
 
-    // Files from a computer with the other decimal separator: the analyst is asked, and the
-    // numbers change only on Sí.
-    void separatorQuestion_data() {
+    // Files from a computer with the other decimal separator open in this one's without a
+    // question and unmodified; only a file that mixes both asks (Sí by default) and names the
+    // lines of each.
+    void separatorRule_data() {
         QTest::addColumn<char>("here");
+        QTest::addColumn<QStringList>("y");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QString>("question");
-        QTest::addColumn<QString>("firstY");
-        const QString toComma = QStringLiteral(
-            "Separador decimal|Los números de este archivo usan «.» como separador decimal. "
-            "¿Convertirlos a «,»?");
-        QTest::newRow("points here, Sí") << ',' << true << toComma << "1,0";
-        QTest::newRow("points here, No") << ',' << false << toComma << "1.0";
+        QTest::addColumn<QString>("firstYs");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<bool>("modified");
+        const QStringList points{"1.0", "1.2", "2.1", "1.9", "3.2", "2.9"};
+        const QStringList commas{"1,0", "1,2", "2,1", "1,9", "3,2", "2,9"};
+        const QStringList mixed{"1.0", "1,2", "2.1", "1.9", "3.2", "2,9"};
+        const QString toComma = QStringLiteral("Números convertidos de «.» a «,»");
+        QTest::newRow("all points on a comma computer")
+            << ',' << points << false << QString() << "1,0 1,2" << toComma << false;
+        QTest::newRow("all commas on a point computer")
+            << '.' << commas << false << QString() << "1.0 1.2"
+            << QStringLiteral("Números convertidos de «,» a «.»") << false;
+        QTest::newRow("this computer's")
+            << '.' << points << false << QString() << "1.0 1.2" << QString() << false;
+        const QString question = QStringLiteral(
+            "Separador decimal|Los números de este archivo mezclan los dos separadores "
+            "decimales.\nUsan «.»: las líneas 16 y 18 a 20.\nUsan «,»: las líneas 17 y 21.\n\n"
+            "¿Convertirlos todos a «,»?");
+        QTest::newRow("mixed, Sí")
+            << ',' << mixed << true << question << "1,0 1,2" << toComma << true;
+        QTest::newRow("mixed, No")
+            << ',' << mixed << false << question << "1.0 1,2" << QString() << false;
     }
-    void separatorQuestion() {
+    void separatorRule() {
         QFETCH(char, here);
+        QFETCH(QStringList, y);
         QFETCH(bool, yes);
         QFETCH(QString, question);
-        QFETCH(QString, firstY);
+        QFETCH(QString, firstYs);
+        QFETCH(QString, note);
+        QFETCH(bool, modified);
+        QTemporaryDir dir;
+        Study s = test::workedExample();
+        for (int row = 1; row <= 6; ++row)
+            s.stgdatos.setCell(2, row, y[row - 1].toStdString());
+        const QString path = dir.filePath("estudio.w02");
+        writeStudy(path.toStdString(), s, {});
+
         TestWindow v;
         setDecimalSeparator(here);
         v.dialogs->answer = yes;
-        QVERIFY(v.form->openStudy(QStringLiteral(LINEALIDAD_EJEMPLOS "/ejemplo-trabajado.w02")));
-        QCOMPARE(v.dialogs->questions, QStringList{question});
-        QCOMPARE(QString::fromStdString(v.form->Finforma->study().stgdatos.cell(2, 1)), firstY);
-        QCOMPARE(statusPanelText(v), yes ? QStringLiteral("Modificado") : QString());
+        QVERIFY(v.form->openStudy(path));
+        QCOMPARE(v.dialogs->questions, question.isEmpty() ? QStringList() : QStringList{question});
+        const StringGrid& g = v.form->Finforma->study().stgdatos;
+        QCOMPARE(QString::fromStdString(g.cell(2, 1) + " " + g.cell(2, 2)), firstYs);
+        QCOMPARE(v.form->findChild<QLabel*>("StatusLine")->text(), note);
+        QCOMPARE(statusPanelText(v), modified ? QStringLiteral("Modificado") : QString());
         v.form->mnuinferenciaClick();
-        QCOMPARE(v.dialogs->errors.isEmpty(), yes);
+        const bool leftMixed = !question.isEmpty() && !yes;
+        QCOMPARE(v.dialogs->errors.isEmpty(), !leftMixed);
+        setDecimalSeparator('.');
     }
 
-    // The other way round: a file typed with commas, on a computer that writes points.
-    void commasOnAPointComputer() {
+    // A bundled example on a comma computer opens and computes with no question, and closes
+    // without one; saved, it is written with commas.
+    void exampleOnACommaComputer() {
         QTemporaryDir dir;
-        Study s = test::workedExample();
-        for (int row = 1; row <= 6; ++row) {
-            std::string y = s.stgdatos.cell(2, row);
-            y[1] = ',';
-            s.stgdatos.setCell(2, row, y);
-        }
-        const QString path = dir.filePath("comas.w02");
-        writeStudy(path.toStdString(), s, {});
         TestWindow v;
-        v.dialogs->answer = true;
-        QVERIFY(v.form->openStudy(path));
-        QCOMPARE(v.dialogs->questions,
-                 QStringList{QStringLiteral("Separador decimal|Los números de este archivo usan "
-                                            "«,» como separador decimal. ¿Convertirlos a «.»?")});
-        QCOMPARE(observations(v).mid(1, 2), (QStringList{"1:1.2", "2:2.1"}));
-    }
-
-    // A file that mixes both separators is not guessed at: no question, nothing rewritten.
-    void bothSeparatorsAreNotGuessed() {
-        QTemporaryDir dir;
-        Study s = test::workedExample();
-        s.stgdatos.setCell(2, 2, "1,2");
-        const QString path = dir.filePath("mezcla.w02");
-        writeStudy(path.toStdString(), s, {});
-        TestWindow v;
-        QVERIFY(v.form->openStudy(path));
+        setDecimalSeparator(',');
+        QVERIFY(v.form->openStudy(QStringLiteral(LINEALIDAD_EJEMPLOS "/ejemplo-trabajado.w02")));
+        v.form->mnuinferenciaClick();
+        v.form->mnuanovaClick();
         QVERIFY(v.dialogs->questions.isEmpty());
-        QCOMPARE(observations(v)[1], QStringLiteral("1:1,2"));
+        QVERIFY(v.dialogs->errors.isEmpty());
+        v.dialogs->saveFileDialog = dir.filePath("copia.w02");
+        QVERIFY(v.form->FileSaveAs());
+        QCOMPARE(readStudy(dir.filePath("copia.w02").toStdString()).stgdatos.cell(2, 2),
+                 std::string("1,2"));
+        v.form->ClientArea()->closeAllSubWindows();
+        QVERIFY(v.dialogs->questions.isEmpty());
+        setDecimalSeparator('.');
     }
 
     // Tables as spreadsheet programs export them open as new studies, ready to compute.
     void importTable_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("questions");
-        QTest::newRow("comma separated") << kCommaCsv << 0;
-        QTest::newRow("semicolons, decimal comma") << kSemicolonCsv << 1;
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("units");
+        QTest::newRow("comma separated") << kCommaCsv << QString() << "X (mg)";
+        QTest::newRow("semicolons, decimal comma")
+            << kSemicolonCsv << QStringLiteral("Números convertidos de «,» a «.»") << "X";
     }
     void importTable() {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, questions);
+        QFETCH(QString, note);
+        QFETCH(QString, units);
         QTemporaryDir dir;
         TestWindow v;
         v.dialogs->answer = true;
@@ -383,7 +433,9 @@ private slots:
         v.form->FileImportTable();
         QVERIFY(v.form->Finforma);
         QCOMPARE(v.dialogs->dialogs[0].title, QStringLiteral("Importar tabla"));
-        QCOMPARE(v.dialogs->questions.size(), questions);
+        QVERIFY(v.dialogs->questions.isEmpty());
+        QCOMPARE(v.form->findChild<QLabel*>("StatusLine")->text(), note);
+        QCOMPARE(QString::fromStdString(v.form->Finforma->study().eadicionada), units);
         QCOMPARE(observations(v), kWorkedExample);
         QCOMPARE(v.form->Finforma->study().eniveles, std::string("3"));
         QCOMPARE(v.form->Finforma->study().emetodo, std::string()); // to be typed
@@ -419,6 +471,25 @@ private slots:
         QVERIFY(!v.form->Finforma);
         QVERIFY(v.form->ClientArea()->subWindowList().isEmpty());
         QVERIFY(v.enabled("FileImportItem"));
+    }
+
+    // The separator rule for a pasted table names its rows.
+    void pasteAMixedTable() {
+        TestWindow v;
+        v.dialogs->answer = true;
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("X\tY\n1\t1,0\n1\t1.2\n2\t2.1\n2\t1.9\n3\t3.2\n3\t2.9\n"));
+        v.form->FilePasteStudy();
+        QCOMPARE(
+            v.dialogs->questions,
+            QStringList{QStringLiteral(
+                "Separador decimal|Los números de la tabla copiada mezclan los dos separadores "
+                "decimales.\nUsan «,»: la fila 2.\nUsan «.»: las filas 3 a 7.\n\n"
+                "¿Convertirlos todos a «.»?")});
+        QCOMPARE(observations(v), kWorkedExample);
+        QCOMPARE(QString::fromStdString(v.form->Finforma->study().emedida), QStringLiteral("Y"));
+        v.dialogs->choice = Dialogs::Answer::No;
+        QVERIFY(v.form->Finforma->close());
     }
 
     void pasteAStudy() {

@@ -296,8 +296,9 @@ private slots:
         c.tab(1);
         QCOMPARE(c.dialogs->messages, QStringList{QStringLiteral("Falta capturar un dato ")});
         QVERIFY(c.grid("stgdatos")->holds(Capture::focus()));
+        // The empty cell is the current one, so the message points at it.
         QCOMPARE(c.grid("stgdatos")->col(), 1);
-        QCOMPARE(c.grid("stgdatos")->row(), 1);
+        QCOMPARE(c.grid("stgdatos")->row(), 2);
     }
 
     void nonNumericValue() {
@@ -315,6 +316,12 @@ private slots:
         QCOMPARE(c.dialogs->messages,
                  QStringList{QStringLiteral("Algun dato capturado no es un valor numérico.")});
         QCOMPARE(c.thoja()->currentIndex(), 2);
+        // The cell that is no number is selected and its editor has the focus.
+        QCOMPARE(c.grid("stgdatos")->col(), 2);
+        QCOMPARE(c.grid("stgdatos")->row(), 5);
+        QVERIFY(
+            c.grid("stgdatos")->selectionModel()->isSelected(c.grid("stgdatos")->currentIndex()));
+        QCOMPARE(qobject_cast<QLineEdit*>(Capture::focus())->text(), QStringLiteral("1,5"));
     }
 
     void keyInTheLastCell() {
@@ -353,6 +360,40 @@ private slots:
         QCOMPARE(data->col(), 2);
         QCOMPARE(data->row(), 9);
         QVERIFY(!data->tabMovesBetweenCells());
+    }
+
+    // Tab from the last cell leaves the grid for the window's first control, through the exit
+    // check: a complete grid is left, one with an empty cell keeps the focus on that cell.
+    void tabFromTheLastCell_data() {
+        QTest::addColumn<bool>("complete");
+        QTest::newRow("complete") << true;
+        QTest::newRow("an empty cell") << false;
+    }
+    void tabFromTheLastCell() {
+        QFETCH(bool, complete);
+        Capture c;
+        c.replicates({"3", "3", "3"});
+        c.control<QPushButton>("botonok")->click();
+        Capture::focus();
+        StringGridView* data = c.grid("stgdatos");
+        for (int row = 1; row <= 9; ++row)
+            for (int col = 1; col <= 2; ++col)
+                if (complete || row != 4)
+                    data->model()->setData(data->model()->index(row, col), QString::number(row));
+        data->setCurrentCell(1, 9);
+        QTest::keyClick(Capture::focus(), Qt::Key_Tab);
+        QCOMPARE(data->col(), 2);
+        QTest::keyClick(Capture::focus(), Qt::Key_Tab);
+        QWidget* now = Capture::focus();
+        if (complete) {
+            QVERIFY(c.dialogs->messages.isEmpty());
+            QCOMPARE(now, c.box("emetodo"));
+            QCOMPARE(c.thoja()->currentIndex(), 0);
+        } else {
+            QCOMPARE(c.dialogs->messages, QStringList{QStringLiteral("Falta capturar un dato ")});
+            QVERIFY(data->holds(now));
+            QCOMPARE(data->row(), 4);
+        }
     }
 
     void theMessageBoxDoesNotRepeatTheCheck() {
@@ -473,6 +514,41 @@ private slots:
         QVERIFY(c.dialogs->messages.isEmpty());
     }
 
+    // A command reads the counts as they stand, also while the focus is still in the replicates
+    // grid: the data grid follows them, and only a count that the grid cannot follow is
+    // reported, with the message leaving the grid gives.
+    void commandsFollowTheReplicates_data() {
+        QTest::addColumn<QString>("lastCount");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("fewer") << "1" << 14 << QString();
+        QTest::newRow("more") << "4" << 17
+                              << QStringLiteral("Falta el dato 16 de la cantidad adicionada");
+        QTest::newRow("out of range")
+            << "9" << 16 << QStringLiteral("Datos fuera de rango, maximo 5 Réplicas");
+    }
+    void commandsFollowTheReplicates() {
+        QFETCH(QString, lastCount);
+        QFETCH(int, rows);
+        QFETCH(QString, message);
+        Capture c;
+        c.levels(QStringLiteral("5"));
+        c.replicates({"3", "3", "3", "3", "3"});
+        c.control<QPushButton>("botonok")->click();
+        Capture::focus();
+        QGuiApplication::clipboard()->setText(fiveByThreeBlock());
+        QTest::keyClick(Capture::focus(), Qt::Key_V, Qt::ControlModifier);
+        c.replicates({"3", "3", "3", "3", ""});
+        Capture::write(lastCount);
+        QVERIFY(c.grid("stgniveles")->holds(Capture::focus()));
+
+        c.form->mnuinferenciaClick();
+        Capture::focus();
+        QCOMPARE(c.study().stgdatos.rowCount(), rows);
+        QCOMPARE(c.dialogs->messages, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(static_cast<bool>(c.form->Finfo), message.isEmpty());
+    }
+
     void escapeChangesNothing() {
         Capture c;
         QTest::keyClick(Capture::focus(), Qt::Key_Escape);
@@ -529,6 +605,87 @@ private slots:
         QCOMPARE(c.dialogs->messages.size(), 2);
         QVERIFY(c.dialogs->messages[1].contains(QStringLiteral("caben 9 filas y 1 columna.")));
         QCOMPARE(c.data(), before);
+    }
+
+    // A spreadsheet block lands as data, its heading (a first row without a number) left out
+    // with a note; Ctrl+Z takes the paste back whole, "&Deshacer" too, and typing after a
+    // paste keeps it.
+    void pasteAndUndo_data() {
+        QTest::addColumn<QString>("block");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("without heading") << "1\t1.0\n1\t1.2\n2\t2.1\n" << QString();
+        QTest::newRow("with heading")
+            << "X (mg)\tAbsorbancia\r\n1\t1.0\r\n1\t1.2\r\n2\t2.1\r\n"
+            << QStringLiteral("Encabezado omitido al pegar: «X (mg)», «Absorbancia»");
+        QTest::newRow("one heading cell") << "Datos\t\n1\t1.0\n1\t1.2\n2\t2.1\n"
+                                          << QStringLiteral("Encabezado omitido al pegar: «Datos»");
+    }
+    void pasteAndUndo() {
+        QFETCH(QString, block);
+        QFETCH(QString, note);
+        Capture c;
+        c.replicates({"3", "3", "3"});
+        c.control<QPushButton>("botonok")->click();
+        Capture::focus();
+        const QStringList before = c.data();
+        QAction* undo = c.form->Finforma->pmnudeshacer();
+        QVERIFY(!undo->isEnabled());
+        QGuiApplication::clipboard()->setText(block);
+        QTest::keyClick(Capture::focus(), Qt::Key_V, Qt::ControlModifier);
+        const QStringList pasted{"1:1:1.0", "1:1:1.2", "1:2:2.1"};
+        QCOMPARE(c.data().mid(0, 3), pasted);
+        QCOMPARE(c.form->findChild<QLabel*>("StatusLine")->text(), note);
+        QVERIFY(undo->isEnabled());
+
+        QTest::keyClick(Capture::focus(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(c.data(), before);
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(qobject_cast<QLineEdit*>(Capture::focus())->text(), QString());
+
+        QTest::keyClick(Capture::focus(), Qt::Key_V, Qt::ControlModifier);
+        undo->trigger();
+        QCOMPARE(c.data(), before);
+
+        QTest::keyClick(Capture::focus(), Qt::Key_V, Qt::ControlModifier);
+        c.grid("stgdatos")->setCurrentCell(2, 2);
+        Capture::focus();
+        Capture::write(QStringLiteral("5"));
+        QVERIFY(!undo->isEnabled());
+        QTest::keyClick(Capture::focus(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(c.data().at(0), pasted.at(0));
+    }
+
+    // The data grid's pop-up menu opens from the keyboard: the Menu key and Shift+F10.
+    void popupMenuKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Menu") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+    }
+    void popupMenuKeys() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        Capture c;
+        c.replicates({"3", "3", "3"});
+        c.control<QPushButton>("botonok")->click();
+        QVERIFY(c.grid("stgdatos")->holds(Capture::focus()));
+        QTest::keyClick(Capture::focus(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        auto* menu = c.form->Finforma->findChild<QMenu*>("PopMenu");
+        QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), 2000);
+        menu->close();
+    }
+
+    // The replicates grid takes a paste back as well, through its own pop-up menu.
+    void undoInTheReplicatesGrid() {
+        Capture c;
+        c.enter(c.grid("stgniveles"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("2\t4\t3\n"));
+        QTest::keyClick(Capture::focus(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(c.study().stgniveles.cell(2, 1), std::string("4"));
+        auto* menu = c.form->Finforma->findChild<QMenu*>("levelsPopup");
+        QVERIFY(menu);
+        menu->findChild<QAction*>("stgnivelesUndo")->trigger();
+        QCOMPARE(c.study().stgniveles.cell(2, 1), std::string());
     }
 
     // "&Pegar" is on while the calculation items are off, and is not one of them.
