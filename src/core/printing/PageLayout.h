@@ -10,10 +10,11 @@
 
 namespace linealidad {
 
-// A layout of the printed reports as data: where each text of the general-information, the
-// inference and the variance pages stands (lines in L, columns in U, see PageUnits) and how it
-// is spelt. Each layout is one such description (the laser one in Uprint1, the deskjet one in
-// Uprint), drawn by the page writers of ReportPages.
+// A layout of the printed reports as data: where each text of its pages stands (lines in L,
+// columns in U, see PageUnits) and how it is spelt. Each layout is one such description (the
+// laser one in Uprint1, the deskjet one in Uprint), drawn by the page writers of ReportPages;
+// the pages only some layouts print (the verdict, the validation statistics) are there when
+// the layout has them.
 
 struct CentredText {
     int line = 0;
