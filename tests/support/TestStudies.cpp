@@ -38,4 +38,15 @@ Study workedExample(char decimal) {
                      "Ana Pérez", "08/12/2026", "mg", "Absorbancia");
 }
 
+Study noisyLine(int levels, int replicates) {
+    std::vector<int> counts(static_cast<std::size_t>(levels), replicates);
+    std::vector<std::string> x, y;
+    for (int i = 1; i <= levels; ++i)
+        for (int k = 0; k < replicates; ++k) {
+            x.push_back(std::to_string(i));
+            y.push_back(std::to_string(2 * i) + "." + std::to_string((k * 7 + i * 3) % 10));
+        }
+    return study(counts, x, y);
+}
+
 } // namespace linealidad::test

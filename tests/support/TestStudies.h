@@ -21,4 +21,8 @@ Study described(Study s, const std::string& method, const std::string& analyst,
 // `decimal` as the separator.
 Study workedExample(char decimal = '.');
 
+// `levels` levels of `replicates` replicates on a noisy line: X = 1, 2, ... by level, Y near 2X
+// with one decimal written with '.'.
+Study noisyLine(int levels, int replicates);
+
 } // namespace linealidad::test

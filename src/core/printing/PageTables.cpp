@@ -39,6 +39,18 @@ int levelsPerBand(int printableColumns, GridColumns columns) {
 
 } // namespace
 
+void printCells(SheetWriter& out, int line, const std::vector<int>& columns,
+                const std::vector<std::string>& cells) {
+    for (std::size_t c = 0; c < cells.size() && c < columns.size(); ++c)
+        out.text(line, columns[c], cells[c]);
+}
+
+void printHeadings(SheetWriter& out, int line, const std::vector<int>& columns,
+                   const std::vector<std::string>& headings, int rulePixels) {
+    printCells(out, line, columns, headings);
+    out.rule(line + 1, rulePixels);
+}
+
 int printLevelsGrid(SheetWriter& out, const Study& study, int firstLine, GridColumns columns) {
     // More levels than a study can hold (a count typed and not yet accepted) would only print
     // empty bands down the sheet.

@@ -5,10 +5,19 @@
 #include "core/study/Study.h"
 
 #include <string>
+#include <vector>
 
 namespace linealidad {
 
-// The tables both layouts print the same way, at their own lines and columns.
+// The tables the printed pages share, each at the lines and columns its page gives.
+
+// A row of cells on `line`, each at its column; cells beyond the columns are not printed.
+void printCells(SheetWriter& out, int line, const std::vector<int>& columns,
+                const std::vector<std::string>& cells);
+
+// A table's headings on `line` and a rule on the line below, `rulePixels` device pixels down.
+void printHeadings(SheetWriter& out, int line, const std::vector<int>& columns,
+                   const std::vector<std::string>& headings, int rulePixels);
 
 // Where the columns of a grid stand: column c at `first + step · c` U.
 struct GridColumns {

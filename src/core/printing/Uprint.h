@@ -10,7 +10,7 @@
 // The deskjet layout of the three printed reports: the laser layout's pages with the client's
 // name in the header, upper-case titles, labels and sentences, a body of 11 points, no
 // signature lines, no studentized residuals, and a left margin of `FactorMargen` U for most
-// body lines.
+// body lines; drawn from the layout's description (PageLayout).
 namespace linealidad::Uprint {
 
 // The margin factor for the selection of `SELECMAR` ("1 cm", "1.5 cm", "2.0 cm"): 1, 3 or 5

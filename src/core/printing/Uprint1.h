@@ -11,18 +11,15 @@
 
 // The laser layout of the printed reports: the general-information page, the inference page,
 // the analysis-of-variance page with the residuals, the acceptance verdict and the validation
-// statistics. Each is one sheet
-// at the lines and columns of the layout, or more when a table does not fit above the footer.
+// statistics, drawn from the layout's description (PageLayout). Each is one sheet at the lines
+// and columns of the layout, or more when a table does not fit above the footer; a sheet that
+// continues a page names the study's method at 12 L, so a table continued there takes its
+// heading at 13 L.
 namespace linealidad::Uprint1 {
 
 // The header every sheet starts with: "ARIAL" at 12 points, the two centred title lines and
 // the rule below them.
 void ImprimeEncabezado(SheetWriter& out);
-
-// The writer of a page of this layout about `study`: the header on every sheet, then the
-// body's 10 points; a sheet that continues the page names the study's method at 12 L, so a
-// table continued there takes its heading at 13 L.
-SheetWriter reportWriter(const Study& study);
 
 // The study's general information, its levels grid and its data grid. A number-of-levels
 // text that is not an integer throws the conversion error.
@@ -41,13 +38,6 @@ std::vector<Sheet> ImprimeAnova(const Study& study, char decimal, const Resultad
 // the study's method, analyst and date, and the lines where the lab signs it off (prepared,
 // reviewed, approved: name, signature and date each).
 std::vector<Sheet> ImprimeDictamen(const Study& study, const AcceptanceVerdict& verdict);
-
-// The first line of the closing block of the pages a lab signs off (the verdict, the validation
-// statistics): what is printed above it ends on the line before.
-inline constexpr int kSignedClosingLine = 44;
-// That block: the study's method, analyst and date, the lines where the lab signs the page off
-// (prepared, reviewed, approved: name, signature and date each), and the product line and rule.
-void signedClosing(SheetWriter& out, const Study& study);
 
 // The validation statistics, each part with its title: a table's headings and rows, or a list
 // of figures, continuing on further sheets with the part's title and headings again; then the

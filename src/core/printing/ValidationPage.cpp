@@ -1,45 +1,29 @@
-#include "core/printing/Uprint1.h"
+#include "core/printing/PageTables.h"
+#include "core/printing/ReportPages.h"
 #include "core/results/ValidationCells.h"
 
 #include <algorithm>
 
-namespace linealidad::Uprint1 {
+namespace linealidad {
 namespace {
 
-constexpr int kTitlePoints = 10;
-constexpr int kBodyPoints = 9;
-constexpr int kLeft = 45;
-// The value of a list of figures.
-constexpr int kListValue = 190;
-// The lines of the parts: below the page's title on the first sheet, below the header and the
-// method's name on the others, and the lowest a row may take.
-constexpr int kFirstLine = 14;
-constexpr int kContinuedLine = 14;
-constexpr int kLastLine = 58;
-constexpr int kHeadingRulePixels = -10;
-
-// Where the cells of a table stand, in U, by the cells of its widest row: wide enough at 9
-// points for numbers in exponent form and "no aplicable" on the narrower of A4 and letter.
-std::vector<int> tableColumns(const ValidationSection& section) {
+// The columns of a section's table, by the cells of its widest row.
+const std::vector<int>& tableColumns(const ValidationPageLayout& page,
+                                     const ValidationSection& section) {
     std::size_t count = section.headings.size();
     for (const auto& row : section.rows)
         count = std::max(count, row.size());
-    switch (count) {
-    case 8: // per level
-        return {kLeft, 68, 85, 125, 165, 205, 245, 295};
-    case 6: // the exact probabilities
-        return {kLeft, 115, 165, 190, 215, 265};
-    case 5: // the weightings
-        return {kLeft, 100, 150, 200, 270};
-    default: // each observation's recovery
-        return {kLeft, 100, 150, 200, 250, 300, 350};
-    }
+    const auto fitting =
+        std::find_if(page.tableColumns.begin(), page.tableColumns.end(),
+                     [count](const std::vector<int>& columns) { return columns.size() == count; });
+    return fitting != page.tableColumns.end() ? *fitting : page.tableColumns.back();
 }
 
 // Lays the parts out one below the other, a row a line, on as many sheets as they need.
 class ValidationFlow {
 public:
-    explicit ValidationFlow(SheetWriter& out) : out_(out) {}
+    ValidationFlow(SheetWriter& out, const ValidationPageLayout& page)
+        : out_(out), page_(page), line_(page.firstLine) {}
 
     void part(const ValidationSection& section) {
         const int rows = std::min<int>(2, static_cast<int>(section.rows.size()));
@@ -47,9 +31,9 @@ public:
         title(section, false);
         std::vector<std::string> reasons;
         for (const auto& row : section.rows) {
-            if (line_ > kLastLine) {
+            if (line_ > page_.lastLine) {
                 out_.newSheet();
-                line_ = kContinuedLine;
+                line_ = page_.continuedLine;
                 title(section, true);
             }
             cells(section, row, reasons);
@@ -60,37 +44,35 @@ public:
             std::string note = std::string(kNotApplicable) + ": " + reasons.front();
             for (std::size_t r = 1; r < reasons.size(); ++r)
                 note += "; " + reasons[r];
-            out_.text(line_++, kLeft, note);
+            out_.text(line_++, page_.column, note);
         }
         ++line_;
     }
 
     // The closing block, on the last sheet or on one of its own.
-    void close(const Study& study) {
-        if (line_ > kSignedClosingLine)
+    void close(const SignOff& signOff, const Study& study) {
+        if (line_ > signOff.study.line)
             out_.newSheet();
-        out_.font(kTitlePoints);
-        signedClosing(out_, study);
+        out_.font(page_.titlePoints);
+        printSignOff(out_, signOff, study);
     }
 
 private:
     void makeRoom(int lines) {
-        if (line_ + lines - 1 > kLastLine) {
+        if (line_ + lines - 1 > page_.lastLine) {
             out_.newSheet();
-            line_ = kContinuedLine;
+            line_ = page_.continuedLine;
         }
     }
 
     void title(const ValidationSection& section, bool continued) {
-        out_.font(kTitlePoints);
-        out_.text(line_++, kLeft, section.title + (continued ? " (continuación)" : ""));
-        out_.font(kBodyPoints);
+        out_.font(page_.titlePoints);
+        out_.text(line_++, page_.column, section.title + (continued ? page_.continued : ""));
+        out_.font(page_.bodyPoints);
         if (section.headings.empty())
             return;
-        const std::vector<int> columns = tableColumns(section);
-        for (std::size_t c = 0; c < section.headings.size(); ++c)
-            out_.text(line_, columns[c], section.headings[c]);
-        out_.rule(++line_, kHeadingRulePixels);
+        printHeadings(out_, line_++, tableColumns(page_, section), section.headings,
+                      page_.headingRulePixels);
     }
 
     // A row's cells. In a table, a statistic that does not apply and has cells after it reads
@@ -99,42 +81,42 @@ private:
     void cells(const ValidationSection& section, const std::vector<std::string>& row,
                std::vector<std::string>& reasons) {
         if (section.headings.empty()) {
-            out_.text(line_, kLeft, row.at(0));
-            out_.text(line_, kListValue, row.at(1));
+            printCells(out_, line_, {page_.column, page_.listValueColumn}, row);
             return;
         }
-        const std::vector<int> columns = tableColumns(section);
+        std::vector<std::string> shown = row;
         for (std::size_t c = 0; c < row.size(); ++c) {
             const auto reason = notApplicableReason(row[c]);
             const bool followed = std::any_of(row.begin() + static_cast<std::ptrdiff_t>(c) + 1,
                                               row.end(), [](const auto& t) { return !t.empty(); });
             if (reason && followed) {
-                out_.text(line_, columns[c], kNotApplicable);
+                shown[c] = kNotApplicable;
                 if (std::find(reasons.begin(), reasons.end(), *reason) == reasons.end())
                     reasons.push_back(*reason);
-            } else {
-                out_.text(line_, columns[c], row[c]);
             }
         }
+        printCells(out_, line_, tableColumns(page_, section), shown);
     }
 
     SheetWriter& out_;
-    int line_ = kFirstLine;
+    const ValidationPageLayout& page_;
+    int line_;
 };
 
 } // namespace
 
-std::vector<Sheet> ImprimeValidacion(const Study& study,
-                                     const std::vector<ValidationSection>& sections) {
-    SheetWriter out = reportWriter(study);
-    out.font(kTitlePoints);
-    out.centred(12, "Estadística de validación");
-    out.font(kBodyPoints);
-    ValidationFlow flow(out);
+std::vector<Sheet> validationPage(const PageLayout& layout, const Study& study,
+                                  const std::vector<ValidationSection>& sections) {
+    const ValidationPageLayout& page = layout.validation.value();
+    SheetWriter out = reportWriter(layout, study);
+    out.font(page.titlePoints);
+    out.centred(page.title.line, page.title.text);
+    out.font(page.bodyPoints);
+    ValidationFlow flow(out, page);
     for (const ValidationSection& section : sections)
         flow.part(section);
-    flow.close(study);
+    flow.close(layout.signOff.value(), study);
     return std::move(out).sheets();
 }
 
-} // namespace linealidad::Uprint1
+} // namespace linealidad

@@ -1,9 +1,8 @@
 #include "core/verification/VerificationSheets.h"
 
+#include "core/printing/PageTables.h"
 #include "core/printing/SheetWriter.h"
 #include "core/verification/VerificationText.h"
-
-#include <array>
 
 namespace linealidad {
 namespace {
@@ -12,18 +11,12 @@ constexpr int kTitlePoints = 14;
 constexpr int kBodyPoints = 8;
 // The left edge of each cell of checkCells, in U: the name, two 15-digit values, the digits
 // of agreement, the digits demanded and the result all fit across 7.5 inches.
-constexpr std::array<int, 6> kColumns{0, 166, 228, 292, 320, 345};
+const std::vector<int> kColumns{0, 166, 228, 292, 320, 345};
 constexpr int kFirstRow = 9; // the line of the first check on every sheet
+constexpr int kHeadingRulePixels = -8;
 constexpr int kRowsPerSheet = 50;
 // The lowest line a text may take: below it, the footer.
 constexpr int kLastLine = 61;
-
-void headings(SheetWriter& out, int line) {
-    const std::vector<std::string> cells = checkHeadings();
-    for (std::size_t i = 0; i < cells.size(); ++i)
-        out.text(line, kColumns[i], cells[i]);
-    out.rule(line + 1, -8);
-}
 
 } // namespace
 
@@ -38,7 +31,7 @@ std::vector<Sheet> verificationSheets(const std::vector<CheckOutcome>& outcomes,
             w.text(4, 0, "Fecha: " + stamp.date);
             w.text(5, 0, "Computadora: " + stamp.computer);
             w.font(kBodyPoints);
-            headings(w, kFirstRow - 2);
+            printHeadings(w, kFirstRow - 2, kColumns, checkHeadings(), kHeadingRulePixels);
         },
         kBodyPoints);
     int line = kFirstRow;
@@ -47,10 +40,7 @@ std::vector<Sheet> verificationSheets(const std::vector<CheckOutcome>& outcomes,
             out.newSheet();
             line = kFirstRow;
         }
-        const std::vector<std::string> cells = checkCells(outcomes[k], decimal);
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            out.text(line, kColumns[i], cells[i]);
-        ++line;
+        printCells(out, line++, kColumns, checkCells(outcomes[k], decimal));
     }
     // The summary and the notes stay together, on the next sheet when they do not fit here.
     const std::vector<std::string> notes = explanationLines();

@@ -3,8 +3,7 @@
 #include "core/printing/PrintedPages.h"
 #include "core/printing/Uprint1.h"
 #include "core/text/Errors.h"
-#include "support/PlacedTexts.h"
-#include "support/RecordingDocument.h"
+#include "support/ExpectedPages.h"
 #include "support/TestStudies.h"
 
 #include <QtTest>
@@ -13,7 +12,10 @@
 
 using namespace linealidad;
 using test::ExpectedTexts;
+using test::lineRange;
+using test::linesAt;
 using test::placed;
+using test::printedSheets;
 using test::RecordingDocument;
 
 namespace {
@@ -21,153 +23,81 @@ namespace {
 const std::string kRealizo = "Realizó _________________________";
 const std::string kReviso = "Revisó _________________________";
 
-// The page printed for `page` of `study` in the laser layout, on a fresh result set.
 RecordingDocument printed(PageChoice page, const Study& study) {
-    RecordingDocument document;
-    ResultSet results;
-    const auto sheets = composePage(PrintLayout::Laser, page, study, '.', 0, results);
-    if (!sheets)
-        throw std::runtime_error("zero slope");
-    printSheets(document, *sheets, test::testStamp());
-    return document;
+    return test::printedPage(page, study, {.layout = PrintLayout::Laser});
 }
 
-RecordingDocument printed(std::vector<Sheet> sheets) {
-    RecordingDocument document;
-    printSheets(document, sheets, test::testStamp());
-    return document;
-}
-
-ExpectedTexts header() {
-    ExpectedTexts e(RecordingDocument::kWidth);
-    e.font(12)
-        .centred(7, "Control de Calidad")
-        .centred(8, "Linealidad y Precisión del Sistema de Medición")
-        .font(10);
-    return e;
-}
-
-QStringList generalPage() {
-    ExpectedTexts e = header();
-    e.centred(12, "Información General")
-        .at(14, 45, "Nombre del Método: Valoración por UV")
-        .at(15, 45, "Nombre del Analista: Ana Pérez")
-        .at(16, 45, "Fecha: 08/12/2026")
-        .at(17, 45, "Unidades de la Cantidad Adicionada: mg")
-        .at(18, 45, "Nombre de la Propiedad Medida: Absorbancia")
-        .at(20, 45, "Número de niveles:")
-        .at(21, 45, "3");
-    // Three levels: four columns, each top to bottom, the empty third row included.
-    const std::vector<std::vector<std::string>> levels{
-        {"     Nivel  ", " # Replicas ", ""}, {"1", "2", ""}, {"2", "2", ""}, {"3", "2", ""}};
-    for (int c = 0; c < 4; ++c)
-        for (int row = 0; row < 3; ++row)
-            e.at(24 + row, 45 + 38 * c, levels[c][row]);
-    const std::vector<std::vector<std::string>> data{
-        {"Nivel", "", "", "", "", "", ""},
-        {"X", "1", "1", "2", "2", "3", "3"},
-        {"Y", "1.0", "1.2", "2.1", "1.9", "3.2", "2.9"}};
-    for (int c = 0; c < 3; ++c)
-        for (int row = 0; row < 7; ++row)
-            e.at(29 + row, 45 + 38 * c, data[c][row]);
-    e.at(56, 45, kRealizo).at(56, 250, kReviso).right(58, "TARVEL v. w 3.1").footer(1, 1);
-    return e.lines;
-}
-
-QStringList inferencePage() {
-    ExpectedTexts e = header();
-    e.centred(12, "Inferencia de Pendiente y Ordenada al Origen")
-        .at(14, 45, "Pendiente =  0.975")
-        .at(15, 45, "Límite Superior del Intervalo de Confianza = 1.1861")
-        .at(16, 45, "Límite Inferior del Intervalo de Confianza = 0.763898")
-        .at(17, 45, "t cal = 12.8231")
-        .at(18, 45, "Ordenada al Origen = 0.1")
-        .at(19, 45, "Límite Superior del Intervalo de Confianza = 0.556033")
-        .at(20, 45, "Límite Inferior del Intervalo de Confianza = -0.356033")
-        .at(21, 45, "t cal = 0.608816")
-        .at(22, 45, "Desviación Estándar de Regresión = 0.152069")
-        .at(23, 45, "Coeficiente de Variación = 7.418")
-        .at(24, 45, "Coeficiente de Determinación (r^2) = 0.9762516046")
-        .at(26, 45, "La ordenada de la relación lineal mg - Absorbancia pasa por el origen.")
-        .at(54, 45, "Nombre del método: Valoración por UV")
-        .at(55, 45, "Nombre del Analista: Ana Pérez")
-        .at(56, 45, "Fecha: 08/12/2026")
-        .at(59, 45, kRealizo)
-        .at(59, 250, kReviso)
-        .right(61, "TARVEL v. w 3.1")
-        .footer(1, 1);
-    return e.lines;
-}
-
-std::string residualRow(const std::string& i, const std::string& predicted,
-                        const std::string& residual, const std::string& studentized) {
-    return std::string(8, ' ') + i + std::string(28, ' ') + predicted + std::string(30, ' ') +
-           residual + std::string(30, ' ') + studentized;
-}
-
-QStringList variancePage() {
-    ExpectedTexts e = header();
-    e.centred(12, "Análisis de la Varianza")
-        .at(14, 45, "Fuente")
-        .at(14, 110, "Grados")
-        .at(14, 155, "Suma")
-        .at(14, 215, "Media")
-        .at(15, 45, "de")
-        .at(15, 110, "de")
-        .at(15, 155, "de")
-        .at(15, 215, "de")
-        .at(15, 270, "Fcal")
-        .at(15, 310, "Pr")
-        .at(16, 45, "Variación")
-        .at(16, 110, "Libertad")
-        .at(16, 155, "Cuadrados")
-        .at(16, 215, "Cuadrados")
-        .at(18, 45, "Regresión")
-        .at(19, 45, "Error de Regresión")
-        .at(20, 45, "Falta de Ajuste")
-        .at(21, 45, "Error Puro")
-        .at(18, 115, "1")
-        .at(18, 155, "3.8025")
-        .at(18, 215, "3.8025")
-        .at(18, 270, "164.432")
-        .at(18, 310, "0.000898959")
-        .at(19, 115, "4")
-        .at(19, 155, "0.0925")
-        .at(19, 215, "0.023125")
-        .at(20, 115, "1")
-        .at(20, 155, "0.0075")
-        .at(20, 215, "0.0075")
-        .at(20, 270, "0.264706")
-        .at(20, 310, "0.642406")
-        .at(21, 115, "3")
-        .at(21, 155, "0.085")
-        .at(21, 215, "0.0283333")
-        .at(23, 45, "Existe relación altamente significativa entre mg y Absorbancia")
-        .at(24, 45, "el modelo lineal representa de manera correcta la relación mg")
-        .at(25, 45, " y Absorbancia")
-        .centred(28, "Análisis de Residuales")
-        .at(30, 55,
-            "Observación        Pronóstico para Y                   Residuales"
-            "                   Residuos Estudentizados")
-        .at(31, 55, residualRow("1", "1.075", "-0.075", "-0.64575"))
-        .at(32, 55, residualRow("2", "1.075", "0.125", "1.0762"))
-        .at(33, 55, residualRow("3", "2.05", "0.05", "0.36018"))
-        .at(34, 55, residualRow("4", "2.05", "-0.15", "-1.0805"))
-        .at(35, 55, residualRow("5", "3.025", "0.175", "1.5067"))
-        .at(36, 55, residualRow("6", "3.025", "-0.125", "-1.0762"))
-        .at(53, 45, "Nombre del método: Valoración por UV")
-        .at(54, 45, "Nombre del Analista: Ana Pérez")
-        .at(55, 45, "Fecha: 08/12/2026")
-        .at(58, 45, kRealizo)
-        .at(58, 250, kReviso)
-        .right(60, "TARVEL v. w 3.1")
-        .footer(1, 1);
-    return e.lines;
-}
+const test::ExpectedLayout kLaser{
+    .unit = 12,
+    .header = {{7, "Control de Calidad"}, {8, "Linealidad y Precisión del Sistema de Medición"}},
+    .bodyPoints = 10,
+    .signatures = {{45, kRealizo}, {250, kReviso}},
+    .general = {.title = {12, "Información General"},
+                .column = 45,
+                .lines = {{14, "Nombre del Método: Valoración por UV"},
+                          {15, "Nombre del Analista: Ana Pérez"},
+                          {16, "Fecha: 08/12/2026"},
+                          {17, "Unidades de la Cantidad Adicionada: mg"},
+                          {18, "Nombre de la Propiedad Medida: Absorbancia"},
+                          {20, "Número de niveles:"},
+                          {21, "3"}},
+                .levelsLine = 24,
+                .levelsStep = 38,
+                .dataLine = 29,
+                .dataStep = 38,
+                .signatureLine = 56,
+                .productLine = 58},
+    .inference = {.title = {12, "Inferencia de Pendiente y Ordenada al Origen"},
+                  .column = 45,
+                  .firstLine = 14,
+                  .labels = {"Pendiente =  ", "Límite Superior del Intervalo de Confianza = ",
+                             "Límite Inferior del Intervalo de Confianza = ", "t cal = ",
+                             "Ordenada al Origen = ",
+                             "Límite Superior del Intervalo de Confianza = ",
+                             "Límite Inferior del Intervalo de Confianza = ", "t cal = ",
+                             "Desviación Estándar de Regresión = ", "Coeficiente de Variación = ",
+                             "Coeficiente de Determinación (r^2) = "},
+                  .origin = {26, "La ordenada de la relación lineal mg - Absorbancia pasa por el "
+                                 "origen."},
+                  .studyLine = 54,
+                  .signatureLine = 59,
+                  .productLine = 61},
+    .variance = {.title = {12, "Análisis de la Varianza"},
+                 .headings = {{14, 45, "Fuente"},
+                              {14, 110, "Grados"},
+                              {14, 155, "Suma"},
+                              {14, 215, "Media"},
+                              {15, 45, "de"},
+                              {15, 110, "de"},
+                              {15, 155, "de"},
+                              {15, 215, "de"},
+                              {15, 270, "Fcal"},
+                              {15, 310, "Pr"},
+                              {16, 45, "Variación"},
+                              {16, 110, "Libertad"},
+                              {16, 155, "Cuadrados"},
+                              {16, 215, "Cuadrados"}},
+                 .firstRow = 18,
+                 .columns = {45, 115, 155, 215, 270, 310},
+                 .sources = {"Regresión", "Error de Regresión", "Falta de Ajuste", "Error Puro"},
+                 .verdictLine = 23,
+                 .verdicts = {"Existe relación altamente significativa entre mg y Absorbancia",
+                              "el modelo lineal representa de manera correcta la relación mg",
+                              " y Absorbancia"},
+                 .residualTitleLine = 28,
+                 .residualHeading = {30, 55,
+                                     "Observación        Pronóstico para Y                   "
+                                     "Residuales                   Residuos Estudentizados"},
+                 .studentized = true,
+                 .studyLine = 53,
+                 .studyColumn = 45,
+                 .signatureLine = 58,
+                 .productLine = 60},
+};
 
 // The acceptance page of the worked example against the default criteria: r² and CV fail.
 QStringList acceptancePage() {
-    ExpectedTexts e = header();
+    ExpectedTexts e = test::expectedHeader(kLaser);
     e.centred(12, "Dictamen de aceptación")
         .at(14, 45, "Criterio")
         .at(14, 185, "Valor")
@@ -204,34 +134,6 @@ QStringList acceptancePage() {
     return e.lines;
 }
 
-// A study of `levels` levels of `replicates` replicates on a noisy line.
-Study observations(int levels, int replicates) {
-    std::vector<int> counts(static_cast<std::size_t>(levels), replicates);
-    std::vector<std::string> x, y;
-    for (int i = 1; i <= levels; ++i)
-        for (int k = 0; k < replicates; ++k) {
-            x.push_back(std::to_string(i));
-            y.push_back(std::to_string(2 * i) + "." + std::to_string((k * 7 + i * 3) % 10));
-        }
-    return test::study(counts, x, y);
-}
-
-// The lines (in L) of the page's texts at `x` pixels.
-QList<int> linesAt(const std::vector<test::RecordingCanvas::Text>& texts, int x) {
-    QList<int> lines;
-    for (const auto& t : texts)
-        if (t.x == x)
-            lines << t.y / 100;
-    return lines;
-}
-
-QList<int> range(int first, int last) {
-    QList<int> r;
-    for (int i = first; i <= last; ++i)
-        r << i;
-    return r;
-}
-
 ResultadosAnova anova(double p, double q, double pureErrorDF) {
     ResultadosAnova A;
     A.PRegresion = p;
@@ -249,18 +151,17 @@ class LaserPagesTest : public QObject {
 private slots:
     void workedExample_data() {
         QTest::addColumn<PageChoice>("page");
-        QTest::addColumn<QStringList>("texts");
         QTest::addColumn<int>("closingRule");
-        QTest::newRow("general") << PageChoice::General << generalPage() << 59;
-        QTest::newRow("inference") << PageChoice::Inference << inferencePage() << 62;
-        QTest::newRow("variance") << PageChoice::Variance << variancePage() << 62;
+        QTest::newRow("general") << PageChoice::General << 59;
+        QTest::newRow("inference") << PageChoice::Inference << 62;
+        QTest::newRow("variance") << PageChoice::Variance << 62;
     }
     void workedExample() {
         QFETCH(PageChoice, page);
         QFETCH(int, closingRule);
         const RecordingDocument document = printed(page, test::workedExample());
         QCOMPARE(document.pageCount(), 1);
-        QTEST(placed(document.texts(0)), "texts");
+        QCOMPARE(placed(document.texts(0)), test::expectedPage(kLaser, page));
         const int width = RecordingDocument::kWidth;
         const auto lines = document.lines(0);
         QCOMPARE(lines.size(), std::size_t(2));
@@ -299,7 +200,7 @@ private slots:
         const auto sheets = composePage(PrintLayout::Laser, PageChoice::Acceptance, study, ',', 0,
                                         results, criteria);
         QVERIFY(sheets);
-        const RecordingDocument document = printed(*sheets);
+        const RecordingDocument document = printedSheets(*sheets);
         QCOMPARE(document.pageCount(), 1);
         std::map<int, std::vector<std::pair<int, int>>> rows; // y: [x, right edge]
         for (const auto& t : document.texts(0)) {
@@ -318,9 +219,9 @@ private slots:
 
     // 5 levels of 5 replicates: the data grid's 26 lines from 29 L to 54 L, on one sheet.
     void fiveByFiveGeneralPage() {
-        const RecordingDocument document = printed(PageChoice::General, observations(5, 5));
+        const RecordingDocument document = printed(PageChoice::General, test::noisyLine(5, 5));
         QCOMPARE(document.pageCount(), 1);
-        QCOMPARE(linesAt(document.texts(0), 83 * 12).mid(3), range(29, 54));
+        QCOMPARE(linesAt(document.texts(0), 83 * 12).mid(3), lineRange(29, 54));
         // The levels grid: six columns, the last at 235 U.
         QCOMPARE(linesAt(document.texts(0), 235 * 12), (QList<int>{24, 25, 26}));
     }
@@ -362,7 +263,7 @@ private slots:
         QFETCH(double, p);
         QFETCH(double, q);
         QFETCH(double, pureErrorDF);
-        const RecordingDocument document = printed(
+        const RecordingDocument document = printedSheets(
             Uprint1::ImprimeAnova(test::workedExample(), '.', anova(p, q, pureErrorDF), {}));
         QStringList sentences;
         for (const auto& t : document.texts(0))
@@ -391,8 +292,8 @@ private slots:
         QFETCH(double, t);
         R.TcalOrdenada = t;
         R.TTabla = 2.776;
-        const RecordingDocument document =
-            printed(Uprint1::ImprimeInferencia(test::workedExample(), '.', R, anova(p, 0, 3)));
+        const RecordingDocument document = printedSheets(
+            Uprint1::ImprimeInferencia(test::workedExample(), '.', R, anova(p, 0, 3)));
         QStringList sentence;
         for (const auto& t : document.texts(0))
             if (t.y == 2600 || t.y == 2700)
@@ -427,7 +328,7 @@ private slots:
         QFETCH(int, replicates);
         QFETCH(QList<int>, rowsPerSheet);
         const RecordingDocument document =
-            printed(PageChoice::Variance, observations(levels, replicates));
+            printed(PageChoice::Variance, test::noisyLine(levels, replicates));
         QCOMPARE(document.pageCount(), rowsPerSheet.size());
         const std::string heading = "Observación        Pronóstico para Y                   "
                                     "Residuales                   Residuos Estudentizados";
@@ -437,7 +338,7 @@ private slots:
             QList<int> rows = linesAt(texts, 55 * 12);
             const int headingLine = page == 0 ? 30 : 13;
             QCOMPARE(rows.takeFirst(), headingLine);
-            QCOMPARE(rows, range(headingLine + 1, headingLine + rowsPerSheet[page]));
+            QCOMPARE(rows, lineRange(headingLine + 1, headingLine + rowsPerSheet[page]));
             const bool last = page == document.pageCount() - 1;
             QCOMPARE(document.canvas.textsEqual("TARVEL v. w 3.1").size(), std::size_t(1));
             QCOMPARE(texts[texts.size() - 2].text == "TARVEL v. w 3.1", last);
@@ -459,7 +360,7 @@ private slots:
     // data grid's heading stands at 32 L and 23 rows follow it on the first sheet; 42 on each
     // further one from 14 L, the signatures on the last.
     void dataGridContinues() {
-        const RecordingDocument document = printed(PageChoice::General, observations(10, 15));
+        const RecordingDocument document = printed(PageChoice::General, test::noisyLine(10, 15));
         const QList<int> rowsPerSheet{23, 42, 42, 42, 1};
         QCOMPARE(document.pageCount(), rowsPerSheet.size());
         for (int page = 0; page < document.pageCount(); ++page) {
@@ -468,7 +369,7 @@ private slots:
                 x = x.mid(6); // the levels grid's second column, in each band, first
             const int headingLine = page == 0 ? 32 : 13;
             QCOMPARE(x.first(), headingLine);
-            QCOMPARE(x.mid(1), range(headingLine + 1, headingLine + rowsPerSheet[page]));
+            QCOMPARE(x.mid(1), lineRange(headingLine + 1, headingLine + rowsPerSheet[page]));
         }
         QCOMPARE(document.canvas.textsEqual("Realizó _________________________").size(),
                  std::size_t(1));
@@ -490,7 +391,7 @@ private slots:
     }
     void levelsGridBands() {
         QFETCH(int, levels);
-        const RecordingDocument document = printed(PageChoice::General, observations(levels, 2));
+        const RecordingDocument document = printed(PageChoice::General, test::noisyLine(levels, 2));
         std::map<int, QStringList> rows; // the first row of each band, by line
         int rightmost = 0;
         for (const auto& t : document.texts(0)) {
@@ -554,7 +455,7 @@ private slots:
         const auto sheets =
             composePage(PrintLayout::Laser, PageChoice::Inference, study, '.', 0, results);
         QVERIFY(results.anova.PRegresion > 0.05);
-        const RecordingDocument document = printed(*sheets);
+        const RecordingDocument document = printedSheets(*sheets);
         QCOMPARE(document.canvas.text(" - ").y, 2600);
     }
 };

@@ -1,7 +1,4 @@
-#include "core/printing/PrintSheets.h"
-#include "core/printing/PrintedPages.h"
-#include "support/PlacedTexts.h"
-#include "support/RecordingDocument.h"
+#include "support/ExpectedPages.h"
 #include "support/TestStudies.h"
 
 #include <QtTest>
@@ -18,14 +15,8 @@ constexpr int L = 100; // a line at 600 dots per inch
 constexpr int U = 12;  // a column
 
 RecordingDocument printed(const Study& study, bool recovered, char decimal = '.') {
-    RecordingDocument document;
-    ResultSet results;
-    const auto sheets = composePage(PrintLayout::Laser, PageChoice::Validation, study, decimal, 0,
-                                    results, defaultCriteria(), recovered);
-    if (!sheets)
-        throw std::runtime_error("zero slope");
-    printSheets(document, *sheets, test::testStamp());
-    return document;
+    return test::printedPage(PageChoice::Validation, study,
+                             {.decimal = decimal, .recovered = recovered});
 }
 
 // The text at (`line`, `column`) of a page, or "(nada)".
