@@ -1,9 +1,8 @@
-#include "gui/app/PdfArguments.h"
+#include "core/app/PdfArguments.h"
 
-#include "core/text/NumberParse.h"
+#include "core/app/OptionReader.h"
 
 #include <algorithm>
-#include <array>
 #include <map>
 
 namespace linealidad {
@@ -15,22 +14,9 @@ constexpr const char* kUsage =
     "                [--formato laser|deskjet] [--margen 1|1.5|2] [--papel a4|carta]\n"
     "                [--decimal C] ESTUDIO\n";
 
-constexpr std::array<const char*, 6> kValueOptions{"--pdf",    "--pagina", "--formato",
-                                                   "--margen", "--papel",  "--decimal"};
-
-bool isHelp(const std::string& a) {
-    return a == "--help" || a == "-h";
-}
-
-// The option an argument names ("--pagina" for "--pagina" and "--pagina=anova"), or nothing.
-std::optional<std::string> optionOf(const std::string& argument) {
-    for (const char* option : kValueOptions) {
-        const std::string name = option;
-        if (argument == name || argument.starts_with(name + "="))
-            return name;
-    }
-    return std::nullopt;
-}
+constexpr OptionSpec kOptions[] = {{.name = "--pdf"},     {.name = "--pagina"},
+                                   {.name = "--formato"}, {.name = "--margen"},
+                                   {.name = "--papel"},   {.name = "--decimal"}};
 
 PdfArguments withError(std::string error) {
     PdfArguments a;
@@ -57,38 +43,38 @@ const std::map<std::string, PrintLayout> kLayouts{{"laser", PrintLayout::Laser},
 const std::map<std::string, int> kMargins{{"1", 0}, {"1.5", 1}, {"2", 2}};
 const std::map<std::string, Paper> kPapers{{"a4", Paper::A4}, {"carta", Paper::Letter}};
 
-// Fills the command from the options' values; the reason when one is not known.
-std::string applyOptions(const std::map<std::string, std::string>& values, PdfCommand& command) {
-    for (const auto& [option, value] : values) {
-        if (option == "--pdf") {
-            command.output = value;
-        } else if (option == "--pagina") {
-            const auto pages = lookUp(kPages, value);
-            if (!pages)
-                return "página desconocida: " + value;
-            command.pages = *pages;
-        } else if (option == "--formato") {
-            const auto layout = lookUp(kLayouts, value);
-            if (!layout)
-                return "formato desconocido: " + value;
-            command.layout = *layout;
-        } else if (option == "--margen") {
-            const auto margin = lookUp(kMargins, value);
-            if (!margin)
-                return "margen desconocido: " + value + " (debe ser 1, 1.5 o 2)";
-            command.SELECMARIndex = *margin;
-        } else if (option == "--papel") {
-            const auto paper = lookUp(kPapers, value);
-            if (!paper)
-                return "papel desconocido: " + value;
-            command.paper = *paper;
-        } else if (option == "--decimal") {
-            if (!isDecimalSeparator(value))
-                return "el separador decimal debe ser un solo signo, como . o , (no \"" + value +
-                       "\")";
-            command.decimal = value[0];
-        }
+// Fills the command from the options' last values; the reason when one is not known. The values
+// are judged in the options' alphabetical order, the order their messages have always come in.
+std::string applyOptions(const CommandLine& line, PdfCommand& command) {
+    const DecimalOption decimal = decimalOption(line, command.decimal);
+    if (!decimal.error.empty())
+        return decimal.error;
+    command.decimal = decimal.separator;
+    if (const auto value = line.last("--formato")) {
+        const auto layout = lookUp(kLayouts, *value);
+        if (!layout)
+            return "formato desconocido: " + *value;
+        command.layout = *layout;
     }
+    if (const auto value = line.last("--margen")) {
+        const auto margin = lookUp(kMargins, *value);
+        if (!margin)
+            return "margen desconocido: " + *value + " (debe ser 1, 1.5 o 2)";
+        command.SELECMARIndex = *margin;
+    }
+    if (const auto value = line.last("--pagina")) {
+        const auto pages = lookUp(kPages, *value);
+        if (!pages)
+            return "página desconocida: " + *value;
+        command.pages = *pages;
+    }
+    if (const auto value = line.last("--papel")) {
+        const auto paper = lookUp(kPapers, *value);
+        if (!paper)
+            return "papel desconocido: " + *value;
+        command.paper = *paper;
+    }
+    command.output = line.last("--pdf").value_or("");
     return {};
 }
 
@@ -96,42 +82,25 @@ std::string applyOptions(const std::map<std::string, std::string>& values, PdfCo
 
 bool isPdfCommandLine(const std::vector<std::string>& arguments) {
     return std::any_of(arguments.begin(), arguments.end(),
-                       [](const std::string& a) { return isHelp(a) || optionOf(a).has_value(); });
+                       [](const std::string& a) { return namesOption(a, kOptions); });
 }
 
 PdfArguments readPdfArguments(const std::vector<std::string>& arguments, char defaultDecimal) {
-    std::map<std::string, std::string> values;
-    std::vector<std::string> positionals;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& a = arguments[i];
-        if (isHelp(a))
-            return PdfArguments{.help = true, .command = std::nullopt, .error = {}};
-        if (const auto option = optionOf(a)) {
-            if (a.size() > option->size()) {
-                values[*option] = a.substr(option->size() + 1);
-            } else if (++i < arguments.size()) {
-                values[*option] = arguments[i];
-            } else {
-                return withError("falta el valor después de " + *option);
-            }
-        } else if (a.size() > 1 && a[0] == '-') {
-            return withError("opción desconocida: " + a);
-        } else {
-            positionals.push_back(a);
-        }
-    }
+    const CommandLine line = readCommandLine(arguments, kOptions);
+    if (line.help)
+        return PdfArguments{.help = true, .command = std::nullopt, .error = {}};
+    if (!line.error.empty())
+        return withError(line.error);
     PdfCommand command;
     command.pages = kPages.at("todas");
     command.decimal = defaultDecimal;
-    if (std::string error = applyOptions(values, command); !error.empty())
+    if (std::string error = applyOptions(line, command); !error.empty())
         return withError(std::move(error));
     if (command.output.empty())
         return withError("falta --pdf SALIDA.pdf");
-    if (positionals.empty())
-        return withError("falta el archivo del estudio");
-    if (positionals.size() > 1)
-        return withError("sobra el argumento " + positionals[1]);
-    command.study = positionals[0];
+    if (std::string error = positionalsError(line.positionals, 1); !error.empty())
+        return withError(std::move(error));
+    command.study = line.positionals[0];
     return PdfArguments{.help = false, .command = std::move(command), .error = {}};
 }
 
@@ -176,7 +145,7 @@ std::string pdfHelpText() {
 }
 
 std::string pdfUsageErrorText(const std::string& reason) {
-    return "linealidad: " + reason + "\n" + kUsage + "Para más información: linealidad --help\n";
+    return usageErrorText("linealidad", kUsage, reason);
 }
 
 } // namespace linealidad
