@@ -24,12 +24,6 @@ PdfArguments withError(std::string error) {
     return a;
 }
 
-template <typename T>
-std::optional<T> lookUp(const std::map<std::string, T>& names, const std::string& name) {
-    const auto it = names.find(name);
-    return it == names.end() ? std::nullopt : std::optional<T>(it->second);
-}
-
 const std::map<std::string, std::vector<PageChoice>> kPages{
     {"general", {PageChoice::General}},
     {"inferencia", {PageChoice::Inference}},
@@ -43,38 +37,37 @@ const std::map<std::string, PrintLayout> kLayouts{{"laser", PrintLayout::Laser},
 const std::map<std::string, int> kMargins{{"1", 0}, {"1.5", 1}, {"2", 2}};
 const std::map<std::string, Paper> kPapers{{"a4", Paper::A4}, {"carta", Paper::Letter}};
 
+// Sets `choice` from the option's last value, one of `names`; the reason when it is none of
+// them: `unknown`, the value and `hint`.
+template <typename T>
+std::string choose(const CommandLine& line, std::string_view option,
+                   const std::map<std::string, T>& names, T& choice, std::string_view unknown,
+                   std::string_view hint = {}) {
+    const auto value = line.last(option);
+    if (!value)
+        return {};
+    const auto named = names.find(*value);
+    if (named == names.end())
+        return std::string(unknown) + *value + std::string(hint);
+    choice = named->second;
+    return {};
+}
+
 // Fills the command from the options' last values; the reason when one is not known. The values
 // are judged in the options' alphabetical order, the order their messages have always come in.
 std::string applyOptions(const CommandLine& line, PdfCommand& command) {
     const DecimalOption decimal = decimalOption(line, command.decimal);
-    if (!decimal.error.empty())
-        return decimal.error;
     command.decimal = decimal.separator;
-    if (const auto value = line.last("--formato")) {
-        const auto layout = lookUp(kLayouts, *value);
-        if (!layout)
-            return "formato desconocido: " + *value;
-        command.layout = *layout;
-    }
-    if (const auto value = line.last("--margen")) {
-        const auto margin = lookUp(kMargins, *value);
-        if (!margin)
-            return "margen desconocido: " + *value + " (debe ser 1, 1.5 o 2)";
-        command.SELECMARIndex = *margin;
-    }
-    if (const auto value = line.last("--pagina")) {
-        const auto pages = lookUp(kPages, *value);
-        if (!pages)
-            return "página desconocida: " + *value;
-        command.pages = *pages;
-    }
-    if (const auto value = line.last("--papel")) {
-        const auto paper = lookUp(kPapers, *value);
-        if (!paper)
-            return "papel desconocido: " + *value;
-        command.paper = *paper;
-    }
     command.output = line.last("--pdf").value_or("");
+    const std::string reasons[] = {
+        decimal.error, choose(line, "--formato", kLayouts, command.layout, "formato desconocido: "),
+        choose(line, "--margen", kMargins, command.SELECMARIndex,
+               "margen desconocido: ", " (debe ser 1, 1.5 o 2)"),
+        choose(line, "--pagina", kPages, command.pages, "página desconocida: "),
+        choose(line, "--papel", kPapers, command.paper, "papel desconocido: ")};
+    for (const std::string& reason : reasons)
+        if (!reason.empty())
+            return reason;
     return {};
 }
 
