@@ -7,7 +7,7 @@ namespace linealidad::cli {
 
 namespace {
 
-constexpr OptionSpec kOptions[] = {
+constexpr Option kOptions[] = {
     {.name = "--decimal", .missingValue = "falta el separador después de --decimal"},
     {.name = "--tabla", .missingValue = "falta el archivo de la tabla después de --tabla"},
     {.name = "--criterios", .missingValue = "falta el archivo de criterios después de --criterios"},

@@ -13,12 +13,12 @@ bool isHelp(std::string_view argument) {
 
 // The option the argument names, and the value written after "=" when there is one.
 struct Named {
-    const OptionSpec* option;
+    const Option* option;
     std::optional<std::string> inlineValue;
 };
 
-std::optional<Named> optionNamed(std::string_view argument, std::span<const OptionSpec> options) {
-    for (const OptionSpec& option : options) {
+std::optional<Named> optionNamed(std::string_view argument, std::span<const Option> options) {
+    for (const Option& option : options) {
         if (argument == option.name)
             return Named{&option, std::nullopt};
         if (option.takesValue && argument.starts_with(option.name) &&
@@ -28,7 +28,7 @@ std::optional<Named> optionNamed(std::string_view argument, std::span<const Opti
     return std::nullopt;
 }
 
-std::string missingValueError(const OptionSpec& option) {
+std::string missingValueError(const Option& option) {
     if (!option.missingValue.empty())
         return std::string(option.missingValue);
     return "falta el valor después de " + std::string(option.name);
@@ -56,7 +56,7 @@ std::vector<std::string> CommandLine::all(std::string_view name) const {
 }
 
 CommandLine readCommandLine(const std::vector<std::string>& arguments,
-                            std::span<const OptionSpec> options, UnknownOptions unknown) {
+                            std::span<const Option> options, UnknownOptions unknown) {
     CommandLine line;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -65,7 +65,7 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments,
             return line;
         }
         if (const auto named = optionNamed(argument, options)) {
-            const OptionSpec& option = *named->option;
+            const Option& option = *named->option;
             if (!option.takesValue || named->inlineValue) {
                 line.options.emplace_back(option.name, named->inlineValue.value_or(""));
             } else if (++i < arguments.size()) {
@@ -86,7 +86,7 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments,
     return line;
 }
 
-bool namesOption(std::string_view argument, std::span<const OptionSpec> options) {
+bool namesOption(std::string_view argument, std::span<const Option> options) {
     return isHelp(argument) || optionNamed(argument, options).has_value();
 }
 

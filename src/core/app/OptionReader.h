@@ -15,7 +15,7 @@ constexpr int kUsageErrorStatus = 2;
 
 // An option a command line may hold: a flag (`--recobro`), or an option with a value, given as
 // `--x v` or `--x=v`.
-struct OptionSpec {
+struct Option {
     std::string_view name;
     bool takesValue = true;
     // The reason when the value is missing at the end of the line; when empty,
@@ -47,11 +47,11 @@ enum class UnknownOptions { Refuse, Skip };
 // Reads the arguments (without the program's name) in any order. --help or -h ends the reading
 // with `help`; so does the first problem, with its reason in `error`. A lone "-" is no option.
 CommandLine readCommandLine(const std::vector<std::string>& arguments,
-                            std::span<const OptionSpec> options,
+                            std::span<const Option> options,
                             UnknownOptions unknown = UnknownOptions::Refuse);
 
 // Whether the argument asks for the help or names one of the options, alone or with its value.
-bool namesOption(std::string_view argument, std::span<const OptionSpec> options);
+bool namesOption(std::string_view argument, std::span<const Option> options);
 
 // The reason when the arguments that are no option are not the `wanted` ones, the last of them
 // the study's file: "falta el archivo del estudio" or "sobra el argumento ...". Empty when they

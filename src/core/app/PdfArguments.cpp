@@ -14,9 +14,8 @@ constexpr const char* kUsage =
     "                [--formato laser|deskjet] [--margen 1|1.5|2] [--papel a4|carta]\n"
     "                [--decimal C] ESTUDIO\n";
 
-constexpr OptionSpec kOptions[] = {{.name = "--pdf"},     {.name = "--pagina"},
-                                   {.name = "--formato"}, {.name = "--margen"},
-                                   {.name = "--papel"},   {.name = "--decimal"}};
+constexpr Option kOptions[] = {{.name = "--pdf"},    {.name = "--pagina"}, {.name = "--formato"},
+                               {.name = "--margen"}, {.name = "--papel"},  {.name = "--decimal"}};
 
 PdfArguments withError(std::string error) {
     PdfArguments a;

@@ -22,7 +22,7 @@ namespace {
 // The window's only option, `--test-type TEXT`, for the tests that run the program as a process
 // (README, "Development"). Other options are passed over: Qt has taken its own already, and a
 // desktop may add more.
-constexpr OptionSpec kOptions[] = {{.name = "--test-type"}};
+constexpr Option kOptions[] = {{.name = "--test-type"}};
 
 CommandLine readStartupLine(const QStringList& arguments) {
     std::vector<std::string> line;

@@ -7,7 +7,7 @@ using namespace linealidad;
 namespace {
 
 // A value option with its own message for a missing value, one with the common message, a flag.
-constexpr OptionSpec kOptions[] = {
+constexpr Option kOptions[] = {
     {.name = "--decimal", .missingValue = "falta el separador después de --decimal"},
     {.name = "--y"},
     {.name = "--recobro", .takesValue = false},
