@@ -1,10 +1,20 @@
 #include "cli/Arguments.h"
 
+#include "core/app/OptionReader.h"
 #include "core/text/NumberParse.h"
 
 namespace linealidad::cli {
 
 namespace {
+
+constexpr Option kOptions[] = {
+    {.name = "--decimal", .missingValue = "falta el separador después de --decimal"},
+    {.name = "--tabla", .missingValue = "falta el archivo de la tabla después de --tabla"},
+    {.name = "--criterios", .missingValue = "falta el archivo de criterios después de --criterios"},
+    {.name = "--y", .missingValue = "falta la respuesta después de --y"},
+    {.name = "--replicas", .missingValue = "falta el número de réplicas después de --replicas"},
+    {.name = "--recobro", .takesValue = false},
+};
 
 std::optional<View> viewCalled(const std::string& name) {
     if (name == "informe")
@@ -60,62 +70,21 @@ std::optional<std::string> readInverseOptions(const std::vector<std::string>& re
 } // namespace
 
 Arguments readArguments(const std::vector<std::string>& arguments, char defaultDecimal) {
-    std::vector<std::string> positionals;
-    std::optional<std::string> decimal;
-    std::optional<std::string> table;
-    std::optional<std::string> criteria;
-    std::vector<std::string> responses;
-    std::optional<std::string> replicates;
-    bool recovered = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& a = arguments[i];
-        if (a == "--help" || a == "-h")
-            return Arguments{.help = true, .command = std::nullopt, .error = {}};
-        if (a == "--decimal") {
-            if (++i == arguments.size())
-                return withError("falta el separador después de --decimal");
-            decimal = arguments[i];
-        } else if (a.starts_with("--decimal=")) {
-            decimal = a.substr(10);
-        } else if (a == "--tabla") {
-            if (++i == arguments.size())
-                return withError("falta el archivo de la tabla después de --tabla");
-            table = arguments[i];
-        } else if (a.starts_with("--tabla=")) {
-            table = a.substr(8);
-        } else if (a == "--criterios") {
-            if (++i == arguments.size())
-                return withError("falta el archivo de criterios después de --criterios");
-            criteria = arguments[i];
-        } else if (a.starts_with("--criterios=")) {
-            criteria = a.substr(12);
-        } else if (a == "--y") {
-            if (++i == arguments.size())
-                return withError("falta la respuesta después de --y");
-            responses.push_back(arguments[i]);
-        } else if (a.starts_with("--y=")) {
-            responses.push_back(a.substr(4));
-        } else if (a == "--replicas") {
-            if (++i == arguments.size())
-                return withError("falta el número de réplicas después de --replicas");
-            replicates = arguments[i];
-        } else if (a.starts_with("--replicas=")) {
-            replicates = a.substr(11);
-        } else if (a == "--recobro") {
-            recovered = true;
-        } else if (a.size() > 1 && a[0] == '-') {
-            return withError("opción desconocida: " + a);
-        } else {
-            positionals.push_back(a);
-        }
-    }
+    const CommandLine line = readCommandLine(arguments, kOptions);
+    if (line.help)
+        return Arguments{.help = true, .command = std::nullopt, .error = {}};
+    if (!line.error.empty())
+        return withError(line.error);
+    const std::vector<std::string>& positionals = line.positionals;
+    const std::optional<std::string> table = line.last("--tabla");
     if (positionals.empty())
         return withError(table ? "falta la vista" : "falta la vista y el archivo del estudio");
     const auto view = viewCalled(positionals[0]);
     if (!view)
         return withError("vista desconocida: " + positionals[0]);
-    if (criteria && *view != View::verdict)
+    if (line.has("--criterios") && *view != View::verdict)
         return withError("--criterios solo sirve con la vista dictamen");
+    const bool recovered = line.has("--recobro");
     if (recovered && *view != View::validation && *view != View::verdict)
         return withError("--recobro solo sirve con las vistas validacion y dictamen");
     const bool readsStudy = *view != View::verification;
@@ -123,23 +92,20 @@ Arguments readArguments(const std::vector<std::string>& arguments, char defaultD
         return withError("verificar no lee ninguna tabla");
     // A table is named after --tabla; a study file is the argument after the view.
     const std::size_t positionalsWanted = table || !readsStudy ? 1 : 2;
-    if (positionals.size() < positionalsWanted)
-        return withError("falta el archivo del estudio");
-    if (positionals.size() > positionalsWanted)
-        return withError("sobra el argumento " + positionals[positionalsWanted]);
-    if (decimal && !isDecimalSeparator(*decimal))
-        return withError("el separador decimal debe ser un solo signo, como . o , (no \"" +
-                         *decimal + "\")");
-    const char separator = decimal ? (*decimal)[0] : defaultDecimal;
+    if (std::string error = positionalsError(positionals, positionalsWanted); !error.empty())
+        return withError(std::move(error));
+    const DecimalOption decimal = decimalOption(line, defaultDecimal);
+    if (!decimal.error.empty())
+        return withError(decimal.error);
     Command command{.view = *view,
                     .file = table        ? *table
                             : readsStudy ? positionals[1]
                                          : std::string(),
-                    .decimal = separator,
+                    .decimal = decimal.separator,
                     .table = table.has_value(),
-                    .criteria = criteria,
+                    .criteria = line.last("--criterios"),
                     .recovered = recovered};
-    if (const auto problem = readInverseOptions(responses, replicates, command))
+    if (const auto problem = readInverseOptions(line.all("--y"), line.last("--replicas"), command))
         return withError(*problem);
     return Arguments{.help = false, .command = std::move(command), .error = {}};
 }

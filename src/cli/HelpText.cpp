@@ -1,5 +1,7 @@
 #include "cli/HelpText.h"
 
+#include "core/app/OptionReader.h"
+
 namespace linealidad::cli {
 
 namespace {
@@ -99,8 +101,7 @@ std::string helpText() {
 }
 
 std::string usageErrorText(const std::string& reason) {
-    return "linealidad-cli: " + reason + "\n" + kUsage +
-           "Para más información: linealidad-cli --help\n";
+    return linealidad::usageErrorText("linealidad-cli", kUsage, reason);
 }
 
 } // namespace linealidad::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/OptionReader.h"
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -27,6 +29,6 @@ private:
 // Exit statuses.
 constexpr int kSuccess = 0;
 constexpr int kFailure = 1;
-constexpr int kUsageError = 2;
+constexpr int kUsageError = kUsageErrorStatus;
 
 } // namespace linealidad::cli

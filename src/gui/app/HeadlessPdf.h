@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/app/OptionReader.h"
+#include "core/app/PdfArguments.h"
 #include "core/printing/PrintStamp.h"
 #include "core/printing/Sheet.h"
-#include "gui/app/PdfArguments.h"
 #include "gui/common/ArchivalPdf.h"
 
 #include <QByteArray>
@@ -16,7 +17,7 @@ namespace linealidad {
 // Exit statuses of `linealidad --pdf`, those of linealidad-cli.
 constexpr int kPdfWritten = 0;
 constexpr int kPdfFailure = 1;
-constexpr int kPdfUsageError = 2;
+constexpr int kPdfUsageError = kUsageErrorStatus;
 
 // The sheets as an archival PDF document at 600 dots per inch on the paper's size, a page each
 // with its footer, within margins of a quarter of an inch (a laser printer's unprintable

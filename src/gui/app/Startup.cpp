@@ -1,5 +1,6 @@
 #include "gui/app/Startup.h"
 
+#include "core/app/OptionReader.h"
 #include "gui/app/RecoveryKeeper.h"
 #include "gui/app/TFshow.h"
 #include "gui/app/TMainForm.h"
@@ -16,7 +17,27 @@
 
 namespace linealidad {
 
-Startup::Startup(const QStringList& files, std::unique_ptr<Dialogs> dialogs) {
+namespace {
+
+// The window's only option, `--test-type TEXT`, for the tests that run the program as a process
+// (README, "Development"). Other options are passed over: Qt has taken its own already, and a
+// desktop may add more.
+constexpr Option kOptions[] = {{.name = "--test-type"}};
+
+CommandLine readStartupLine(const QStringList& arguments) {
+    std::vector<std::string> line;
+    for (const QString& argument : arguments)
+        line.push_back(argument.toStdString());
+    return readCommandLine(line, kOptions, UnknownOptions::Skip);
+}
+
+} // namespace
+
+Startup::Startup(const QStringList& arguments, std::unique_ptr<Dialogs> dialogs) {
+    const CommandLine line = readStartupLine(arguments);
+    // The first argument that is no option: the study to open.
+    const QString study =
+        line.positionals.empty() ? QString() : QString::fromStdString(line.positionals.front());
     QApplication::setApplicationName(kApplicationTitle);
     // The installed launcher's name, by which a desktop matches the windows to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(LINEALIDAD_APP_ID));
@@ -30,14 +51,15 @@ Startup::Startup(const QStringList& files, std::unique_ptr<Dialogs> dialogs) {
     if (dialogs)
         MainForm->setDialogs(std::move(dialogs));
     QObject::connect(MainForm.get(), &TMainForm::firstPainted, MainForm.get(),
-                     [this, files] { afterFirstPaint(files); });
+                     [this, study] { afterFirstPaint(study); });
     // Maximized; the geometry is set as well for desktops without a window manager.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         MainForm->setGeometry(screen->availableGeometry());
     MainForm->showMaximized();
     MainForm->activateWindow();
     MainForm->startRecovery(defaultRecoveryFolder());
-    typeForTests();
+    if (const auto text = line.last("--test-type"))
+        typeForTests(QString::fromStdString(*text));
 }
 
 // The splash window comes with the other windows kept from start-up, once the main window has
@@ -45,22 +67,17 @@ Startup::Startup(const QStringList& files, std::unique_ptr<Dialogs> dialogs) {
 // each in front of the main window with the focus: the splash window stays above every window
 // and would hide them, while the modal box holds the activation its timer waits for. After a
 // question the program is already in the analyst's hands, and the splash window stays away.
-void Startup::afterFirstPaint(const QStringList& files) {
+void Startup::afterFirstPaint(const QString& study) {
     const bool asked = MainForm->offerRecovery();
-    const bool opened = openFirst(files);
+    const bool opened = study.isEmpty() || openStudy(study);
     if (!asked && opened)
         showSplash();
 }
 
-// `--test-type TEXT` types TEXT into a new study once the program runs, for the tests that run
-// the program as a process (README, "Development").
-void Startup::typeForTests() {
-    const QStringList arguments = QApplication::arguments();
-    const qsizetype at = arguments.indexOf(QStringLiteral("--test-type"));
-    if (at > 0 && at + 1 < arguments.size())
-        QTimer::singleShot(0, MainForm.get(), [form = MainForm.get(), text = arguments.at(at + 1)] {
-            typeIntoNewStudy(*form, text);
-        });
+// `--test-type TEXT` types TEXT into a new study once the program runs.
+void Startup::typeForTests(const QString& text) {
+    QTimer::singleShot(0, MainForm.get(),
+                       [form = MainForm.get(), text] { typeIntoNewStudy(*form, text); });
 }
 
 // Shown above every other window; its timer runs from each activation of the main window, and
@@ -74,27 +91,17 @@ void Startup::showSplash() {
         Fshow->startTimer();
 }
 
-// The first argument that is neither an option nor the text of `--test-type`; false when it
-// could not be opened, after saying why. A study recovered just before keeps its window: the
-// program holds one study at a time.
-bool Startup::openFirst(const QStringList& files) {
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        if (files.at(i) == QStringLiteral("--test-type")) {
-            ++i;
-            continue;
-        }
-        if (files.at(i).startsWith(QLatin1Char('-')))
-            continue;
-        const QString path = QFileInfo(files.at(i)).absoluteFilePath();
-        if (!MainForm->Finforma)
-            return MainForm->openStudy(path);
-        MainForm->dialogs().message(
-            QStringLiteral("No se abrió \"%1\": ya está abierto el estudio recuperado. Para "
-                           "abrir el archivo, cierre ese estudio y use «Abrir...».")
-                .arg(path));
-        return false;
-    }
-    return true;
+// False when the study could not be opened, after saying why. A study recovered just before
+// keeps its window: the program holds one study at a time.
+bool Startup::openStudy(const QString& study) {
+    const QString path = QFileInfo(study).absoluteFilePath();
+    if (!MainForm->Finforma)
+        return MainForm->openStudy(path);
+    MainForm->dialogs().message(
+        QStringLiteral("No se abrió \"%1\": ya está abierto el estudio recuperado. Para "
+                       "abrir el archivo, cierre ese estudio y use «Abrir...».")
+            .arg(path));
+    return false;
 }
 
 Startup::~Startup() = default;

@@ -19,22 +19,22 @@ class TMainForm;
 // activated. The splash window never covers a question. The windows live as long as the
 // instance.
 //
-// `files` are the program's arguments: a file manager opening a study hands over its path.
-// The first one is opened, as "&Abrir..." opens a file; a file that cannot be read is reported
-// as that command reports it. `dialogs` replaces the program's message boxes (tests) from the
-// start.
+// `arguments` are the program's: a file manager opening a study hands over its path. The first
+// one that is no option is opened, as "&Abrir..." opens a file; a file that cannot be read is
+// reported as that command reports it. `dialogs` replaces the program's message boxes (tests) from
+// the start.
 class Startup {
 public:
-    explicit Startup(const QStringList& files = {}, std::unique_ptr<Dialogs> dialogs = nullptr);
+    explicit Startup(const QStringList& arguments = {}, std::unique_ptr<Dialogs> dialogs = nullptr);
     ~Startup();
 
     TMainForm& mainForm() { return *MainForm; }
 
 private:
-    void afterFirstPaint(const QStringList& files);
+    void afterFirstPaint(const QString& study);
     void showSplash();
-    void typeForTests();
-    bool openFirst(const QStringList& files);
+    void typeForTests(const QString& text);
+    bool openStudy(const QString& study);
 
     QTranslator translator_;
     std::unique_ptr<TMainForm> MainForm;

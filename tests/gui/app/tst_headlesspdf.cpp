@@ -1,5 +1,4 @@
 #include "core/results/ZeroSlope.h"
-#include "gui/app/PdfArguments.h"
 #include "support/PdfText.h"
 
 #include <QDir>
@@ -534,57 +533,6 @@ private slots:
                  qPrintable(r.errors));
         QVERIFY(r.errors.endsWith("Para más información: linealidad --help\n"));
         QCOMPARE(r.output, QString());
-    }
-
-    // What a well-formed command line asks for, defaults included.
-    void readsTheCommand_data() {
-        using linealidad::PageChoice;
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QList<int>>("pages");
-        QTest::addColumn<bool>("deskjet");
-        QTest::addColumn<int>("SELECMAR");
-        QTest::addColumn<bool>("letter");
-        QTest::addColumn<char>("decimal");
-        QTest::newRow("defaults") << QStringList{"e.w02", "--pdf", "s.pdf"} << QList<int>{0, 1, 2}
-                                  << false << 1 << false << ';';
-        QTest::newRow("every option")
-            << QStringList{"--pdf=s.pdf", "--pagina=anova", "--formato", "deskjet", "--margen", "2",
-                           "--papel",     "carta",          "--decimal", ",",       "e.w02"}
-            << QList<int>{2} << true << 2 << true << ',';
-        QTest::newRow("margin 1") << QStringList{"--pdf", "s.pdf", "--margen=1", "e.w02"}
-                                  << QList<int>{0, 1, 2} << false << 0 << false << ';';
-        QTest::newRow("verdict") << QStringList{"--pdf", "s.pdf", "--pagina", "dictamen", "e.w02"}
-                                 << QList<int>{3} << false << 1 << false << ';';
-        QTest::newRow("validation")
-            << QStringList{"--pdf", "s.pdf", "--pagina", "validacion", "e.w02"} << QList<int>{4}
-            << false << 1 << false << ';';
-    }
-    void readsTheCommand() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QList<int>, pages);
-        std::vector<std::string> args;
-        for (const QString& a : arguments)
-            args.push_back(a.toStdString());
-        QVERIFY(linealidad::isPdfCommandLine(args));
-        const auto read = linealidad::readPdfArguments(args, ';');
-        QVERIFY2(read.command, read.error.c_str());
-        const linealidad::PdfCommand& c = *read.command;
-        QCOMPARE(c.output, std::string("s.pdf"));
-        QCOMPARE(c.study, std::string("e.w02"));
-        QCOMPARE(int(c.pages.size()), pages.size());
-        for (int i = 0; i < pages.size(); ++i)
-            QCOMPARE(int(c.pages[std::size_t(i)]), pages[i]);
-        QTEST(c.layout == linealidad::PrintLayout::Deskjet, "deskjet");
-        QTEST(c.SELECMARIndex, "SELECMAR");
-        QTEST(c.paper == linealidad::Paper::Letter, "letter");
-        QTEST(c.decimal, "decimal");
-    }
-
-    // Without one of its options the program opens its window.
-    void otherCommandLinesOpenTheWindow() {
-        QVERIFY(!linealidad::isPdfCommandLine({}));
-        QVERIFY(!linealidad::isPdfCommandLine({"estudio.w02"}));
-        QVERIFY(!linealidad::isPdfCommandLine({"-platform", "offscreen"}));
     }
 
     void help() {

@@ -1,9 +1,8 @@
-#include "gui/app/PdfArguments.h"
+#include "core/app/PdfArguments.h"
 
-#include "core/text/NumberParse.h"
+#include "core/app/OptionReader.h"
 
 #include <algorithm>
-#include <array>
 #include <map>
 
 namespace linealidad {
@@ -15,33 +14,13 @@ constexpr const char* kUsage =
     "                [--formato laser|deskjet] [--margen 1|1.5|2] [--papel a4|carta]\n"
     "                [--decimal C] ESTUDIO\n";
 
-constexpr std::array<const char*, 6> kValueOptions{"--pdf",    "--pagina", "--formato",
-                                                   "--margen", "--papel",  "--decimal"};
-
-bool isHelp(const std::string& a) {
-    return a == "--help" || a == "-h";
-}
-
-// The option an argument names ("--pagina" for "--pagina" and "--pagina=anova"), or nothing.
-std::optional<std::string> optionOf(const std::string& argument) {
-    for (const char* option : kValueOptions) {
-        const std::string name = option;
-        if (argument == name || argument.starts_with(name + "="))
-            return name;
-    }
-    return std::nullopt;
-}
+constexpr Option kOptions[] = {{.name = "--pdf"},    {.name = "--pagina"}, {.name = "--formato"},
+                               {.name = "--margen"}, {.name = "--papel"},  {.name = "--decimal"}};
 
 PdfArguments withError(std::string error) {
     PdfArguments a;
     a.error = std::move(error);
     return a;
-}
-
-template <typename T>
-std::optional<T> lookUp(const std::map<std::string, T>& names, const std::string& name) {
-    const auto it = names.find(name);
-    return it == names.end() ? std::nullopt : std::optional<T>(it->second);
 }
 
 const std::map<std::string, std::vector<PageChoice>> kPages{
@@ -57,38 +36,37 @@ const std::map<std::string, PrintLayout> kLayouts{{"laser", PrintLayout::Laser},
 const std::map<std::string, int> kMargins{{"1", 0}, {"1.5", 1}, {"2", 2}};
 const std::map<std::string, Paper> kPapers{{"a4", Paper::A4}, {"carta", Paper::Letter}};
 
-// Fills the command from the options' values; the reason when one is not known.
-std::string applyOptions(const std::map<std::string, std::string>& values, PdfCommand& command) {
-    for (const auto& [option, value] : values) {
-        if (option == "--pdf") {
-            command.output = value;
-        } else if (option == "--pagina") {
-            const auto pages = lookUp(kPages, value);
-            if (!pages)
-                return "página desconocida: " + value;
-            command.pages = *pages;
-        } else if (option == "--formato") {
-            const auto layout = lookUp(kLayouts, value);
-            if (!layout)
-                return "formato desconocido: " + value;
-            command.layout = *layout;
-        } else if (option == "--margen") {
-            const auto margin = lookUp(kMargins, value);
-            if (!margin)
-                return "margen desconocido: " + value + " (debe ser 1, 1.5 o 2)";
-            command.SELECMARIndex = *margin;
-        } else if (option == "--papel") {
-            const auto paper = lookUp(kPapers, value);
-            if (!paper)
-                return "papel desconocido: " + value;
-            command.paper = *paper;
-        } else if (option == "--decimal") {
-            if (!isDecimalSeparator(value))
-                return "el separador decimal debe ser un solo signo, como . o , (no \"" + value +
-                       "\")";
-            command.decimal = value[0];
-        }
-    }
+// Sets `choice` from the option's last value, one of `names`; the reason when it is none of
+// them: `unknown`, the value and `hint`.
+template <typename T>
+std::string choose(const CommandLine& line, std::string_view option,
+                   const std::map<std::string, T>& names, T& choice, std::string_view unknown,
+                   std::string_view hint = {}) {
+    const auto value = line.last(option);
+    if (!value)
+        return {};
+    const auto named = names.find(*value);
+    if (named == names.end())
+        return std::string(unknown) + *value + std::string(hint);
+    choice = named->second;
+    return {};
+}
+
+// Fills the command from the options' last values; the reason when one is not known. The values
+// are judged in the options' alphabetical order, the order their messages have always come in.
+std::string applyOptions(const CommandLine& line, PdfCommand& command) {
+    const DecimalOption decimal = decimalOption(line, command.decimal);
+    command.decimal = decimal.separator;
+    command.output = line.last("--pdf").value_or("");
+    const std::string reasons[] = {
+        decimal.error, choose(line, "--formato", kLayouts, command.layout, "formato desconocido: "),
+        choose(line, "--margen", kMargins, command.SELECMARIndex,
+               "margen desconocido: ", " (debe ser 1, 1.5 o 2)"),
+        choose(line, "--pagina", kPages, command.pages, "página desconocida: "),
+        choose(line, "--papel", kPapers, command.paper, "papel desconocido: ")};
+    for (const std::string& reason : reasons)
+        if (!reason.empty())
+            return reason;
     return {};
 }
 
@@ -96,42 +74,25 @@ std::string applyOptions(const std::map<std::string, std::string>& values, PdfCo
 
 bool isPdfCommandLine(const std::vector<std::string>& arguments) {
     return std::any_of(arguments.begin(), arguments.end(),
-                       [](const std::string& a) { return isHelp(a) || optionOf(a).has_value(); });
+                       [](const std::string& a) { return namesOption(a, kOptions); });
 }
 
 PdfArguments readPdfArguments(const std::vector<std::string>& arguments, char defaultDecimal) {
-    std::map<std::string, std::string> values;
-    std::vector<std::string> positionals;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& a = arguments[i];
-        if (isHelp(a))
-            return PdfArguments{.help = true, .command = std::nullopt, .error = {}};
-        if (const auto option = optionOf(a)) {
-            if (a.size() > option->size()) {
-                values[*option] = a.substr(option->size() + 1);
-            } else if (++i < arguments.size()) {
-                values[*option] = arguments[i];
-            } else {
-                return withError("falta el valor después de " + *option);
-            }
-        } else if (a.size() > 1 && a[0] == '-') {
-            return withError("opción desconocida: " + a);
-        } else {
-            positionals.push_back(a);
-        }
-    }
+    const CommandLine line = readCommandLine(arguments, kOptions);
+    if (line.help)
+        return PdfArguments{.help = true, .command = std::nullopt, .error = {}};
+    if (!line.error.empty())
+        return withError(line.error);
     PdfCommand command;
     command.pages = kPages.at("todas");
     command.decimal = defaultDecimal;
-    if (std::string error = applyOptions(values, command); !error.empty())
+    if (std::string error = applyOptions(line, command); !error.empty())
         return withError(std::move(error));
     if (command.output.empty())
         return withError("falta --pdf SALIDA.pdf");
-    if (positionals.empty())
-        return withError("falta el archivo del estudio");
-    if (positionals.size() > 1)
-        return withError("sobra el argumento " + positionals[1]);
-    command.study = positionals[0];
+    if (std::string error = positionalsError(line.positionals, 1); !error.empty())
+        return withError(std::move(error));
+    command.study = line.positionals[0];
     return PdfArguments{.help = false, .command = std::move(command), .error = {}};
 }
 
@@ -176,7 +137,7 @@ std::string pdfHelpText() {
 }
 
 std::string pdfUsageErrorText(const std::string& reason) {
-    return "linealidad: " + reason + "\n" + kUsage + "Para más información: linealidad --help\n";
+    return usageErrorText("linealidad", kUsage, reason);
 }
 
 } // namespace linealidad
