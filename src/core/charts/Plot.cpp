@@ -6,6 +6,7 @@
 #include "core/charts/LineStyle.h"
 #include "core/stats/CalculaRegresion.h"
 #include "core/stats/CheckedArithmetic.h"
+#include "core/stats/StudyObservations.h"
 
 #include <algorithm>
 
@@ -135,7 +136,7 @@ void Plot::PlotLayout(Canvas& canvas, const PlotRect& R, char decimal) {
 void Plot::DrawFrame(Canvas& canvas, const PlotRect& R, const Study& study, char decimal) {
     if (kind_ == PlotKind::Regression) {
         bool zeroSlope = false;
-        CalculaRegresion(study, decimal, regression_, zeroSlope);
+        CalculaRegresion(readObservations(study, decimal), regression_, zeroSlope);
     }
     canvas.setPen(PenStyle::Solid, colors::black);
     setFontHeight(canvas, geometry_.TextSize);

@@ -7,6 +7,7 @@
 
 #include "core/stats/CalculaAnova.h"
 #include "core/stats/CalculaRegresion.h"
+#include "core/stats/StudyObservations.h"
 #include "core/study/ValidaEstudio.h"
 #include "core/verification/NorrisData.h"
 #include "support/CompareNear.h"
@@ -39,9 +40,10 @@ private slots:
         ResultadosAnova A;
         Residuals residuals;
         bool zeroSlope = true;
-        CalculaRegresion(study, '.', R, zeroSlope);
+        const Observations data = readObservations(study, '.');
+        CalculaRegresion(data, R, zeroSlope);
         QVERIFY(!zeroSlope);
-        CalculaAnova(study, '.', A, zeroSlope, residuals);
+        CalculaAnova(data, A, zeroSlope, residuals);
         QCOMPARE(A.GLError, 34.0);
 
         QTest::newRow("pendiente") << R.Pendiente << 1.00211681802045 << 13;
