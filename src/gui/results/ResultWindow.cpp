@@ -1,6 +1,7 @@
 #include "gui/results/ResultWindow.h"
 
 #include "gui/common/ResultHost.h"
+#include "gui/widgets/TextColumn.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -11,6 +12,16 @@
 #include <QPlainTextEdit>
 
 namespace linealidad {
+namespace {
+
+// The base colour of the program's read-only texts: the button face.
+void setButtonFaceBase(QWidget* widget) {
+    QPalette background = widget->palette();
+    background.setColor(QPalette::Base, background.color(QPalette::Button));
+    widget->setPalette(background);
+}
+
+} // namespace
 
 ResultWindow::ResultWindow(ResultHost& host, const QString& title, const QSize& size,
                            int helpContext)
@@ -56,10 +67,16 @@ QPlainTextEdit* ResultWindow::fixedMemo(QWidget* parent, const char* name) {
     memo->setFocusPolicy(Qt::NoFocus);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setContextMenuPolicy(Qt::NoContextMenu);
-    QPalette background = memo->palette();
-    background.setColor(QPalette::Base, background.color(QPalette::Button));
-    memo->setPalette(background);
+    setButtonFaceBase(memo);
     return memo;
+}
+
+TextColumn* ResultWindow::fixedColumn(QWidget* parent, const char* name) {
+    auto* column = new TextColumn(parent);
+    column->setObjectName(QString::fromLatin1(name));
+    column->setContextMenuPolicy(Qt::NoContextMenu);
+    setButtonFaceBase(column);
+    return column;
 }
 
 void ResultWindow::addCloseMenu(QWidget* widget) {
