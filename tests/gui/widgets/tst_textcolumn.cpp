@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyleFactory>
 #include <QtTest>
 
 using namespace linealidad;
@@ -43,18 +44,25 @@ private slots:
     // The column draws exactly what a read-only memo of the same size and font draws, and its
     // height holds every line: a memo that high, with the residuals window's few pixels to
     // spare, has nothing left to scroll. The fonts include sizes whose line pitch is not the
-    // font's rounded line spacing.
+    // font's rounded line spacing; the frame is the style's, in both styles Qt carries.
     void drawnAsAMemo_data() {
+        QTest::addColumn<QString>("style");
         QTest::addColumn<QString>("family");
         QTest::addColumn<double>("points");
-        QTest::newRow("the application's font") << QString() << 0.0;
-        QTest::newRow("sans 10") << QStringLiteral("Liberation Sans") << 10.0;
-        QTest::newRow("serif 11.5") << QStringLiteral("DejaVu Serif") << 11.5;
-        QTest::newRow("mono 8") << QStringLiteral("Liberation Mono") << 8.0;
+        const QString fusion = QStringLiteral("Fusion");
+        QTest::newRow("the application's font") << fusion << QString() << 0.0;
+        QTest::newRow("sans 10") << fusion << QStringLiteral("Liberation Sans") << 10.0;
+        QTest::newRow("serif 11.5") << fusion << QStringLiteral("DejaVu Serif") << 11.5;
+        QTest::newRow("mono 8") << fusion << QStringLiteral("Liberation Mono") << 8.0;
+        QTest::newRow("windows style") << QStringLiteral("Windows") << QString() << 0.0;
     }
     void drawnAsAMemo() {
+        QFETCH(QString, style);
         QFETCH(QString, family);
         QFETCH(double, points);
+        QStyle* drawing = QStyleFactory::create(style);
+        QVERIFY(drawing);
+        QApplication::setStyle(drawing);
         QWidget window;
         if (!family.isEmpty()) {
             QFont font(family);
