@@ -2,6 +2,8 @@
 
 #include "core/text/NumberParse.h"
 
+#include <limits>
+
 namespace linealidad {
 namespace {
 
@@ -21,24 +23,27 @@ double number(const Study& study, int column, int row, char decimal) {
 }
 
 // X (column 1) or Y (column 2) of data row `row`: from the observations already read, or, for
-// a row beyond them, from its text. Only a negative replicate count, which the capture checks
-// let through, makes a level reach beyond the observations.
-double rowNumber(const Study& study, const std::vector<double>& read, int column, int row,
+// a row beyond them, from its text (empty where no grid row is). Only a negative replicate
+// count, which the capture checks let through, makes a level reach beyond the observations;
+// the rows are counted in long long, so such counts cannot overflow.
+double rowNumber(const Study& study, const std::vector<double>& read, int column, long long row,
                  char decimal) {
-    if (row >= 1 && static_cast<std::size_t>(row) <= read.size())
+    if (row >= 1 && static_cast<unsigned long long>(row) <= read.size())
         return read[static_cast<std::size_t>(row - 1)];
-    return number(study, column, row, decimal);
+    if (row < 0 || row > std::numeric_limits<int>::max())
+        return parseFloat(std::string(), decimal);
+    return number(study, column, static_cast<int>(row), decimal);
 }
 
 std::vector<Level> levelsOf(const Study& study, const Observations& data, char decimal) {
     const int count = parseInteger(study.eniveles);
     std::vector<Level> levels;
-    int end = 0;
+    long long end = 0;
     for (int i = 1; i <= count; ++i) {
         Level& level = levels.emplace_back();
-        const int first = end + 1;
+        const long long first = end + 1;
         end += replicates(study, i);
-        for (int row = first; row <= end; ++row) {
+        for (long long row = first; row <= end; ++row) {
             level.x.push_back(rowNumber(study, data.x, 1, row, decimal));
             level.y.push_back(rowNumber(study, data.y, 2, row, decimal));
         }
