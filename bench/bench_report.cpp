@@ -10,6 +10,7 @@
 #include "core/results/ValidationSections.h"
 #include "core/stats/CalculaAnova.h"
 #include "core/stats/CalculaRegresion.h"
+#include "core/stats/StudyObservations.h"
 #include "core/study/StudyFile.h"
 #include "core/study/ValidaEstudio.h"
 
@@ -32,8 +33,9 @@ struct Computation {
 Computation compute(const Study& study) {
     Computation c;
     bool zeroSlope = false;
-    CalculaRegresion(study, '.', c.R, zeroSlope);
-    CalculaAnova(study, '.', c.A, zeroSlope, c.residuals);
+    const Observations data = readObservations(study, '.');
+    CalculaRegresion(data, c.R, zeroSlope);
+    CalculaAnova(data, c.A, zeroSlope, c.residuals);
     return c;
 }
 

@@ -10,6 +10,7 @@
 #include "core/charts/ChartFill.h"
 #include "core/charts/Plot.h"
 #include "core/stats/CalculaRegresion.h"
+#include "core/stats/StudyObservations.h"
 #include "gui/common/CanvasQt.h"
 
 #include <QGuiApplication>
@@ -24,11 +25,12 @@ namespace {
 
 // The regression chart's content as its window fills it.
 void fillChart(ChartModel& model, const Study& study) {
+    const Observations data = readObservations(study, '.');
     ResultadosRegresion R;
     bool zeroSlope = false;
-    CalculaRegresion(study, '.', R, zeroSlope);
+    CalculaRegresion(data, R, zeroSlope);
     model.ClearPlot();
-    fillRegressionChart(model, study, R, '.');
+    fillRegressionChart(model, study, data, R);
 }
 
 void RegressionChartRepaint(benchmark::State& state) {

@@ -7,6 +7,7 @@
 
 #include "gui/app/TMainForm.h"
 #include "gui/common/DecimalSeparator.h"
+#include "gui/results/AcceptanceWindow.h"
 #include "gui/results/TFinfo.h"
 #include "gui/results/TfinfoA.h"
 #include "gui/results/TfinfoR.h"
@@ -111,6 +112,12 @@ void Report(benchmark::State& state) {
     measure(state, &TMainForm::mnuinformeClick, &TMainForm::frminforme);
 }
 BENCHMARK(Report)->Unit(benchmark::kMillisecond);
+
+// "Dictamen...", against the user's criteria (the defaults in a fresh home).
+void Verdict(benchmark::State& state) {
+    measure(state, &TMainForm::showAcceptanceVerdict, &TMainForm::acceptanceWindow);
+}
+BENCHMARK(Verdict)->Unit(benchmark::kMillisecond);
 
 // "Estadística de validación...", with the recovery as the user's settings have it.
 void Validation(benchmark::State& state) {

@@ -4,6 +4,7 @@
 #include "core/charts/PlotOptions.h"
 #include "core/stats/CalculaAnova.h"
 #include "core/stats/CalculaRegresion.h"
+#include "core/stats/StudyObservations.h"
 #include "support/TestStudies.h"
 
 namespace linealidad::test {
@@ -31,16 +32,17 @@ Study studyOf150() {
 
 Plot filledChart(PlotKind kind, const Study& study) {
     Plot plot(kind);
+    const Observations data = readObservations(study, '.');
     ResultadosRegresion fit;
     bool zeroSlope = false;
-    CalculaRegresion(study, '.', fit, zeroSlope);
+    CalculaRegresion(data, fit, zeroSlope);
     if (kind == PlotKind::Regression) {
-        fillRegressionChart(plot.model(), study, fit, '.');
+        fillRegressionChart(plot.model(), study, data, fit);
     } else {
         ResultadosAnova anova;
         Residuals residuals;
-        CalculaAnova(study, '.', anova, zeroSlope, residuals);
-        fillResidualsChart(plot.model(), study, residuals, '.');
+        CalculaAnova(data, anova, zeroSlope, residuals);
+        fillResidualsChart(plot.model(), study, data, residuals);
     }
     return plot;
 }
@@ -50,7 +52,8 @@ void fillRegression(ChartModel& m) {
     fit.Pendiente = 2;
     fit.Ordenada = -10;
     m.ClearPlot();
-    fillRegressionChart(m, studyOfFive(), fit, '.');
+    const Study study = studyOfFive();
+    fillRegressionChart(m, study, readObservations(study, '.'), fit);
 }
 
 RegressionChartOnCanvas::RegressionChartOnCanvas(char decimal) : decimal(decimal) {

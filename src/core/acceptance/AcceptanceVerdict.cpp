@@ -3,7 +3,7 @@
 #include "core/results/ResultFormats.h"
 #include "core/results/ValidationCells.h"
 #include "core/results/ValidationCommand.h"
-#include "core/stats/Observations.h"
+#include "core/stats/StudyObservations.h"
 #include "core/text/NumberParse.h"
 
 #include <algorithm>
@@ -124,7 +124,7 @@ double largestAbsolute(const std::vector<double>& values, std::size_t count) {
     return largest;
 }
 
-Judged judge(const AcceptanceCriterion& c, const Study& study, char decimal,
+Judged judge(const AcceptanceCriterion& c, std::size_t observations, char decimal,
              const ResultSet& results, const ValidationStatistics& validation) {
     const ResultadosRegresion& R = results.regression;
     const double perSlope = R.DesvRegresion / std::abs(R.Pendiente);
@@ -145,10 +145,8 @@ Judged judge(const AcceptanceCriterion& c, const Study& study, char decimal,
             validation.lackOfFit, [](const ExactProbability& e) { return e.exact; }, c.limit,
             decimal);
     case CriterionKind::StudentizedResiduals:
-        return atMost(
-            largestAbsolute(results.residuals.Estudentizado,
-                            static_cast<std::size_t>(std::max(0, observationCount(study)))),
-            c.limit.value_or(0), decimal);
+        return atMost(largestAbsolute(results.residuals.Estudentizado, observations),
+                      c.limit.value_or(0), decimal);
     case CriterionKind::DetectionLimit:
         return atMostIfLimited(3.3 * perSlope, c.limit, decimal);
     case CriterionKind::QuantificationLimit:
@@ -164,13 +162,14 @@ std::optional<AcceptanceVerdict>
 evaluateAcceptance(const Study& study, char decimal,
                    const std::vector<AcceptanceCriterion>& criteria, ResultSet& results,
                    bool recovered) {
+    const Observations data = readObservations(study, decimal);
     const std::optional<ValidationStatistics> validation =
-        validationCommand(study, decimal, results, recovered);
+        validationCommand(data, results, recovered);
     if (!validation)
         return std::nullopt;
     AcceptanceVerdict verdict{{}, true};
     for (const AcceptanceCriterion& c : criteria) {
-        Judged j = judge(c, study, decimal, results, *validation);
+        Judged j = judge(c, data.x.size(), decimal, results, *validation);
         verdict.passes = verdict.passes && j.passes.value_or(true);
         verdict.outcomes.push_back(
             {c.kind, criterionName(c.kind), std::move(j.value), std::move(j.limit), j.passes});

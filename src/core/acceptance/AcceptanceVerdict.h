@@ -35,11 +35,11 @@ inline const char* verdictWord(bool passes) {
 }
 
 // The computation sequence of the verdict, written once for the window, the printed page and
-// the command-line tool: the validation statistics' sequence (CalculaRegresion, then
-// CalculaAnova with the residual analysis into `results`, then the statistics; `recovered` as
-// for them), then each criterion in the order given. Nothing when the slope is zero (callers
-// say kZeroSlopeMessage); conversion and arithmetic faults propagate as for the other result
-// commands. The lack of fit is judged on its exact probability.
+// the command-line tool: the study's numbers, the validation statistics' sequence
+// (CalculaRegresion, then CalculaAnova with the residual analysis into `results`, then the
+// statistics; `recovered` as for them), then each criterion in the order given. Nothing when the
+// slope is zero (callers say kZeroSlopeMessage); conversion and arithmetic faults propagate as for
+// the other result commands. The lack of fit is judged on its exact probability.
 //
 // Numbers are compared as they are shown, rounded to six significant digits, so the verdict
 // never contradicts the figures beside it; a value equal to its limit passes.

@@ -3,7 +3,6 @@
 #include "core/charts/DrawMarker.h"
 #include "core/charts/LineStyle.h"
 #include "core/charts/PlotTexts.h"
-#include "core/stats/Observations.h"
 
 #include <algorithm>
 
@@ -13,10 +12,6 @@ namespace {
 // The curves both charts use: the data, and the line it is compared with.
 constexpr int kDataCurve = 1;
 constexpr int kLineCurve = 2;
-
-int dataRows(const Study& study) {
-    return study.stgdatos.rowCount() - 1;
-}
 
 // Each curve is styled once its points are in; the axes are named last.
 void styleLineCurve(ChartModel& model) {
@@ -33,31 +28,26 @@ void styleDataCurveAndNameAxes(ChartModel& model, const Study& study, const std:
 
 } // namespace
 
-void fillRegressionChart(ChartModel& model, const Study& study,
-                         const ResultadosRegresion& regression, char decimal) {
-    const int rows = dataRows(study);
+void fillRegressionChart(ChartModel& model, const Study& study, const Observations& data,
+                         const ResultadosRegresion& regression) {
     const double m = regression.Pendiente;
     const double b = regression.Ordenada;
-    for (int r = 1; r <= rows; ++r) {
-        const double x = readX(study, r, decimal);
+    for (double x : data.x)
         model.AddPoint(kLineCurve, x, m * x + b);
-    }
     styleLineCurve(model);
-    for (int r = 1; r <= rows; ++r)
-        model.AddPoint(kDataCurve, readX(study, r, decimal), readY(study, r, decimal));
+    for (std::size_t j = 0; j < data.x.size(); ++j)
+        model.AddPoint(kDataCurve, data.x[j], data.y[j]);
     styleDataCurveAndNameAxes(model, study, study.emedida);
 }
 
-void fillResidualsChart(ChartModel& model, const Study& study, const Residuals& residuals,
-                        char decimal) {
-    const int rows = dataRows(study);
-    for (int r = 1; r <= rows; ++r)
-        model.AddPoint(kLineCurve, readX(study, r, decimal), 0);
+void fillResidualsChart(ChartModel& model, const Study& study, const Observations& data,
+                        const Residuals& residuals) {
+    for (double x : data.x)
+        model.AddPoint(kLineCurve, x, 0);
     styleLineCurve(model);
-    const int computed = std::min(rows, static_cast<int>(residuals.Estudentizado.size()));
-    for (int r = 1; r <= computed; ++r)
-        model.AddPoint(kDataCurve, readX(study, r, decimal),
-                       residuals.Estudentizado[static_cast<std::size_t>(r - 1)]);
+    const std::size_t computed = std::min(data.x.size(), residuals.Estudentizado.size());
+    for (std::size_t j = 0; j < computed; ++j)
+        model.AddPoint(kDataCurve, data.x[j], residuals.Estudentizado[j]);
     styleDataCurveAndNameAxes(model, study, residualsAxisLabel(study.emedida));
 }
 

@@ -6,6 +6,7 @@
 #include "core/charts/LineStyle.h"
 #include "core/stats/CalculaRegresion.h"
 #include "core/stats/CheckedArithmetic.h"
+#include "core/stats/StudyObservations.h"
 #include "core/text/Errors.h"
 
 #include <algorithm>
@@ -366,7 +367,7 @@ std::optional<ChartMarks> Plot::marksToKeepClear() const {
 void Plot::DrawFrame(Canvas& canvas, const PlotRect& R, const Study& study, char decimal) {
     if (kind_ == PlotKind::Regression) {
         bool zeroSlope = false;
-        CalculaRegresion(study, decimal, regression_, zeroSlope);
+        CalculaRegresion(readObservations(study, decimal), regression_, zeroSlope);
     }
     canvas.setPen(PenStyle::Solid, colors::black);
     setFontHeight(canvas, geometry_.TextSize);

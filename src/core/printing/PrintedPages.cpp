@@ -4,6 +4,7 @@
 #include "core/printing/Uprint.h"
 #include "core/printing/Uprint1.h"
 #include "core/results/ValidationCommand.h"
+#include "core/stats/StudyObservations.h"
 
 namespace linealidad {
 namespace {
@@ -36,14 +37,16 @@ composePage(PrintLayout layout, PageChoice page, const Study& study, char decima
     switch (page) {
     case PageChoice::General:
         return general(layout, study, FactorMargen);
-    case PageChoice::Inference:
-        fit(study, decimal, results);
-        analyse(study, decimal, results);
+    case PageChoice::Inference: {
+        const Observations data = readObservations(study, decimal);
+        fit(data, results);
+        analyse(data, results);
         if (results.PendienteCero)
             return std::nullopt;
         return inference(layout, study, decimal, FactorMargen, results);
+    }
     case PageChoice::Variance:
-        analyse(study, decimal, results);
+        analyse(readObservations(study, decimal), results);
         if (results.PendienteCero)
             return std::nullopt;
         return variance(layout, study, decimal, FactorMargen, results);

@@ -17,8 +17,9 @@ enum class PageChoice { General, Inference, Variance, Acceptance, Validation };
 
 // The sequence of a print command, written once for the options windows and `linealidad
 // --pdf`: the computations the chosen page needs, into `results` (the caller's own set), then
-// the page laid out in `layout` (`FactorMargen` is the deskjet margin). The inference page runs
-// CalculaRegresion and CalculaAnova, the variance page CalculaAnova, the general page nothing;
+// the page laid out in `layout` (`FactorMargen` is the deskjet margin). The inference page reads
+// the study's numbers and runs CalculaRegresion and CalculaAnova, the variance page
+// CalculaAnova, the general page nothing;
 // nothing is laid out when the slope comes out zero (the caller then says kZeroSlopeMessage).
 // The acceptance page runs the verdict's sequence against `criteria`, the validation page the
 // validation statistics' sequence; both have only the laser layout, which they keep whatever

@@ -1,14 +1,16 @@
 #include "core/results/InverseCommand.h"
 
 #include "core/results/ResultFormats.h"
+#include "core/stats/StudyObservations.h"
 
 namespace linealidad {
 
 std::optional<Calibration> inverseCommand(const Study& study, char decimal, ResultSet& results) {
-    fit(study, decimal, results);
+    const Observations data = readObservations(study, decimal);
+    fit(data, results);
     if (results.PendienteCero)
         return std::nullopt;
-    return Calibration(study, decimal, results.regression);
+    return Calibration(data, results.regression);
 }
 
 std::vector<std::string> inverseCells(double response, const InversePrediction& prediction,

@@ -14,7 +14,8 @@ namespace linealidad {
 inline constexpr const char* kOutsideCalibratedRange = "fuera del intervalo calibrado";
 
 // The sequence of the inverse prediction, written once for the predictions dialog and the
-// command-line tool: the fit into `results`, then the calibration curve it gives. Nothing when
+// command-line tool: the study's numbers, the fit into `results`, then the calibration curve
+// it gives. Nothing when
 // the slope comes out exactly zero (the caller says kZeroSlopeMessage). Conversion and
 // arithmetic faults propagate.
 std::optional<Calibration> inverseCommand(const Study& study, char decimal, ResultSet& results);

@@ -2,15 +2,17 @@
 
 #include "core/results/InferenceText.h"
 #include "core/results/ReportText.h"
+#include "core/stats/StudyObservations.h"
 
 namespace linealidad {
 
 bool inferenceCommand(const Study& study, char decimal, ResultSet& results, const LineSink& sink) {
-    fit(study, decimal, results);
+    const Observations data = readObservations(study, decimal);
+    fit(data, results);
     if (results.PendienteCero)
         return false;
     sink(inferenceMemoWithoutAnova(decimal, results.regression));
-    analyse(study, decimal, results);
+    analyse(data, results);
     if (auto sentence =
             inferenceOriginSentence(study, results.regression, results.anova.PRegresion))
         sink({std::move(*sentence)});
@@ -18,7 +20,7 @@ bool inferenceCommand(const Study& study, char decimal, ResultSet& results, cons
 }
 
 std::optional<VarianceText> varianceCommand(const Study& study, char decimal, ResultSet& results) {
-    analyse(study, decimal, results);
+    analyse(readObservations(study, decimal), results);
     if (results.PendienteCero)
         return std::nullopt;
     return VarianceText{anovaCells(decimal, results.anova), anovaSentences(study, results.anova)};
@@ -26,18 +28,19 @@ std::optional<VarianceText> varianceCommand(const Study& study, char decimal, Re
 
 std::optional<ResidualColumns> residualsCommand(const Study& study, char decimal,
                                                 ResultSet& results) {
-    analyse(study, decimal, results);
+    analyse(readObservations(study, decimal), results);
     if (results.PendienteCero)
         return std::nullopt;
     return residualColumns(study, decimal, results.residuals);
 }
 
 bool reportCommand(const Study& study, char decimal, ResultSet& results, const LineSink& sink) {
-    fit(study, decimal, results);
+    const Observations data = readObservations(study, decimal);
+    fit(data, results);
     if (results.PendienteCero)
         return false;
     sink(reportStudyAndInference(study, decimal, results.regression));
-    analyse(study, decimal, results);
+    analyse(data, results);
     sink(reportVarianceAndResiduals(study, decimal, results.regression, results.anova,
                                     results.residuals));
     return true;

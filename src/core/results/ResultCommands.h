@@ -13,9 +13,11 @@
 namespace linealidad {
 
 // The sequence of each result command, written once for the windows, the command-line tool
-// and the printed pages. Each runs on a study that passed ValidaEstudio, writing into
-// `results`, and stops with nothing written when the slope comes out exactly zero (the caller
-// then says kZeroSlopeMessage instead of showing a result).
+// and the printed pages. Each runs on a study that passed ValidaEstudio: it reads the study's
+// numbers first (readObservations), then computes from them into `results`, and stops with
+// nothing written when the slope comes out exactly zero (the caller then says
+// kZeroSlopeMessage instead of showing a result). `decimal` is the separator of the study's
+// texts and of the numbers written.
 //
 // Conversion and arithmetic faults propagate from where they occur. The inference and the
 // report hand their text to the sink in parts, each part as soon as it is known: after a

@@ -5,12 +5,12 @@
 
 namespace linealidad {
 
-void fit(const Study& study, char decimal, ResultSet& results) {
-    CalculaRegresion(study, decimal, results.regression, results.PendienteCero);
+void fit(const Observations& data, ResultSet& results) {
+    CalculaRegresion(data, results.regression, results.PendienteCero);
 }
 
-void analyse(const Study& study, char decimal, ResultSet& results) {
-    CalculaAnova(study, decimal, results.anova, results.PendienteCero, results.residuals);
+void analyse(const Observations& data, ResultSet& results) {
+    CalculaAnova(data, results.anova, results.PendienteCero, results.residuals);
 }
 
 } // namespace linealidad

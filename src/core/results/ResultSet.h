@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/stats/Observations.h"
 #include "core/stats/Results.h"
-#include "core/study/Study.h"
 
 namespace linealidad {
 
@@ -17,9 +17,9 @@ struct ResultSet {
 };
 
 // CalculaRegresion into the set.
-void fit(const Study& study, char decimal, ResultSet& results);
+void fit(const Observations& data, ResultSet& results);
 
 // CalculaAnova, with the residual analysis, into the set.
-void analyse(const Study& study, char decimal, ResultSet& results);
+void analyse(const Observations& data, ResultSet& results);
 
 } // namespace linealidad

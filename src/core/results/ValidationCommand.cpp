@@ -1,15 +1,22 @@
 #include "core/results/ValidationCommand.h"
 
+#include "core/stats/StudyObservations.h"
+
 namespace linealidad {
 
 std::optional<ValidationStatistics> validationCommand(const Study& study, char decimal,
                                                       ResultSet& results, bool recovered) {
-    fit(study, decimal, results);
+    return validationCommand(readObservations(study, decimal), results, recovered);
+}
+
+std::optional<ValidationStatistics> validationCommand(const Observations& data, ResultSet& results,
+                                                      bool recovered) {
+    fit(data, results);
     if (results.PendienteCero)
         return std::nullopt;
-    analyse(study, decimal, results);
-    return validationStatistics(readLevels(study, decimal), results.regression, results.anova,
-                                results.residuals, recovered);
+    analyse(data, results);
+    return validationStatistics(data.levels, results.regression, results.anova, results.residuals,
+                                recovered);
 }
 
 } // namespace linealidad

@@ -3,7 +3,6 @@
 #include "core/stats/CheckedArithmetic.h"
 #include "core/stats/FormulaChoice.h"
 #include "core/stats/ProbabilidadF.h"
-#include "core/text/NumberParse.h"
 
 #include <algorithm>
 #include <vector>
@@ -16,26 +15,11 @@ using arithmetic::squareRoot;
 
 namespace {
 
-// The Y of each level, over the N levels of the number-of-levels text, each owning the next r_i
-// rows.
-std::vector<std::vector<double>> levelYs(const Study& study, char decimal) {
-    const int levels = parseInteger(study.eniveles);
-    std::vector<std::vector<double>> result;
-    int k = 0;
-    for (int i = 1; i <= levels; ++i) {
-        const int r = replicates(study, i);
-        std::vector<double>& ys = result.emplace_back();
-        for (int j = k + 1; j <= k + r; ++j)
-            ys.push_back(readY(study, j, decimal));
-        k += r;
-    }
-    return result;
-}
-
 // Σ over levels of T_i² / r_i, T_i the sum of the Y of level i.
-double levelSumOfSquares(const std::vector<std::vector<double>>& levels) {
+double levelSumOfSquares(const std::vector<Level>& levels) {
     double sum = 0;
-    for (const std::vector<double>& ys : levels) {
+    for (const Level& level : levels) {
+        const std::vector<double>& ys = level.y;
         double total = 0;
         for (double y : ys)
             total = checked(total + y);
@@ -47,9 +31,10 @@ double levelSumOfSquares(const std::vector<std::vector<double>>& levels) {
 
 // Σ over levels of Σ (y - ȳ_i)², in the centred sums' units. Each level's Y are measured from
 // its first, so identical replicates give exactly zero.
-double pureErrorSumOfSquares(const std::vector<std::vector<double>>& levels, const CentredSums& c) {
+double pureErrorSumOfSquares(const std::vector<Level>& levels, const CentredSums& c) {
     double sum = 0;
-    for (const std::vector<double>& ys : levels) {
+    for (const Level& level : levels) {
+        const std::vector<double>& ys = level.y;
         std::vector<double> w;
         for (double y : ys)
             w.push_back(c.scaledY(y) - c.scaledY(ys.front()));
@@ -90,11 +75,9 @@ void lackOfFit(double SCE, double SCPE, ResultadosAnova& A, ToData toData) {
 }
 
 // The program's formulas, on the raw sums.
-void rawAnova(const Study& study, char decimal, int n, long long pureErrorDF,
-              const ObservationSums& sums, ResultadosAnova& A, bool& PendienteCero,
-              Residuals& residuals) {
-    const Observations& data = sums.data;
-    const Sums& s = sums.raw;
+void rawAnova(const Observations& data, long long pureErrorDF, const Sums& s, ResultadosAnova& A,
+              bool& PendienteCero, Residuals& residuals) {
+    const int n = static_cast<int>(data.x.size());
     const double m = slope(s, n);
     const double b = intercept(s, m, n);
     const double mean = divide(s.x, n);
@@ -103,7 +86,7 @@ void rawAnova(const Study& study, char decimal, int n, long long pureErrorDF,
         return;
     }
 
-    const double levelSS = levelSumOfSquares(levelYs(study, decimal));
+    const double levelSS = levelSumOfSquares(data.levels);
 
     // Residuals, and the leverage h_j = 1/n + (x_j - x̄)² / Σ(x_j - x̄)² from the deviations.
     fitSize(residuals, n);
@@ -144,7 +127,7 @@ void rawAnova(const Study& study, char decimal, int n, long long pureErrorDF,
 // The same figures, in the same steps, from the sums around the means: sums of squares, mean
 // squares and ratios in the centred sums' units, brought back to the data's units as they are
 // stored. The error sum of squares adds the squared residuals.
-void centredAnova(const Study& study, char decimal, long long pureErrorDF, const CentredSums& c,
+void centredAnova(const Observations& data, long long pureErrorDF, const CentredSums& c,
                   ResultadosAnova& A, bool& PendienteCero, Residuals& residuals) {
     const int n = c.n();
     const double ms = divide(c.Sxy(), c.Sxx());
@@ -153,7 +136,7 @@ void centredAnova(const Study& study, char decimal, long long pureErrorDF, const
         return;
     }
 
-    const double SCPE = pureErrorSumOfSquares(levelYs(study, decimal), c);
+    const double SCPE = pureErrorSumOfSquares(data.levels, c);
 
     fitSize(residuals, n);
     std::vector<double> scaledResiduals(static_cast<std::size_t>(n));
@@ -190,18 +173,17 @@ void centredAnova(const Study& study, char decimal, long long pureErrorDF, const
 
 } // namespace
 
-void CalculaAnova(const Study& study, char decimal, ResultadosAnova& A, bool& PendienteCero,
+void CalculaAnova(const Observations& data, ResultadosAnova& A, bool& PendienteCero,
                   Residuals& residuals) {
     PendienteCero = false;
-    const int n = observationCount(study);
-    long long pureErrorDF = 0;
-    for (int i = 1; i < study.stgniveles.colCount(); ++i)
-        pureErrorDF += replicates(study, i) - 1;
-    const ObservationSums sums = sumObservations(study, n, decimal);
+    // The sum of r_i - 1 over the levels: n less the number of levels.
+    const auto pureErrorDF =
+        static_cast<long long>(data.x.size()) - static_cast<long long>(data.levels.size());
+    const ObservationSums sums = sumObservations(data);
     if (sums.formulas == Formulas::Raw)
-        rawAnova(study, decimal, n, pureErrorDF, sums, A, PendienteCero, residuals);
+        rawAnova(data, pureErrorDF, sums.raw, A, PendienteCero, residuals);
     else
-        centredAnova(study, decimal, pureErrorDF, sums.centred, A, PendienteCero, residuals);
+        centredAnova(data, pureErrorDF, sums.centred, A, PendienteCero, residuals);
 }
 
 } // namespace linealidad

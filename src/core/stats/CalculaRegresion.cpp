@@ -103,11 +103,10 @@ void centredRegression(const CentredSums& c, ResultadosRegresion& R, bool& Pendi
 
 } // namespace
 
-void CalculaRegresion(const Study& study, char decimal, ResultadosRegresion& R,
-                      bool& PendienteCero) {
+void CalculaRegresion(const Observations& data, ResultadosRegresion& R, bool& PendienteCero) {
     PendienteCero = false;
-    const int n = observationCount(study);
-    const ObservationSums sums = sumObservations(study, n, decimal);
+    const int n = static_cast<int>(data.x.size());
+    const ObservationSums sums = sumObservations(data);
     if (sums.formulas == Formulas::Raw)
         rawRegression(sums.raw, n, R, PendienteCero);
     else

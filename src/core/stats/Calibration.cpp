@@ -26,15 +26,14 @@ std::pair<std::size_t, std::size_t> xExtremes(const Observations& data) {
 
 } // namespace
 
-Calibration::Calibration(const Study& study, char decimal, const ResultadosRegresion& fit)
-    : sums_(sumObservations(study, observationCount(study), decimal)), fit_(fit),
-      n_(observationCount(study)) {
-    const auto [low, high] = xExtremes(sums_.data);
+Calibration::Calibration(const Observations& data, const ResultadosRegresion& fit)
+    : sums_(sumObservations(data)), fit_(fit), n_(static_cast<int>(data.x.size())) {
+    const auto [low, high] = xExtremes(data);
     double atLow = 0;
     double atHigh = 0;
     if (sums_.formulas == Formulas::Raw) {
-        atLow = checked(fit_.Ordenada + checked(fit_.Pendiente * sums_.data.x[low]));
-        atHigh = checked(fit_.Ordenada + checked(fit_.Pendiente * sums_.data.x[high]));
+        atLow = checked(fit_.Ordenada + checked(fit_.Pendiente * data.x[low]));
+        atHigh = checked(fit_.Ordenada + checked(fit_.Pendiente * data.x[high]));
     } else {
         const CentredSums& c = sums_.centred;
         const double ms = divide(c.Sxy(), c.Sxx());

@@ -2,7 +2,6 @@
 
 #include "core/stats/FormulaChoice.h"
 #include "core/stats/Results.h"
-#include "core/study/Study.h"
 
 namespace linealidad {
 
@@ -32,9 +31,8 @@ struct InversePrediction {
 // the ends themselves are inside.
 class Calibration {
 public:
-    // `fit` is CalculaRegresion's record for this study with a slope that is not zero.
-    // Conversion faults of the study's texts throw as in the fit.
-    Calibration(const Study& study, char decimal, const ResultadosRegresion& fit);
+    // `fit` is CalculaRegresion's record for these observations, with a slope that is not zero.
+    Calibration(const Observations& data, const ResultadosRegresion& fit);
 
     // `replicates` is k, at least 1. Arithmetic faults throw (ArithmeticError).
     InversePrediction predict(double response, int replicates) const;

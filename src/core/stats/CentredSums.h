@@ -26,7 +26,7 @@ public:
     // Observation j (0-based) in the scaled units, as a deviation from the mean.
     double uDeviation(std::size_t j) const { return u_[j] - uMean_; }
     double vDeviation(std::size_t j) const { return v_[j] - vMean_; }
-    // Any Y (a level's, read again from the study) in the scaled units.
+    // Any Y (a level's) in the scaled units.
     double scaledY(double y) const;
     // A sum of squares of X (or Y) in the data's units, brought to the scaled units.
     double scaledXSquares(double squares) const;

@@ -41,12 +41,11 @@ Formulas chooseFormulas(const Observations& data, const Sums& raw, const Centred
     return Formulas::Raw;
 }
 
-ObservationSums sumObservations(const Study& study, int n, char decimal) {
-    Observations data = readObservations(study, n, decimal);
+ObservationSums sumObservations(const Observations& data) {
     const Sums raw = rawSums(data);
     CentredSums centred(data);
     const Formulas formulas = chooseFormulas(data, raw, centred);
-    return {std::move(data), raw, std::move(centred), formulas};
+    return {raw, std::move(centred), formulas};
 }
 
 } // namespace linealidad

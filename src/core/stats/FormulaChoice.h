@@ -2,7 +2,6 @@
 
 #include "core/stats/CentredSums.h"
 #include "core/stats/Observations.h"
-#include "core/study/Study.h"
 
 namespace linealidad {
 
@@ -19,13 +18,12 @@ enum class Formulas {
 // zero. Then the centred formulas give every figure.
 Formulas chooseFormulas(const Observations& data, const Sums& raw, const CentredSums& centred);
 
-// What the engine takes from the first n observations of a study, read once.
+// The sums the engine works from, both ways, and the formulas chosen for them.
 struct ObservationSums {
-    Observations data;
     Sums raw;
     CentredSums centred;
     Formulas formulas;
 };
-ObservationSums sumObservations(const Study& study, int n, char decimal);
+ObservationSums sumObservations(const Observations& data);
 
 } // namespace linealidad

@@ -1,40 +1,11 @@
 #include "core/stats/Observations.h"
 
 #include "core/stats/CheckedArithmetic.h"
-#include "core/text/NumberParse.h"
 
 namespace linealidad {
 
 using arithmetic::checked;
 using arithmetic::divide;
-
-int observationCount(const Study& study) {
-    long long n = 0;
-    for (int i = 1; i < study.stgniveles.colCount(); ++i)
-        n += replicates(study, i);
-    return static_cast<int>(n);
-}
-
-int replicates(const Study& study, int level) {
-    return parseInteger(study.stgniveles.cell(level, 1));
-}
-
-double readX(const Study& study, int j, char decimal) {
-    return parseFloat(study.stgdatos.cell(1, j), decimal);
-}
-
-double readY(const Study& study, int j, char decimal) {
-    return parseFloat(study.stgdatos.cell(2, j), decimal);
-}
-
-Observations readObservations(const Study& study, int n, char decimal) {
-    Observations data;
-    for (int j = 1; j <= n; ++j) {
-        data.x.push_back(readX(study, j, decimal));
-        data.y.push_back(readY(study, j, decimal));
-    }
-    return data;
-}
 
 Sums rawSums(const Observations& data) {
     Sums s;

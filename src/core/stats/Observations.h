@@ -1,29 +1,22 @@
 #pragma once
 
-#include "core/study/Study.h"
-
 #include <vector>
 
 namespace linealidad {
 
-// Reading the numbers of a study from its texts, at the moment of use. Conversions that fail
-// throw ConversionError.
-
-// n: the sum of the replicate cells over the levels grid's columns.
-int observationCount(const Study& study);
-
-// The replicate count of level i (1-based).
-int replicates(const Study& study, int level);
-
-// X and Y of observation j (1-based).
-double readX(const Study& study, int j, char decimal);
-double readY(const Study& study, int j, char decimal);
-
-// The X and Y of a study's first n observations, read in row order, X before Y.
-struct Observations {
+// The observations of one level, in row order.
+struct Level {
     std::vector<double> x, y;
 };
-Observations readObservations(const Study& study, int n, char decimal);
+
+// The numbers of a study, converted from its texts once at the start of a command
+// (readObservations, StudyObservations.h): every computation takes these, never the texts.
+struct Observations {
+    // X and Y of the n observations, in row order.
+    std::vector<double> x, y;
+    // The observations grouped into the study's levels, in level order.
+    std::vector<Level> levels;
+};
 
 // The five raw sums of the observations, added in row order. Not checked: a sum that leaves
 // the range of doubles is one of the things the choice of formulas looks at.

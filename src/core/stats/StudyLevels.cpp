@@ -1,27 +1,8 @@
 #include "core/stats/StudyLevels.h"
 
-#include "core/stats/Observations.h"
-#include "core/text/NumberParse.h"
-
 #include <numeric>
 
 namespace linealidad {
-
-std::vector<Level> readLevels(const Study& study, char decimal) {
-    const int count = parseInteger(study.eniveles);
-    std::vector<Level> levels;
-    int row = 0;
-    for (int i = 1; i <= count; ++i) {
-        Level& level = levels.emplace_back();
-        const int r = replicates(study, i);
-        for (int k = 0; k < r; ++k) {
-            ++row;
-            level.x.push_back(readX(study, row, decimal));
-            level.y.push_back(readY(study, row, decimal));
-        }
-    }
-    return levels;
-}
 
 OffsetObservations::OffsetObservations(const std::vector<Level>& levels) {
     for (const Level& level : levels) {

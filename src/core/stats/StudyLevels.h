@@ -1,20 +1,10 @@
 #pragma once
 
-#include "core/study/Study.h"
+#include "core/stats/Observations.h"
 
 #include <vector>
 
 namespace linealidad {
-
-// The observations of one level, in row order.
-struct Level {
-    std::vector<double> x, y;
-};
-
-// The observations of a study grouped into its levels, in level order, each owning the next r_i
-// rows of the data grid, read from the texts once. Expects a study that passed ValidaEstudio;
-// a text that is not a number throws ConversionError.
-std::vector<Level> readLevels(const Study& study, char decimal);
 
 // The observations of the levels measured from a reference observation (the study's first),
 // so that values far from zero keep their digits in means and differences: u = x - x0,

@@ -7,8 +7,8 @@
 namespace linealidad {
 
 // One linearity-and-precision study, held as the texts the study window shows: each member
-// is named after the control that edits it. Numbers are converted from these texts by whoever
-// uses them, at the moment of use.
+// is named after the control that edits it. Each command converts these texts to numbers once,
+// as it starts (readObservations, core/stats/StudyObservations.h).
 struct Study {
     // General information.
     std::string emetodo;     // name of the analytical method

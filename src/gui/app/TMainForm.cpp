@@ -1,5 +1,6 @@
 #include "gui/app/TMainForm.h"
 
+#include "core/stats/StudyObservations.h"
 #include "core/study/RecoveryCopy.h"
 #include "core/study/SeparatorConversion.h"
 #include "core/study/StudyFile.h"
@@ -876,8 +877,9 @@ void TMainForm::mnugraphClick() {
     if (!study)
         return;
     const bool filled = runCommand(*dialogs_, [&] {
-        fit(*study, decimalSeparator(), results_);
-        PlotForm->fill(*study, results_.regression);
+        const Observations data = readObservations(*study, decimalSeparator());
+        fit(data, results_);
+        PlotForm->fill(*study, data, results_.regression);
     });
     if (filled)
         PlotForm->showModal();
@@ -891,9 +893,10 @@ void TMainForm::mnugraphRClick() {
     if (!study)
         return;
     const bool filled = runCommand(*dialogs_, [&] {
-        fit(*study, decimalSeparator(), results_);
-        analyse(*study, decimalSeparator(), results_);
-        PlotForm1->fill(*study, results_.residuals);
+        const Observations data = readObservations(*study, decimalSeparator());
+        fit(data, results_);
+        analyse(data, results_);
+        PlotForm1->fill(*study, data, results_.residuals);
     });
     if (filled)
         PlotForm1->showModal();

@@ -1,7 +1,6 @@
 #include "gui/charts/TPlotForm.h"
 
 #include "core/charts/ChartFill.h"
-#include "gui/common/DecimalSeparator.h"
 
 namespace linealidad {
 namespace {
@@ -14,9 +13,10 @@ const ChartNames kNames{"PlotForm", "Gráfica", QSize(599, 353), "PlotterBox", "
 TPlotForm::TPlotForm(ChartHost& host, TOptionsDlg& options, QWidget* parent)
     : ChartWindow(PlotKind::Regression, kNames, host, options, parent) {}
 
-void TPlotForm::fill(const Study& study, const ResultadosRegresion& regression) {
+void TPlotForm::fill(const Study& study, const Observations& data,
+                     const ResultadosRegresion& regression) {
     ClearPlot();
-    fillRegressionChart(plot().model(), study, regression, decimalSeparator());
+    fillRegressionChart(plot().model(), study, data, regression);
 }
 
 } // namespace linealidad

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/stats/Observations.h"
 #include "gui/charts/ChartWindow.h"
 
 namespace linealidad {
@@ -11,10 +12,10 @@ class TPlotForm : public ChartWindow {
 public:
     TPlotForm(ChartHost& host, TOptionsDlg& options, QWidget* parent = nullptr);
 
-    // Empties the chart and fills it from the study and its fitted line: curve 2 the fitted
-    // value of every data row, curve 1 the observations, the axes named after the study's
-    // units of X and name of Y.
-    void fill(const Study& study, const ResultadosRegresion& regression);
+    // Empties the chart and fills it from the study's observations and its fitted line: curve 2
+    // the fitted value of every observation, curve 1 the observations, the axes named after the
+    // study's units of X and name of Y.
+    void fill(const Study& study, const Observations& data, const ResultadosRegresion& regression);
 
     // The pop-up menu's commands.
     void OpcClick() { optionsClick(); }

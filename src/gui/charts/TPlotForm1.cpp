@@ -1,7 +1,6 @@
 #include "gui/charts/TPlotForm1.h"
 
 #include "core/charts/ChartFill.h"
-#include "gui/common/DecimalSeparator.h"
 
 namespace linealidad {
 namespace {
@@ -16,9 +15,9 @@ const ChartNames kNames{"PlotForm1",   "Gráfica (Residuales)", QSize(507, 353),
 TPlotForm1::TPlotForm1(ChartHost& host, TOptionsDlg& options, QWidget* parent)
     : ChartWindow(PlotKind::Residuals, kNames, host, options, parent) {}
 
-void TPlotForm1::fill(const Study& study, const Residuals& residuals) {
+void TPlotForm1::fill(const Study& study, const Observations& data, const Residuals& residuals) {
     ClearPlot();
-    fillResidualsChart(plot().model(), study, residuals, decimalSeparator());
+    fillResidualsChart(plot().model(), study, data, residuals);
 }
 
 } // namespace linealidad

@@ -2,6 +2,7 @@
 
 #include "gui/common/ResultHost.h"
 #include "gui/common/WindowKeys.h"
+#include "gui/widgets/TextColumn.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -12,6 +13,16 @@
 #include <QPlainTextEdit>
 
 namespace linealidad {
+namespace {
+
+// The base colour of the program's read-only texts: the button face.
+void setButtonFaceBase(QWidget* widget) {
+    QPalette background = widget->palette();
+    background.setColor(QPalette::Base, background.color(QPalette::Button));
+    widget->setPalette(background);
+}
+
+} // namespace
 
 ResultWindow::ResultWindow(ResultHost& host, const QString& title, const QSize& size,
                            int helpContext)
@@ -58,10 +69,16 @@ QPlainTextEdit* ResultWindow::fixedMemo(QWidget* parent, const char* name) {
     memo->setFocusPolicy(Qt::NoFocus);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setContextMenuPolicy(Qt::NoContextMenu);
-    QPalette background = memo->palette();
-    background.setColor(QPalette::Base, background.color(QPalette::Button));
-    memo->setPalette(background);
+    setButtonFaceBase(memo);
     return memo;
+}
+
+TextColumn* ResultWindow::fixedColumn(QWidget* parent, const char* name) {
+    auto* column = new TextColumn(parent);
+    column->setObjectName(QString::fromLatin1(name));
+    column->setContextMenuPolicy(Qt::NoContextMenu);
+    setButtonFaceBase(column);
+    return column;
 }
 
 void ResultWindow::addCloseMenu(QWidget* widget) {

@@ -10,6 +10,7 @@ class QPlainTextEdit;
 namespace linealidad {
 
 class ResultHost;
+class TextColumn;
 
 // A result window: a child window of the main frame that holds only its text, independent of
 // the study once written, destroyed when closed. Closing the last child window switches
@@ -30,6 +31,8 @@ protected:
 
     // A read-only text that cannot be selected or edited, with the button-face background.
     static QPlainTextEdit* fixedMemo(QWidget* parent, const char* name);
+    // The same look for a column of lines too long for a text edit to open quickly.
+    static TextColumn* fixedColumn(QWidget* parent, const char* name);
     // A pop-up menu with the single item "cerrar", for `widget`.
     void addCloseMenu(QWidget* widget);
     // What Ctrl+C copies; nothing unless the window says.

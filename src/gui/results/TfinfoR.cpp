@@ -3,10 +3,10 @@
 #include "core/results/ResultCopy.h"
 #include "gui/common/helpcons.h"
 #include "gui/results/ResultCommand.h"
+#include "gui/widgets/TextColumn.h"
 
 #include <QLabel>
 #include <QMdiArea>
-#include <QPlainTextEdit>
 #include <QScrollArea>
 
 namespace linealidad {
@@ -35,10 +35,10 @@ TfinfoR::TfinfoR(ResultHost& host)
     contents_ = new QWidget;
     auto* title = new QLabel(QStringLiteral("ANÁLISIS DE RESIDUALES"), contents_);
     title->move(208, 8);
+    // Columns rather than text edits: a text edit tall enough for 150 observations lays
+    // every one of them out each time it is resized or shown.
     for (std::size_t k = 0; k < kColumns.size(); ++k) {
-        memos_[k] = fixedMemo(contents_, kColumns[k].name);
-        memos_[k]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        memos_[k]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        memos_[k] = fixedColumn(contents_, kColumns[k].name);
         memos_[k]->setGeometry(kColumns[k].x, kTop, kColumns[k].width, kMinimumHeight);
     }
     contents_->setFixedSize(kColumns.back().x + kColumns.back().width, kTop + kMinimumHeight);
@@ -50,7 +50,7 @@ TfinfoR::TfinfoR(ResultHost& host)
 }
 
 QString TfinfoR::column(int k) const {
-    return memos_[static_cast<std::size_t>(k)]->toPlainText();
+    return memos_[static_cast<std::size_t>(k)]->text();
 }
 
 CellRows TfinfoR::copyCells() const {
@@ -62,14 +62,13 @@ CellRows TfinfoR::copyCells() const {
 void TfinfoR::fill(const std::array<std::vector<std::string>, 4>& columns) {
     int alto = kMinimumHeight;
     for (std::size_t k = 0; k < memos_.size(); ++k) {
-        memos_[k]->setPlainText(onePerLine(columns[k]));
-        const int lines = static_cast<int>(columns[k].size());
-        const int needed = lines * memos_[k]->fontMetrics().lineSpacing() +
-                           2 * static_cast<int>(memos_[k]->document()->documentMargin()) +
-                           2 * memos_[k]->frameWidth() + 4;
-        alto = std::max(alto, needed);
+        QStringList lines;
+        for (const std::string& line : columns[k])
+            lines << QString::fromStdString(line);
+        memos_[k]->setLines(std::move(lines));
+        alto = std::max(alto, memos_[k]->heightForAllLines() + 4);
     }
-    for (QPlainTextEdit* memo : memos_)
+    for (TextColumn* memo : memos_)
         memo->setFixedHeight(alto);
     contents_->setFixedSize(contents_->width(), kTop + alto);
 }

@@ -4,9 +4,9 @@
 
 #include <array>
 
-class QPlainTextEdit;
-
 namespace linealidad {
+
+class TextColumn;
 
 // The residuals window: observation, predicted Y, residual and studentized residual of every
 // observation, in four side-by-side columns. The window takes no input but scrolling, and it
@@ -27,7 +27,7 @@ private:
     void fill(const std::array<std::vector<std::string>, 4>& columns);
 
     QWidget* contents_;
-    std::array<QPlainTextEdit*, 4> memos_;
+    std::array<TextColumn*, 4> memos_;
 };
 
 } // namespace linealidad

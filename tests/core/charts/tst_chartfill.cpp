@@ -2,7 +2,7 @@
 #include "core/charts/DrawMarker.h"
 #include "core/charts/LineStyle.h"
 #include "core/charts/PlotTexts.h"
-#include "core/text/Errors.h"
+#include "core/stats/StudyObservations.h"
 #include "support/TestStudies.h"
 
 #include <QtTest>
@@ -60,14 +60,15 @@ private slots:
         QTest::newRow("point") << '.';
         QTest::newRow("comma") << ',';
     }
-    // The fitted value at every row's X as the line, the observations as the data.
+    // The fitted value at every observation's X as the line, the observations as the data.
     void regression() {
         QFETCH(char, decimal);
         ResultadosRegresion fit;
         fit.Pendiente = 0.75;
         fit.Ordenada = 0.25;
         ChartModel m;
-        fillRegressionChart(m, halves(decimal), fit, decimal);
+        const Study study = halves(decimal);
+        fillRegressionChart(m, study, readObservations(study, decimal), fit);
         QList<QPointF> line;
         for (double x : kX)
             line << QPointF(x, 0.75 * x + 0.25);
@@ -81,11 +82,12 @@ private slots:
         QTest::addColumn<int>("held");
         QTest::addColumn<int>("drawn");
         QTest::newRow("none after a zero slope") << 0 << 0;
-        QTest::newRow("fewer than the rows") << 4 << 4;
-        QTest::newRow("one per row") << 6 << 6;
-        QTest::newRow("more than the rows") << 8 << 6;
+        QTest::newRow("fewer than the observations") << 4 << 4;
+        QTest::newRow("one per observation") << 6 << 6;
+        QTest::newRow("more than the observations") << 8 << 6;
     }
-    // The zero line at every row's X; as many residuals as both the analysis and the rows have.
+    // The zero line at every observation's X; as many residuals as both the analysis and the
+    // observations have.
     void residuals() {
         QFETCH(int, held);
         QFETCH(int, drawn);
@@ -93,7 +95,8 @@ private slots:
         for (int i = 0; i < held; ++i)
             r.Estudentizado.push_back(0.5 * i - 1);
         ChartModel m;
-        fillResidualsChart(m, halves('.'), r, '.');
+        const Study study = halves('.');
+        fillResidualsChart(m, study, readObservations(study, '.'), r);
         QList<QPointF> zero, residuals;
         for (double x : kX)
             zero << QPointF(x, 0);
@@ -136,20 +139,6 @@ private slots:
             joined << QString::fromStdString(text);
         }
         QCOMPARE(joined, columns);
-    }
-
-    // A text that is not a number ends the filling; what came before it stays in the chart.
-    void aBadTextKeepsTheEarlierPoints() {
-        Study s = halves('.');
-        s.stgdatos.setCell(2, 3, "x");
-        ChartModel m;
-        QVERIFY_THROWS_EXCEPTION(ConversionError,
-                                 fillRegressionChart(m, s, ResultadosRegresion{}, '.'));
-        QCOMPARE(m.curve(2).count, 6);
-        QCOMPARE(m.curve(2).lineStyle, kSolidLine);
-        QCOMPARE(points(m.curve(1)), kData.first(2));
-        QCOMPARE(m.curve(1).marker, std::uint8_t{0});
-        QCOMPARE(m.XLabel, std::string());
     }
 };
 

@@ -1,6 +1,7 @@
 #include "core/results/ReportText.h"
 #include "core/stats/CalculaAnova.h"
 #include "core/stats/CalculaRegresion.h"
+#include "core/stats/StudyObservations.h"
 #include "support/TestStudies.h"
 
 #include "support/WorkedExampleTexts.h"
@@ -19,8 +20,9 @@ struct Computed {
     Residuals residuals;
     explicit Computed(Study s, char decimal = '.') : study(std::move(s)) {
         bool zero = false;
-        CalculaRegresion(study, decimal, R, zero);
-        CalculaAnova(study, decimal, A, zero, residuals);
+        const Observations data = readObservations(study, decimal);
+        CalculaRegresion(data, R, zero);
+        CalculaAnova(data, A, zero, residuals);
     }
     QStringList report(char decimal = '.') const {
         QStringList l;

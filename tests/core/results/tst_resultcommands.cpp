@@ -126,6 +126,19 @@ private slots:
         QVERIFY(r.parts.size() <= 1);
     }
 
+    // The study's numbers are read before anything is computed: a text that is not a number
+    // stops every command with its message, nothing written.
+    void conversionFaultWritesNothing_data() { zeroSlopeGivesNothing_data(); }
+    void conversionFaultWritesNothing() {
+        QFETCH(Command, command);
+        Study study = test::workedExample();
+        study.stgdatos.setCell(2, 6, "2.9.1");
+        const Run r = run(command, study);
+        QCOMPARE(r.fault, QStringLiteral("'2.9.1' is not a valid floating point value"));
+        QVERIFY(!r.written);
+        QVERIFY(r.parts.empty());
+    }
+
     // The parts, in order, make up the whole text of the window.
     void workedExampleInParts() {
         const Study study = test::workedExample();

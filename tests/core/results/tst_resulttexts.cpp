@@ -3,6 +3,7 @@
 #include "core/results/ResidualColumns.h"
 #include "core/stats/CalculaAnova.h"
 #include "core/stats/CalculaRegresion.h"
+#include "core/stats/StudyObservations.h"
 #include "support/TestStudies.h"
 
 #include "support/WorkedExampleTexts.h"
@@ -22,8 +23,9 @@ struct Computed {
     Residuals residuals;
     Computed() {
         bool zero = false;
-        CalculaRegresion(study, '.', R, zero);
-        CalculaAnova(study, '.', A, zero, residuals);
+        const Observations data = readObservations(study, '.');
+        CalculaRegresion(data, R, zero);
+        CalculaAnova(data, A, zero, residuals);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "core/stats/CalculaRegresion.h"
 #include "core/stats/FormulaChoice.h"
 #include "core/stats/ProbabilidadF.h"
+#include "core/stats/StudyObservations.h"
 #include "core/stats/TablaT.h"
 #include "core/study/StudyFile.h"
 #include "core/text/Errors.h"
@@ -295,14 +296,14 @@ private slots:
         caseName = QTest::currentDataTag();
         caseWorst = 0;
 
-        const int n = static_cast<int>(x.size());
-        QCOMPARE(sumObservations(study, n, '.').formulas == Formulas::Centred, centred);
+        const Observations data = readObservations(study, '.');
+        QCOMPARE(sumObservations(data).formulas == Formulas::Centred, centred);
 
         Figures f;
         bool zero = true;
-        CalculaRegresion(study, '.', f.R, zero);
+        CalculaRegresion(data, f.R, zero);
         QVERIFY(!zero);
-        CalculaAnova(study, '.', f.A, zero, f.r);
+        CalculaAnova(data, f.A, zero, f.r);
         QVERIFY(!zero);
         const Figures e = exactFigures(study, replicates);
 
@@ -380,7 +381,7 @@ private slots:
         QFETCH(std::vector<double>, x);
         QFETCH(std::vector<double>, y);
         QFETCH(bool, centred);
-        const Observations data{x, y};
+        const Observations data{x, y, {}};
         QCOMPARE(chooseFormulas(data, rawSums(data), CentredSums(data)) == Formulas::Centred,
                  centred);
     }
@@ -422,12 +423,12 @@ private slots:
         QFETCH(QString, anova);
         const Study study =
             test::study(std::vector<int>(levels.begin(), levels.end()), toStd(x), toStd(y));
-        QCOMPARE(sumObservations(study, static_cast<int>(x.size()), '.').formulas,
-                 Formulas::Centred);
+        const Observations data = readObservations(study, '.');
+        QCOMPARE(sumObservations(data).formulas, Formulas::Centred);
         Figures f;
         bool zero = true;
-        QCOMPARE(failure([&] { CalculaRegresion(study, '.', f.R, zero); }), regression);
-        QCOMPARE(failure([&] { CalculaAnova(study, '.', f.A, zero, f.r); }), anova);
+        QCOMPARE(failure([&] { CalculaRegresion(data, f.R, zero); }), regression);
+        QCOMPARE(failure([&] { CalculaAnova(data, f.A, zero, f.r); }), anova);
         QVERIFY(!zero);
     }
 
@@ -436,14 +437,15 @@ private slots:
         for (const QStringList& y : {QStringList{"0.1", "0.1", "0.1", "0.1", "0.1", "0.1"},
                                      shifted({"0.7", "0.7", "0.7", "0.7", "0.7", "0.7"}, 8)}) {
             const Study study = test::study({2, 2, 2}, toStd(shifted(kWorkedX, 4)), toStd(y));
+            const Observations data = readObservations(study, '.');
             Figures f;
             bool zero = false;
-            CalculaRegresion(study, '.', f.R, zero);
+            CalculaRegresion(data, f.R, zero);
             QVERIFY(zero);
             QCOMPARE(f.R.Pendiente, 0.0);
             QCOMPARE(f.R.Ordenada, parseFloat(y.front().toStdString()));
             zero = false;
-            CalculaAnova(study, '.', f.A, zero, f.r);
+            CalculaAnova(data, f.A, zero, f.r);
             QVERIFY(zero);
             QVERIFY(f.r.Pronostico.empty());
         }

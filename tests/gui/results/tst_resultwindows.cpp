@@ -5,6 +5,7 @@
 #include "gui/results/TfinfoR.h"
 #include "gui/results/Tfrminforme.h"
 #include "gui/widgets/StringGridView.h"
+#include "gui/widgets/TextColumn.h"
 #include "support/TestStudies.h"
 #include "support/TestWindow.h"
 
@@ -251,10 +252,12 @@ private slots:
         v.form->mnuresidClick();
         TfinfoR* r = v.form->finfoR;
         QVERIFY(r);
-        for (auto* memo : r->findChildren<QPlainTextEdit*>()) {
-            QCOMPARE(memo->blockCount(), 152);
-            // No line is cut off: the memo holds them all without scrolling.
-            QCOMPARE(memo->verticalScrollBar()->maximum(), 0);
+        const auto columns = r->findChildren<TextColumn*>();
+        QCOMPARE(columns.size(), 4);
+        for (auto* column : columns) {
+            QCOMPARE(column->lineCount(), 152);
+            // No line is cut off: the column is tall enough for them all.
+            QVERIFY(column->height() >= column->heightForAllLines());
         }
         QVERIFY(r->findChild<QScrollArea*>()->verticalScrollBar()->maximum() > 0);
     }
