@@ -197,8 +197,14 @@ void Plot::PrintPlot(Canvas& canvas, int pageWidth, int pageHeight, const Study&
 }
 
 void Plot::drawChart(Canvas& canvas, const PlotRect& R, const Study& study, char decimal) {
+    // The study's numbers are read and fitted once a frame, before anything of the frame is
+    // drawn: a fault ends the drawing there, as the frame reports it.
+    if (kind_ == PlotKind::Regression) {
+        bool zeroSlope = false;
+        CalculaRegresion(readObservations(study, decimal), regression_, zeroSlope);
+    }
     PlaceTexts(canvas, R, study, decimal);
-    DrawFrame(canvas, R, study, decimal);
+    DrawFrame(canvas, R, decimal);
     DrawCurves(canvas, R);
     DrawTexts(canvas, R, study, decimal);
     DrawMarkers(canvas, R);
@@ -212,24 +218,16 @@ void Plot::PlotLayout(Canvas& canvas, const PlotRect& R, char decimal) {
 // The blocks stay where the layout puts them when that leaves every line and marker in sight;
 // otherwise they move to corners of the plot area that do, or under the plot area: the study
 // block, then the statistics, then both. A chart the frame cannot draw (limits that make no
-// axis, a study the engine cannot fit) keeps them where the layout puts them, for the frame to
-// report the fault; so does a rectangle too small for any of those places, where the markers
-// are drawn over the texts' grounds.
+// axis) keeps them where the layout puts them, for the frame to report the fault; so does a
+// rectangle too small for any of those places, where the markers are drawn over the texts' grounds.
 void Plot::PlaceTexts(Canvas& canvas, const PlotRect& R, const Study& study, char decimal) {
     places_ = {};
     if (!marksToKeepClear())
         return;
     BlockLines lines;
     lines.study = studyBlockLines(kind_, study);
-    if (kind_ == PlotKind::Regression) {
-        try {
-            bool zeroSlope = false;
-            CalculaRegresion(study, decimal, regression_, zeroSlope);
-        } catch (const Fault&) {
-            return;
-        }
+    if (kind_ == PlotKind::Regression)
         lines.statistics = statisticsLines(regression_, decimal);
-    }
     const PlotGeometry laidOut = geometry_;
     for (const Under under : {Under::None, Under::Study, Under::Statistics, Under::Both}) {
         if (tryPlaces(canvas, R, lines, under, decimal))
@@ -364,11 +362,7 @@ std::optional<ChartMarks> Plot::marksToKeepClear() const {
     }
 }
 
-void Plot::DrawFrame(Canvas& canvas, const PlotRect& R, const Study& study, char decimal) {
-    if (kind_ == PlotKind::Regression) {
-        bool zeroSlope = false;
-        CalculaRegresion(readObservations(study, decimal), regression_, zeroSlope);
-    }
+void Plot::DrawFrame(Canvas& canvas, const PlotRect& R, char decimal) {
     canvas.setPen(PenStyle::Solid, colors::black);
     setFontHeight(canvas, geometry_.TextSize);
     drawAxisLabels(canvas, R);

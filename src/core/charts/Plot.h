@@ -64,9 +64,9 @@ public:
     // Chooses the places of the statistics and the study block; may lay the chart out again
     // with room for them under the plot area.
     void PlaceTexts(Canvas& canvas, const PlotRect& R, const Study& study, char decimal);
-    // Refits the regression chart, then the axes, grid, ticks, tick labels and axis labels;
-    // rounds the limits.
-    void DrawFrame(Canvas& canvas, const PlotRect& R, const Study& study, char decimal);
+    // The axes, grid, ticks, tick labels and axis labels; rounds the limits. (The regression
+    // chart is refitted before, once a frame.)
+    void DrawFrame(Canvas& canvas, const PlotRect& R, char decimal);
     // The lines joining each curve's points, in curve order.
     void DrawCurves(Canvas& canvas, const PlotRect& R);
     // The header, the statistics of the regression chart and the study block.

@@ -22,6 +22,11 @@ int gridLevels(const Study& study) {
     return study.stgniveles.colCount() - 1;
 }
 
+// A level without observations (or with fewer than none) has no mean and no variation: its
+// count makes every grouping of the rows wrong, so no count below one is taken.
+constexpr int kMinimumReplicates = 1;
+constexpr const char* kTooFewReplicates = "Datos fuera de rango, minimo 1 Réplica";
+
 const std::string& replicateCount(const Study& study, int level) {
     return study.stgniveles.cell(level, 1);
 }
@@ -57,9 +62,20 @@ std::optional<StudyProblem> checkReplicatesOnExit(const Study& study, char decim
         return asRead && level <= gridLevels(*asRead) &&
                replicateCount(study, level) == replicateCount(*asRead, level);
     };
-    for (int i = 1; i <= gridLevels(study); ++i)
-        if (parseInteger(replicateCount(study, i)) > kMaximumTypedReplicates && !read(i))
+    for (int i = 1; i <= gridLevels(study); ++i) {
+        const int count = parseInteger(replicateCount(study, i));
+        if (count < kMinimumReplicates)
+            return at(C::stgniveles, kTooFewReplicates, countCell(i));
+        if (count > kMaximumTypedReplicates && !read(i))
             return at(C::stgniveles, "Datos fuera de rango, maximo 5 Réplicas", countCell(i));
+    }
+    return std::nullopt;
+}
+
+std::optional<StudyProblem> checkReplicatesPositive(const Study& study) {
+    for (int i = 1; i <= gridLevels(study); ++i)
+        if (parseInteger(replicateCount(study, i)) < kMinimumReplicates)
+            return at(C::stgniveles, kTooFewReplicates, countCell(i));
     return std::nullopt;
 }
 

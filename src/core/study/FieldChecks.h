@@ -23,8 +23,8 @@ namespace linealidad {
 std::optional<StudyProblem> checkLevelsOnExit(const Study& study, const Study* asRead = nullptr);
 
 // Leaving the replicates grid: every count across the grid is present and a number (in the
-// `decimal` separator), then none is above 5 (a count with a fraction throws here); a count
-// that is the one read for its level has no upper limit.
+// `decimal` separator), then none is below 1 or above 5 (a count with a fraction throws here);
+// a count that is the one read for its level has no upper limit.
 std::optional<StudyProblem> checkReplicatesOnExit(const Study& study, char decimal,
                                                   const Study* asRead = nullptr);
 
@@ -33,6 +33,9 @@ std::optional<StudyProblem> checkReplicateCells(const Study& study);
 
 // Every replicate cell across the grid's width holds a count.
 std::optional<StudyProblem> checkReplicatesPresent(const Study& study);
+
+// Every replicate count across the grid is at least 1 (a count with a fraction throws here).
+std::optional<StudyProblem> checkReplicatesPositive(const Study& study);
 
 // The replicate counts across the grid add up to the data grid's rows.
 std::optional<StudyProblem> checkReplicateSum(const Study& study);

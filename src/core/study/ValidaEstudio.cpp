@@ -20,6 +20,8 @@ std::optional<StudyProblem> ValidaEstudio(const Study& study) {
         return problem;
     if (auto problem = checkReplicateCells(study))
         return problem;
+    if (auto problem = checkReplicatesPositive(study))
+        return problem;
     if (auto problem = checkReplicateSum(study))
         return problem;
 

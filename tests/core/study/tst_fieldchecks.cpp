@@ -100,6 +100,10 @@ private slots:
         QTest::newRow("missing after too many")
             << QStringList{"6", "3", ""} << '.' << "tab 1, stgniveles: Falta el dato 3" << false;
         QTest::newRow("too many") << QStringList{"3", "6", "3"} << '.' << range << false;
+        const QString none =
+            QStringLiteral("tab 1, stgniveles: Datos fuera de rango, minimo 1 Réplica");
+        QTest::newRow("none") << QStringList{"3", "0", "3"} << '.' << none << false;
+        QTest::newRow("negative") << QStringList{"5", "-1", "5"} << '.' << none << false;
         QTest::newRow("over the whole grid")
             << QStringList{"3", "3", "3", "3", "9"} << '.' << range << false;
         QTest::newRow("other separator")

@@ -92,6 +92,26 @@ private slots:
         QCOMPARE(p->control, StudyControl::stgniveles);
     }
 
+    // Counts that add up to the rows but leave a level with no observations, or fewer, would
+    // group the rows wrongly: no count below one passes.
+    void levelsWithoutObservations_data() {
+        QTest::addColumn<QStringList>("counts");
+        QTest::newRow("none") << QStringList{"4", "0", "5"};
+        QTest::newRow("negative") << QStringList{"5", "-1", "5"};
+    }
+    void levelsWithoutObservations() {
+        QFETCH(QStringList, counts);
+        Study s = complete();
+        for (int i = 1; i <= 3; ++i)
+            s.stgniveles.setCell(i, 1, counts[i - 1].toStdString());
+        const auto p = ValidaEstudio(s);
+        QVERIFY(p);
+        QCOMPARE(p->message, std::string("Datos fuera de rango, minimo 1 Réplica"));
+        QCOMPARE(p->tab, 1);
+        QCOMPARE(p->control, StudyControl::stgniveles);
+        QCOMPARE(p->cell->col, 2);
+    }
+
     void missingXBeforeY() {
         Study s = complete();
         s.stgdatos.setCell(2, 4, "");

@@ -264,18 +264,17 @@ private slots:
         QCOMPARE(c.data(), (QStringList{"1::", "1::", "1::", "2::", "2::", "2::", "3::", "3::"}));
     }
 
-    // Counts the grid cannot follow still meet the mismatch check.
+    // A count the grid cannot follow (a level of no observations, or fewer) is refused as the
+    // replicates grid is left, before the data grid is reached.
     void dataWithReplicatesTheGridCannotFollow() {
         Capture c;
         c.replicates({"3", "3", "-1"});
         c.control<QPushButton>("botonok")->click();
         Capture::focus();
         QCOMPARE(c.dialogs->messages,
-                 QStringList{QStringLiteral("El número de celdas de captura para los datos, no "
-                                            "coincide con el número de replicas por nivel.")});
+                 QStringList{QStringLiteral("Datos fuera de rango, minimo 1 Réplica")});
         QCOMPARE(c.thoja()->currentIndex(), 1);
         QVERIFY(c.grid("stgniveles")->holds(QApplication::focusWidget()));
-        QVERIFY(c.enabled("mnuinferencia")); // switched on before the checks
     }
 
     void enterInTheLastReplicateGoesToTheButton() {
