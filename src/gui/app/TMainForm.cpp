@@ -280,7 +280,7 @@ void TMainForm::createMenus() {
     const QString helpHint = QStringLiteral("Ayuda|");
     QMenu* HelpMenu = menu("HelpMenu", QStringLiteral("A&yuda"),
                            QStringLiteral("Ayuda del módulo KTRZ"), help::kHelp);
-    // F1 is shown here; the key itself opens the topic of what is active (ayudaF1).
+    // F1 is shown here; the key itself opens the topic of what is active (helpF1).
     action(HelpMenu, "HelpContentsItem", QStringLiteral("&Contenido\tF1"),
            helpHint + "Presenta el contenido de la ayuda", help::kContents, G::Always,
            [this] { HelpContents(); });
@@ -829,9 +829,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         QAction* item = menu->activeAction();
         const int context = item ? item->property(kContextProperty).toInt() : 0;
-        const int delMenu = menu->menuAction()->property(kContextProperty).toInt();
+        const int menuContext = menu->menuAction()->property(kContextProperty).toInt();
         menu->close();
-        showHelp(context > 0 ? context : delMenu);
+        showHelp(context > 0 ? context : menuContext);
         return true;
     }
     return QMainWindow::eventFilter(watched, event);

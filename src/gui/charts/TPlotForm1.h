@@ -21,7 +21,6 @@ public:
     // The pop-up menu's commands.
     void Opc1Click() { optionsClick(); }
     void Imprime1Click() { printClick(); }
-    void GuardaImagen1Click() { saveImageClick(); }
     void Crr1Click() { closeClick(); }
 };
 

@@ -60,17 +60,17 @@ CellRows TfinfoR::copyCells() const {
 
 // The memos grow to hold every line, so no observation is cut off at the bottom.
 void TfinfoR::fill(const std::array<std::vector<std::string>, 4>& columns) {
-    int alto = kMinimumHeight;
+    int memoHeight = kMinimumHeight;
     for (std::size_t k = 0; k < memos_.size(); ++k) {
         QStringList lines;
         for (const std::string& line : columns[k])
             lines << QString::fromStdString(line);
         memos_[k]->setLines(std::move(lines));
-        alto = std::max(alto, memos_[k]->heightForAllLines() + 4);
+        memoHeight = std::max(memoHeight, memos_[k]->heightForAllLines() + 4);
     }
     for (TextColumn* memo : memos_)
-        memo->setFixedHeight(alto);
-    contents_->setFixedSize(contents_->width(), kTop + alto);
+        memo->setFixedHeight(memoHeight);
+    contents_->setFixedSize(contents_->width(), kTop + memoHeight);
 }
 
 TfinfoR* TfinfoR::mnuresidClick(ResultHost& host) {
@@ -84,9 +84,9 @@ TfinfoR* TfinfoR::mnuresidClick(ResultHost& host) {
         window = new TfinfoR(host);
         window->fill({c->memoR, c->Memo1R, c->Memo2R, c->Memo3R});
         // Tall enough for every row, within the frame; beyond that the window scrolls.
-        const int alto = window->contents_->height() + 60;
+        const int wanted = window->contents_->height() + 60;
         const int free = host.ClientArea()->viewport()->height();
-        window->resize(window->width(), std::max(615, std::min(alto, free)));
+        window->resize(window->width(), std::max(615, std::min(wanted, free)));
         window->showIn(host.ClientArea());
     });
     return window;

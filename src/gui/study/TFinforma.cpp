@@ -210,8 +210,8 @@ QWidget* TFinforma::createLevelsTab() {
     botonok_->setObjectName(QStringLiteral("botonok"));
     connect(botonok_, &QPushButton::clicked, this, &TFinforma::botonokClick);
 
-    // Buttons take the focus only through Tab: a click first moves the focus itself (tomaFoco),
-    // so the check of the control being left runs before the button acts.
+    // Buttons take the focus only through Tab: a click first moves the focus itself
+    // (FocusGuard::takeFocus), so the check of the control being left runs before the button acts.
     for (QPushButton* button : {btnsinumero_, botonok_}) {
         button->setFocusPolicy(Qt::TabFocus);
         button->installEventFilter(this);
@@ -334,10 +334,10 @@ void TFinforma::loadStudy(const Study& study) {
     QLineEdit* boxes[] = {emetodo_, eanalista_, efecha_, eadicionada_, emedida_};
     for (const TextBox& c : kBoxes) {
         QLineEdit* box = boxes[&c - kBoxes];
-        const QString valor = text(study_.*c.field);
+        const QString value = text(study_.*c.field);
         // The length limits apply to typing; a longer text read from a file stays whole.
-        box->setMaxLength(std::max(c.length, static_cast<int>(valor.size())));
-        box->setText(valor);
+        box->setMaxLength(std::max(c.length, static_cast<int>(value.size())));
+        box->setText(value);
     }
     eniveles_->setMaxLength(std::max(kLevelsLength, static_cast<int>(study_.eniveles.size())));
     eniveles_->setText(text(study_.eniveles));

@@ -19,11 +19,11 @@ FocusGuard::FocusGuard(QWidget* window, std::function<Dialogs&()> dialogs)
             [this](QWidget*, QWidget* now) { focusChanges(now); });
 }
 
-void FocusGuard::watch(QWidget* control, Output onExit, Enter onEnter) {
+void FocusGuard::watch(QWidget* control, ExitCheck onExit, Enter onEnter) {
     controls_.push_back({control, std::move(onExit), std::move(onEnter)});
 }
 
-const FocusGuard::Control* FocusGuard::controlDe(QWidget* widget) const {
+const FocusGuard::Control* FocusGuard::controlOf(QWidget* widget) const {
     if (!widget || !window_->isAncestorOf(widget))
         return nullptr;
     for (const Control& c : controls_)
@@ -35,22 +35,22 @@ const FocusGuard::Control* FocusGuard::controlDe(QWidget* widget) const {
 void FocusGuard::focusChanges(QWidget* now) {
     if (paused_ || !now || (now != window_ && !window_->isAncestorOf(now)))
         return;
-    const Control* fresh = controlDe(now);
+    const Control* fresh = controlOf(now);
     if (active_ && (!fresh || fresh->widget == active_))
         return;
-    const Control* anterior = controlDe(active_);
+    const Control* previous = controlOf(active_);
     active_ = fresh ? fresh->widget : nullptr;
     {
         Pause pause(*this);
-        if (!anterior) {
+        if (!previous) {
             if (onEnterWindow_)
                 onEnterWindow_();
-        } else if (leave(*anterior) && fresh) {
+        } else if (leave(*previous) && fresh) {
             enter(*fresh);
         }
     }
-    if (const Control* actual = controlDe(QApplication::focusWidget()))
-        active_ = actual->widget;
+    if (const Control* current = controlOf(QApplication::focusWidget()))
+        active_ = current->widget;
 }
 
 bool FocusGuard::leave(const Control& control) {

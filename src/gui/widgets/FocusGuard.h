@@ -22,13 +22,13 @@ class FocusGuard : public QObject {
     Q_OBJECT
 public:
     // An exit check: false when it failed (and sent the focus back).
-    using Output = std::function<bool()>;
+    using ExitCheck = std::function<bool()>;
     using Enter = std::function<void()>;
 
     FocusGuard(QWidget* window, std::function<Dialogs&()> dialogs);
 
     // A control of the window (with everything inside it) and its handlers.
-    void watch(QWidget* control, Output onExit = {}, Enter onEnter = {});
+    void watch(QWidget* control, ExitCheck onExit = {}, Enter onEnter = {});
     // Runs when the focus first arrives in the window.
     void setOnEnterWindow(Enter input) { onEnterWindow_ = std::move(input); }
     // Makes a control visible before it takes the focus (e.g. selects its page).
@@ -64,11 +64,11 @@ public:
 private:
     struct Control {
         QWidget* widget;
-        Output onExit;
+        ExitCheck onExit;
         Enter onEnter;
     };
     void focusChanges(QWidget* now);
-    const Control* controlDe(QWidget* widget) const;
+    const Control* controlOf(QWidget* widget) const;
     bool leave(const Control& control);
     void enter(const Control& control);
     void showLater(const QString& text, bool isError);
