@@ -11,19 +11,16 @@ using test::TestWindow;
 
 namespace {
 
-// A result-like child window: closing the last one restores "&Nuevo" and "&Abrir...".
-QMdiSubWindow* resultWindow(TMainForm& form) {
-    auto* v = new QMdiSubWindow;
-    v->setAttribute(Qt::WA_DeleteOnClose);
-    v->setWidget(new QWidget);
-    form.ClientArea()->addSubWindow(v);
-    QObject::connect(v, &QObject::destroyed, &form, [&form] {
-        if (form.ClientArea()->subWindowList().isEmpty())
-            form.apply(StudyEvent::LastChildWindowCloses);
-    });
-    v->show();
-    return v;
-}
+// The worked example opened from its file, with its inference window open: a real result
+// window, whose closing applies the rules as the program does.
+struct WithInference : TestWindow {
+    WithInference() {
+        dialogs->openFileDialog = QStringLiteral(LINEALIDAD_EJEMPLOS "/ejemplo-trabajado.w02");
+        form->FileOpen();
+        form->mnuinferenciaClick();
+    }
+    QMdiSubWindow* result() const { return form->Finfo; }
+};
 
 } // namespace
 
@@ -86,11 +83,9 @@ private slots:
     }
 
     void closeWithAResultActive() {
-        TestWindow v;
-        v.form->FileNew();
-        v.form->apply(StudyEvent::DataGridEntered);
-        QMdiSubWindow* result = resultWindow(*v.form);
-        v.form->ClientArea()->setActiveSubWindow(result);
+        WithInference v;
+        QVERIFY(v.result());
+        v.form->ClientArea()->setActiveSubWindow(v.result());
         v.form->mnucloseClick();
         QTRY_VERIFY(v.form->ClientArea()->subWindowList().size() == 1);
         QVERIFY(v.form->Finforma);
@@ -100,10 +95,9 @@ private slots:
     }
 
     void closeBoxWithAResultOpen() {
-        TestWindow v;
-        v.form->FileNew();
-        v.form->apply(StudyEvent::DataGridEntered);
-        QMdiSubWindow* result = resultWindow(*v.form);
+        WithInference v;
+        QPointer<QMdiSubWindow> result = v.result();
+        QVERIFY(result);
         v.form->Finforma->close();
         QTRY_VERIFY(!v.form->Finforma);
         for (const char* off :
