@@ -1,5 +1,7 @@
 #include "support/FileBytes.h"
 
+#include <QDir>
+
 #include <fstream>
 #include <sstream>
 
@@ -14,6 +16,11 @@ std::string readBytes(const QString& path) {
 
 void writeBytes(const QString& path, const std::string& bytes) {
     std::ofstream(path.toStdString(), std::ios::binary) << bytes;
+}
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
 }
 
 } // namespace linealidad::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -11,5 +12,8 @@ std::string readBytes(const QString& path);
 
 // Writes `bytes` as the whole file, with no conversion of line ends or encoding.
 void writeBytes(const QString& path, const std::string& bytes);
+
+// The names of everything a folder holds (hidden and special files too), sorted by name.
+QStringList filesIn(const QString& folder);
 
 } // namespace linealidad::test

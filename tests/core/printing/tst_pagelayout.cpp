@@ -6,6 +6,7 @@
 #include "core/text/TextWrap.h"
 #include "support/PlacedTexts.h"
 #include "support/RecordingDocument.h"
+#include "support/RowsToString.h"
 
 #include <QtTest>
 

@@ -2,6 +2,7 @@
 #include "core/results/ReportText.h"
 #include "core/results/ResultCommands.h"
 #include "core/text/Errors.h"
+#include "support/RowsToString.h"
 #include "support/TestStudies.h"
 
 #include <QtTest>

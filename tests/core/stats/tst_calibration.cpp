@@ -2,6 +2,7 @@
 #include "core/results/ResultSet.h"
 #include "core/stats/Calibration.h"
 #include "support/CompareNear.h"
+#include "support/RowsToString.h"
 #include "support/TestStudies.h"
 
 #include <QtTest>

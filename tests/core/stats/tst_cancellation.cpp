@@ -9,6 +9,7 @@
 #include "core/text/NumberFormat.h"
 #include "core/text/NumberParse.h"
 #include "support/TestStudies.h"
+#include "support/ThrownMessage.h"
 
 #include <QtTest>
 
@@ -164,15 +165,8 @@ const QList<int> kWorkedLevels{2, 2, 2};
 const QStringList kWorkedX{"1", "1", "2", "2", "3", "3"};
 const QStringList kWorkedY{"1.0", "1.2", "2.1", "1.9", "3.2", "2.9"};
 
-// The message of the fault that `f` throws, or an empty text.
-template <typename F> QString failure(F f) {
-    try {
-        f();
-    } catch (const Fault& e) {
-        return QString::fromUtf8(e.what());
-    }
-    return {};
-}
+// The message of the fault that an action throws, or an empty text.
+const auto failure = &test::thrownMessage<Fault>;
 
 // The worst agreement of a computed figure seen over every case, for the summary.
 double worstOff = 0;

@@ -8,6 +8,7 @@
 #include "core/text/NumberFormat.h"
 #include "support/CompareNear.h"
 #include "support/TestStudies.h"
+#include "support/ThrownMessage.h"
 
 #include <QtTest>
 
@@ -20,15 +21,8 @@ using test::workedExample;
 
 namespace {
 
-// The message of the fault that `f` throws, or an empty text.
-template <typename F> QString failure(F f) {
-    try {
-        f();
-    } catch (const Fault& e) {
-        return QString::fromUtf8(e.what());
-    }
-    return {};
-}
+// The message of the fault that an action throws, or an empty text.
+const auto failure = &test::thrownMessage<Fault>;
 
 // n observations, one per level-row, on the line y = 2x + 1 with an alternating wobble.
 Study longStudy(int levels, int replicatesPerLevel) {

@@ -3,6 +3,7 @@
 #include "core/results/ValidationSections.h"
 #include "core/stats/ShapiroWilk.h"
 #include "support/CompareNear.h"
+#include "support/RowsToString.h"
 #include "support/TestStudies.h"
 
 #include <QFile>

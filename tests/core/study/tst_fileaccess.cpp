@@ -4,6 +4,7 @@
 #include "core/text/Errors.h"
 
 #include "support/FileBytes.h"
+#include "support/ThrownMessage.h"
 
 #include <QtTest>
 
@@ -16,6 +17,7 @@
 #include <unistd.h>
 
 using namespace linealidad;
+using test::filesIn;
 using test::readBytes;
 using test::writeBytes;
 
@@ -25,20 +27,8 @@ void save(const QString& path, const std::string& bytes) {
     replaceFileBytes(path.toStdString(), bytes);
 }
 
-// The message of the FileError that `action` throws, or an empty text.
-QString fileError(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const FileError& e) {
-        return QString::fromStdString(e.what());
-    }
-    return {};
-}
-
-QStringList filesIn(const QString& folder) {
-    return QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
-}
+// The message of the FileError that an action throws, or an empty text.
+const auto fileError = &test::thrownMessage<FileError>;
 
 // A temporary file name as the save makes them, for a machine and a process.
 QString temporaryName(const std::string& host, long process) {

@@ -103,4 +103,5 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TestGridBlock)
+#include "support/RowsToString.h"
 #include "tst_gridblock.moc"

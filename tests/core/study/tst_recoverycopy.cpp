@@ -1,4 +1,5 @@
 #include "core/study/RecoveryCopy.h"
+#include "support/RowsToString.h"
 #include "support/TestStudies.h"
 
 #include <QtTest>

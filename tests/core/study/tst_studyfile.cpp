@@ -3,6 +3,7 @@
 #include "support/TestStudies.h"
 
 #include "support/FileBytes.h"
+#include "support/ThrownMessage.h"
 
 #include <QtTest>
 
@@ -13,6 +14,7 @@
 #include <sys/resource.h>
 
 using namespace linealidad;
+using test::filesIn;
 using test::readBytes;
 using test::writeBytes;
 
@@ -51,18 +53,8 @@ QString formatError(const QString& path, const std::string& bytes) {
     return {};
 }
 
-QString fileError(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const FileError& e) {
-        return QString::fromStdString(e.what());
-    }
-    return {};
-}
-
-QStringList filesIn(const QTemporaryDir& dir) {
-    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
+// The message of the FileError that an action throws, or an empty text.
+const auto fileError = &test::thrownMessage<FileError>;
 
 Study threeByThree() {
     return test::described(
@@ -305,7 +297,7 @@ private slots:
         QCOMPARE(message, QString("I/O error %1").arg(EFBIG));
 
         QCOMPARE(readBytes(previous), before);
-        QCOMPARE(filesIn(apart), QStringList({"carpeta", "estudio.w02"}));
+        QCOMPARE(filesIn(apart.path()), QStringList({"carpeta", "estudio.w02"}));
     }
 
     void savingOverAStudyReplacesIt() {
@@ -318,7 +310,7 @@ private slots:
         writeStudy(target.toStdString(), test::workedExample(), {"", "", ""});
         QCOMPARE(readStudy(target.toStdString()).stgdatos.rowCount(), 7);
         QVERIFY(fs::status(target.toStdString()).permissions() == permissions);
-        QVERIFY(!filesIn(dir).join(' ').contains(".tmp"));
+        QVERIFY(!filesIn(dir.path()).join(' ').contains(".tmp"));
     }
 
     void savingThroughALinkReplacesTheFileItNames() {
@@ -331,7 +323,7 @@ private slots:
         writeStudy(link.toStdString(), test::workedExample(), {"", "", ""});
         QCOMPARE(QFileInfo(link).symLinkTarget(), real);
         QCOMPARE(readStudy(real.toStdString()).stgdatos.rowCount(), 7);
-        QCOMPARE(filesIn(apart), QStringList({"enlace.w02", "real.w02"}));
+        QCOMPARE(filesIn(apart.path()), QStringList({"enlace.w02", "real.w02"}));
     }
 };
 

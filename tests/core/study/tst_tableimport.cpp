@@ -4,6 +4,7 @@
 #include "core/text/Errors.h"
 
 #include "support/FileBytes.h"
+#include "support/ThrownMessage.h"
 
 #include <QtTest>
 
@@ -30,15 +31,8 @@ QStringList column(const Study& s, int col) {
     return cells;
 }
 
-// The message of the StudyFormatError that `read` throws, or an empty text.
-QString refusal(const std::function<void()>& read) {
-    try {
-        read();
-    } catch (const StudyFormatError& e) {
-        return QString::fromStdString(e.what());
-    }
-    return {};
-}
+// The message of the StudyFormatError that a reading throws, or an empty text.
+const auto refusal = &test::thrownMessage<StudyFormatError>;
 
 // `levels` levels of `replicates` rows each, X = level, Y = X + 0.1 * replicate, tab-separated.
 QByteArray grid(int levels, int replicates) {

@@ -65,4 +65,5 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TestTabSeparated)
+#include "support/RowsToString.h"
 #include "tst_tabseparated.moc"

@@ -6,6 +6,7 @@
 #include "support/CompareNear.h"
 #include "support/PlacedTexts.h"
 #include "support/RecordingDocument.h"
+#include "support/RowsToString.h"
 
 #include <QtTest>
 

@@ -19,9 +19,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 #include <QStatusTipEvent>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -64,16 +62,7 @@ struct FakeStartup {
 
 class TestMainWindow : public QObject {
     Q_OBJECT
-    QTemporaryDir settingsFolder_;
-
 private slots:
-    // The user's own settings are never touched.
-    void initTestCase() {
-        QVERIFY(settingsFolder_.isValid());
-        for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
-            QSettings::setPath(format, QSettings::UserScope, settingsFolder_.path());
-    }
-
     void cleanup() {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (qobject_cast<HelpViewer*>(w))

@@ -4,6 +4,7 @@
 #include "core/study/StudyFile.h"
 #include "gui/app/RecoveryKeeper.h"
 #include "gui/charts/TOptionsDlg.h"
+#include "support/RowsToString.h"
 #include "support/TestWindow.h"
 
 #include <QLabel>

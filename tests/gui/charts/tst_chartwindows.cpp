@@ -7,6 +7,7 @@
 #include "gui/common/helpcons.h"
 #include "support/CompareNear.h"
 #include "support/PdfText.h"
+#include "support/PopupMenuKeys.h"
 #include "support/TestStudies.h"
 #include "support/TestWindow.h"
 
@@ -19,7 +20,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -110,15 +110,7 @@ QSize openingSize(const QWidget& chart, QSize smallest) {
 
 class TestChartWindows : public QObject {
     Q_OBJECT
-    QTemporaryDir settingsFolder_;
-
 private slots:
-    // The user's own settings are never touched.
-    void initTestCase() {
-        QVERIFY(settingsFolder_.isValid());
-        for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
-            QSettings::setPath(format, QSettings::UserScope, settingsFolder_.path());
-    }
     void cleanup() { QVERIFY(test::noStrayWindows()); }
 
     // The data as triangles without a line, the fitted value of every row as a solid line with
@@ -168,12 +160,7 @@ private slots:
     }
 
     // The pop-up menu opens from the keyboard too: the Menu key and Shift+F10.
-    void popupMenuKeys_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::newRow("Menu") << int(Qt::Key_Menu) << int(Qt::NoModifier);
-        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
-    }
+    void popupMenuKeys_data() { test::popupMenuKeyRows(); }
     void popupMenuKeys() {
         QFETCH(int, key);
         QFETCH(int, modifiers);

@@ -2,6 +2,7 @@
 #include "gui/common/AcceptanceSettings.h"
 #include "gui/results/AcceptanceCriteriaDialog.h"
 #include "gui/results/AcceptanceWindow.h"
+#include "support/RowsToString.h"
 #include "support/TestStudies.h"
 #include "support/TestWindow.h"
 
@@ -9,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace linealidad;
@@ -63,15 +63,7 @@ Q_DECLARE_METATYPE(CriterionKind)
 
 class TestAcceptanceWindow : public QObject {
     Q_OBJECT
-    QTemporaryDir settingsFolder_;
-
 private slots:
-    // The user's own settings are never touched.
-    void initTestCase() {
-        QVERIFY(settingsFolder_.isValid());
-        for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
-            QSettings::setPath(format, QSettings::UserScope, settingsFolder_.path());
-    }
     void init() { saveUserCriteria(defaultCriteria()); }
     void cleanup() { QVERIFY(test::noStrayWindows()); }
 

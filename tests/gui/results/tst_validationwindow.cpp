@@ -3,14 +3,13 @@
 #include "gui/results/AcceptanceCriteriaDialog.h"
 #include "gui/results/AcceptanceWindow.h"
 #include "gui/results/ValidationWindow.h"
+#include "support/RowsToString.h"
 #include "support/TestStudies.h"
 #include "support/TestWindow.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace linealidad;
@@ -35,15 +34,7 @@ const AcceptanceCriterion kRecovery{CriterionKind::RecoveryInterval, 98.0, 102.0
 
 class TestValidationWindow : public QObject {
     Q_OBJECT
-    QTemporaryDir settingsFolder_;
-
 private slots:
-    // The user's own settings are never touched.
-    void initTestCase() {
-        QVERIFY(settingsFolder_.isValid());
-        for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
-            QSettings::setPath(format, QSettings::UserScope, settingsFolder_.path());
-    }
     void init() {
         saveUserCriteria(defaultCriteria());
         saveUserRecovery(false);

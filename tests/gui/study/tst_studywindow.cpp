@@ -1,6 +1,7 @@
 #include "core/study/StudyFile.h"
 #include "gui/results/TFinfo.h"
 #include "gui/widgets/StringGridView.h"
+#include "support/PopupMenuKeys.h"
 #include "support/TestWindow.h"
 
 #include <QClipboard>
@@ -655,12 +656,7 @@ private slots:
     }
 
     // The data grid's pop-up menu opens from the keyboard: the Menu key and Shift+F10.
-    void popupMenuKeys_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::newRow("Menu") << int(Qt::Key_Menu) << int(Qt::NoModifier);
-        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
-    }
+    void popupMenuKeys_data() { test::popupMenuKeyRows(); }
     void popupMenuKeys() {
         QFETCH(int, key);
         QFETCH(int, modifiers);
