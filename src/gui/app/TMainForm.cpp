@@ -7,6 +7,7 @@
 #include "core/study/TableImport.h"
 #include "core/study/ValidaEstudio.h"
 #include "gui/app/HelpViewer.h"
+#include "gui/app/MainCommands.h"
 #include "gui/app/PreferencesDialog.h"
 #include "gui/app/RecoveryKeeper.h"
 #include "gui/app/TAboutBox.h"
@@ -16,11 +17,9 @@
 #include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
 #include "gui/common/Glyphs.h"
-#include "gui/common/Hint.h"
 #include "gui/common/LabName.h"
 #include "gui/common/RunCommand.h"
 #include "gui/common/StudyFileHash.h"
-#include "gui/common/helpcons.h"
 #include "gui/printing/TFOPRT.h"
 #include "gui/printing/TFopprt.h"
 #include "gui/printing/TFopprt1.h"
@@ -39,23 +38,18 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace linealidad {
 namespace {
-
-const char* const kContextProperty = "helpContext";
 
 std::string localPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -84,8 +78,8 @@ TMainForm::TMainForm(QWidget* parent)
     ClientArea_->setBackground(palette().dark());
     setCentralWidget(ClientArea_);
 
-    createMenus();
     createToolBar();
+    createCommands();
     createStatusLine();
     apply(StudyEvent::AtStart);
 
@@ -106,7 +100,7 @@ TMainForm::TMainForm(QWidget* parent)
 void TMainForm::installHelpF1(QWidget* window) {
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
     connect(f1, &QShortcut::activated, this,
-            [this, window] { showHelp(window->property(kContextProperty).toInt()); });
+            [this, window] { showHelp(window->property(kHelpContextProperty).toInt()); });
 }
 
 // The child windows still here (those closed and waiting for deletion too) are deleted after
@@ -160,160 +154,7 @@ std::optional<SavedStudyFile> TMainForm::savedStudyFile() const {
 
 // --- menus, tool bar and status line ---------------------------------------------------------
 
-QAction* TMainForm::action(QMenu* menu, const char* name, const QString& title, const QString& hint,
-                           int context, CommandGroup group, std::function<void()> command) {
-    QAction* a = menu->addAction(title);
-    a->setObjectName(QString::fromLatin1(name));
-    a->setStatusTip(longHint(hint));
-    a->setProperty(kContextProperty, context);
-    groups_[group] << a;
-    connect(a, &QAction::triggered, this, [command = std::move(command)] { command(); });
-    return a;
-}
-
-void TMainForm::createMenus() {
-    using G = CommandGroup;
-    QMenuBar* bar = menuBar();
-    connect(bar, &QMenuBar::hovered, this, [this](QAction* a) { showHint(a->statusTip()); });
-    auto menu = [this, bar](const char* name, const QString& title, const QString& hint,
-                            int context) {
-        QMenu* m = bar->addMenu(title);
-        m->setObjectName(QString::fromLatin1(name));
-        m->menuAction()->setStatusTip(longHint(hint));
-        m->menuAction()->setProperty(kContextProperty, context);
-        m->installEventFilter(this);
-        connect(m, &QMenu::hovered, this, [this](QAction* a) { showHint(a->statusTip()); });
-        return m;
-    };
-    const QString file = QStringLiteral("Archivo|");
-    const QString calculations = QStringLiteral("Cálculos|");
-
-    // The program's texts keep their slips ("imrpime", "Crea,abre", "Lasser", "Archivo Actual",
-    // "hint|", "Como &usar  la ayuda"): the user sees them so; do not correct them.
-    QMenu* FileMenu = menu("FileMenu", QStringLiteral("&Archivo"),
-                           QStringLiteral("Crea,abre,guarda e imrpime un archivo"), help::kFile);
-    action(FileMenu, "FileNewItem", QStringLiteral("&Nuevo"), file + "Crea un nuevo archivo",
-           help::kNew, G::New, [this] { FileNew(); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    action(FileMenu, "FileOpenItem", QStringLiteral("&Abrir..."),
-           file + "Abre un archivo ya existente", help::kOpen, G::Open, [this] { FileOpen(); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    action(FileMenu, "FileImportItem", QStringLiteral("Importar &tabla..."),
-           file + "Crea un estudio con las columnas de una tabla (CSV o texto con tabuladores)",
-           help::kImportTable, G::Open, [this] { FileImportTable(); });
-    action(FileMenu, "FilePasteStudyItem", QStringLiteral("&Pegar estudio"),
-           file + "Crea un estudio con la tabla copiada de una hoja de cálculo", help::kPasteStudy,
-           G::Open, [this] { FilePasteStudy(); });
-    action(FileMenu, "mnuclose", QStringLiteral("C&errar"), file + "Cierra la ventana activa",
-           help::kClose, G::Close, [this] { mnucloseClick(); });
-    FileMenu->addSeparator();
-    action(FileMenu, "FileSaveItem", QStringLiteral("&Guardar"), file + "Guarda el archivo",
-           help::kSave, G::Save, [this] { FileSave(); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    action(FileMenu, "FileSaveAsItem", QStringLiteral("Guardar &como..."),
-           file + "Guarda el archivo con un nuevo nombre y/o trayectoria", help::kSaveAs, G::Save,
-           [this] { FileSaveAs(); });
-    FileMenu->addSeparator();
-    QMenu* FilePrintItem = FileMenu->addMenu(QStringLiteral("&Imprimir..."));
-    FilePrintItem->setObjectName(QStringLiteral("FilePrintItem"));
-    FilePrintItem->menuAction()->setProperty(kContextProperty, help::kPrint);
-    FilePrintItem->installEventFilter(this);
-    connect(FilePrintItem, &QMenu::hovered, this, [this](QAction* a) { showHint(a->statusTip()); });
-    groups_[G::Print] << FilePrintItem->menuAction();
-    action(FilePrintItem, "PrintLasser", QStringLiteral("Lasser"),
-           QStringLiteral("Imprimir Lasser|Imprime el Archivo Actual"), help::kPrint, G::Print,
-           [this] { PrintLasserClick(); });
-    action(FilePrintItem, "PrintDeskjet", QStringLiteral("Deskjet"),
-           QStringLiteral("Imprimir|Imprime el Archivo Actual"), help::kPrint, G::Print,
-           [this] { FilePrint(); })
-        ->setVisible(false);
-    action(FileMenu, "FilePreferencesItem", QStringLiteral("Pre&ferencias..."),
-           file + "El nombre de la empresa o laboratorio que llevan las gráficas",
-           help::kPreferences, G::Always, [this] { FilePreferences(); });
-    FileMenu->addSeparator();
-    action(FileMenu, "FileExitItem", QStringLiteral("&Salir"),
-           QStringLiteral("Salir del módulo KTRZ"), help::kExit, G::Always, [this] { FileExit(); });
-
-    mnucalculos_ = menu("mnucalculos", QStringLiteral("&Cálculos"),
-                        QStringLiteral("Cálculos de Precisión del sistema"), help::kCalculations);
-    groups_[G::CalculationsMenu] << mnucalculos_->menuAction();
-    action(mnucalculos_, "mnuinferencia", QStringLiteral("&Inferencia"),
-           calculations + "Inferencia de pendiente y ordenada al origen", help::kInference,
-           G::Inference, [this] { mnuinferenciaClick(); });
-    mnucalculos_->addSeparator();
-    action(mnucalculos_, "mnuanova", QStringLiteral("&Análisis de la varianza"),
-           calculations + "Presenta el análisis de la varianza", help::kAnova, G::OtherCalculations,
-           [this] { mnuanovaClick(); });
-    action(mnucalculos_, "mnuresid", QStringLiteral("Análisis de Residuales"),
-           QStringLiteral("hint|presenta el Análisis de Residuales"), 0, G::OtherCalculations,
-           [this] { mnuresidClick(); });
-    action(mnucalculos_, "mnugraphR", QStringLiteral("Residuales (Gráfica)"),
-           calculations + "presenta la Gráfica de Residuales", 0, G::OtherCalculations,
-           [this] { mnugraphRClick(); });
-    action(mnucalculos_, "mnugraph", QStringLiteral("&Gráfica"),
-           calculations + "Presenta la Gráfica", help::kChart, G::OtherCalculations,
-           [this] { mnugraphClick(); });
-    action(mnucalculos_, "mnupredice", QStringLiteral("&Predicciones..."),
-           calculations + "Predice Y para valores de X", help::kPredictions, G::OtherCalculations,
-           [this] { mnuprediceClick(); });
-    mnucalculos_->addSeparator();
-    action(mnucalculos_, "mnuinforme", QStringLiteral("I&nforme"),
-           calculations + "Presenta datos y resultados", help::kReport, G::OtherCalculations,
-           [this] { mnuinformeClick(); });
-    action(mnucalculos_, "AcceptanceItem", QStringLiteral("&Dictamen..."),
-           calculations + "Juzga el estudio con los criterios de aceptación del laboratorio",
-           help::kAcceptance, G::OtherCalculations, [this] { showAcceptanceVerdict(); });
-    action(mnucalculos_, "ValidationItem", QStringLiteral("&Estadística de validación..."),
-           calculations + "Presenta la estadística que pide un protocolo de validación",
-           help::kValidation, G::OtherCalculations, [this] { showValidation(); });
-
-    const QString window = QStringLiteral("Ventana|");
-    QMenu* WindowMenu = menu("WindowMenu", QStringLiteral("&Ventana"),
-                             QStringLiteral("Arregla las ventanas presentes"), help::kWindow);
-    action(WindowMenu, "WindowTileItem", QStringLiteral("&Mosaico"),
-           window + "Arregla las ventanas en mosaico", help::kWindow, G::Windows,
-           [this] { WindowTile(); });
-    action(WindowMenu, "WindowCascadeItem", QStringLiteral("&Cascada"),
-           window + "Arregla las ventanas en cascada", help::kWindow, G::Windows,
-           [this] { WindowCascade(); });
-
-    const QString helpHint = QStringLiteral("Ayuda|");
-    QMenu* HelpMenu = menu("HelpMenu", QStringLiteral("A&yuda"),
-                           QStringLiteral("Ayuda del módulo KTRZ"), help::kHelp);
-    // F1 is shown here; the key itself opens the topic of what is active (helpF1).
-    action(HelpMenu, "HelpContentsItem", QStringLiteral("&Contenido\tF1"),
-           helpHint + "Presenta el contenido de la ayuda", help::kContents, G::Always,
-           [this] { HelpContents(); });
-    action(HelpMenu, "HelpSearchItem", QStringLiteral("&Buscar ayuda sobre..."),
-           helpHint + "Busca ayuda sobre", help::kSearch, G::Always, [this] { HelpSearch(); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
-    action(HelpMenu, "HelpHowToUseItem", QStringLiteral("Como &usar  la ayuda"),
-           helpHint + "Como usar la ayuda", 0, G::Always, [this] { showHelp(0); })
-        ->setVisible(false);
-    action(HelpMenu, "HelpVerifyItem", QStringLiteral("&Verificar cálculos..."),
-           helpHint + "Verifica los cálculos del programa con datos de referencia", help::kVerify,
-           G::Always, [this] { HelpVerify(); });
-    HelpMenu->addSeparator();
-    action(HelpMenu, "HelpAboutItem", QStringLiteral("&Acerca..."),
-           helpHint + "Presenta información del programa", help::kAbout, G::Always,
-           [this] { HelpAbout(); });
-}
-
-QAction* TMainForm::button(const char* name, const QString& glyph, const QString& hint,
-                           CommandGroup group, QAction* command) {
-    auto* a = new QAction(glyphIcon(glyph), shortHint(hint), this);
-    a->setObjectName(QString::fromLatin1(name));
-    a->setToolTip(shortHint(hint));
-    a->setStatusTip(longHint(hint));
-    connect(a, &QAction::triggered, command, &QAction::trigger);
-    SpeedBar_->addAction(a);
-    SpeedBar_->widgetForAction(a)->setObjectName(QString::fromLatin1(name));
-    groups_[group] << a;
-    return a;
-}
-
 void TMainForm::createToolBar() {
-    using G = CommandGroup;
     SpeedBar_ = addToolBar(QStringLiteral("SpeedBar"));
     SpeedBar_->setObjectName(QStringLiteral("SpeedBar"));
     SpeedBar_->setMovable(false);
@@ -322,41 +163,14 @@ void TMainForm::createToolBar() {
     SpeedBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     SpeedBar_->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
-    auto menuItem = [this](const char* name) {
-        return findChild<QAction*>(QString::fromLatin1(name));
-    };
-    button("spdnuevo", QStringLiteral("nuevo"), QStringLiteral("Nuevo|Crea un nuevo archivo"),
-           G::New, menuItem("FileNewItem"));
-    button("spdabrir", QStringLiteral("abrir"),
-           QStringLiteral("Abrir|Abre un archivo ya existente"), G::Open, menuItem("FileOpenItem"));
-    button("spdguardar", QStringLiteral("guardar"), QStringLiteral("Guardar|Guarda el archivo"),
-           G::Save, menuItem("FileSaveItem"));
-    SpeedBar_->addSeparator();
-    // "Lasser" and "archivo Actual" are the program's own texts: do not correct them.
-    button("spdprint", QStringLiteral("imprimir"),
-           QStringLiteral("Imprimir en Lasser|Imprime el archivo actual"), G::Print,
-           menuItem("PrintLasser"));
-    button("spdprint1", QStringLiteral("imprimir"),
-           QStringLiteral("Imprimir en Deskjet|Imprime el archivo Actual"), G::Print,
-           menuItem("PrintDeskjet"))
-        ->setVisible(false);
-    SpeedBar_->addSeparator();
-    button("spdclose", QStringLiteral("cerrar"), QStringLiteral("Cerrar|Cierra la ventana activa"),
-           G::Close, menuItem("mnuclose"));
-    button("spdexit", QStringLiteral("salir"),
-           QStringLiteral("Salir|Salir del módulo Linealidad y Precisión del Sistema de Medición"),
-           G::Always, menuItem("FileExitItem"));
-    SpeedBar_->addSeparator();
-    button("spdmosaico", QStringLiteral("mosaico"),
-           QStringLiteral("Mosaico|Arregla las ventanas en mosaico"), G::Windows,
-           menuItem("WindowTileItem"));
-    button("spdcascada", QStringLiteral("cascada"),
-           QStringLiteral("Cascada|Arregla las ventanas en cascada"), G::Windows,
-           menuItem("WindowCascadeItem"));
-    SpeedBar_->addSeparator();
-    button("spdcontenido", QStringLiteral("contenido"),
-           QStringLiteral("Contenido|Presenta el contenido de la ayuda"), G::Always,
-           menuItem("HelpContentsItem"));
+}
+
+// The menus and the tool bar's buttons, from the command table.
+void TMainForm::createCommands() {
+    auto* builder = new CommandBuilder(
+        *this, [this](const QString& hint) { showHint(hint); },
+        [this](int context) { showHelp(context); });
+    groups_ = builder->build(mainCommands(*this));
 }
 
 void TMainForm::createStatusLine() {
@@ -813,28 +627,13 @@ void TMainForm::HelpVerify() {
 // F1: the topic of the active child window when it has one, otherwise the contents.
 void TMainForm::helpF1() {
     if (QMdiSubWindow* active = ClientArea_->activeSubWindow()) {
-        const int context = active->property(kContextProperty).toInt();
+        const int context = active->property(kHelpContextProperty).toInt();
         if (context > 0) {
             showHelp(context);
             return;
         }
     }
     HelpContents();
-}
-
-// F1 on a highlighted menu item opens that item's topic.
-bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    auto* menu = qobject_cast<QMenu*>(watched);
-    if (menu && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-        QAction* item = menu->activeAction();
-        const int context = item ? item->property(kContextProperty).toInt() : 0;
-        const int menuContext = menu->menuAction()->property(kContextProperty).toInt();
-        menu->close();
-        showHelp(context > 0 ? context : menuContext);
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 // --- calculations: each command's work lives with its window -------------------------------

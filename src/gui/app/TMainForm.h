@@ -4,13 +4,13 @@
 #include "core/results/ResultSet.h"
 #include "core/study/SeparatorConversion.h"
 #include "core/study/StudyFile.h"
+#include "gui/app/CommandBuilder.h"
 #include "gui/common/ChartHost.h"
 #include "gui/common/PrintHost.h"
 #include "gui/common/ResultHost.h"
 #include "gui/common/StudyHost.h"
 
 #include <QMainWindow>
-#include <QMap>
 #include <QPointer>
 
 #include <functional>
@@ -20,7 +20,6 @@
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
-class QMenu;
 class QMimeData;
 class QToolBar;
 
@@ -176,20 +175,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The result windows' requests.
     const Study* validStudy() override;
     ResultSet& results() override { return results_; }
 
-    void createMenus();
     void createToolBar();
+    void createCommands();
     void createStatusLine();
-    QAction* action(QMenu* menu, const char* name, const QString& title, const QString& hint,
-                    int context, CommandGroup group, std::function<void()> command);
-    QAction* button(const char* name, const QString& glyph, const QString& hint, CommandGroup group,
-                    QAction* command);
     TFinforma* createStudyWindow();
     void openRecovered(const RecoveryCopy& copy);
     // What a study was read from, as the separator question names it.
@@ -214,8 +208,7 @@ private:
     QLabel* StatusLine_ = nullptr;
     QLabel* Paneld_ = nullptr;
     QLabel* estado_ = nullptr;
-    QMenu* mnucalculos_ = nullptr;
-    QMap<CommandGroup, QList<QAction*>> groups_;
+    CommandGroups groups_;
 
     std::unique_ptr<Dialogs> dialogs_;
     std::function<ChartTitles()> titleSource_;
