@@ -62,13 +62,13 @@ struct Frame {
         form.show();
         form.createStartupWindows();
         form.FileNew();
-        form.Finforma->loadStudy(bench::largeStudy());
+        form.Finforma()->loadStudy(bench::largeStudy());
         QCoreApplication::processEvents();
     }
     // Closes every result window, leaving the study window.
     void closeResults() {
         for (QMdiSubWindow* w : form.ClientArea()->subWindowList())
-            if (w != form.Finforma)
+            if (w != form.Finforma())
                 w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
@@ -78,11 +78,11 @@ struct Frame {
 // Runs `command` and waits for the paint of the window it opened (its newest window).
 template <typename Window>
 void measure(benchmark::State& state, void (TMainForm::*command)(),
-             QPointer<Window> TMainForm::*newest) {
+             const QPointer<Window>& (TMainForm::*newest)() const) {
     Frame frame;
     for (auto _ : state) {
         (frame.form.*command)();
-        PaintWait painting(frame.form.*newest);
+        PaintWait painting((frame.form.*newest)());
         if (!painting.wait()) {
             state.SkipWithError("the command opened no window");
             break;

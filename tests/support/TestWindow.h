@@ -39,7 +39,8 @@ struct TestWindow {
     bool enabled(const char* name) const { return action(name)->isEnabled(); }
 
     template <typename T> T* control(const char* name) const {
-        return form->Finforma ? form->Finforma->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+        return form->Finforma() ? form->Finforma()->findChild<T*>(QString::fromLatin1(name))
+                                : nullptr;
     }
     QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
 
@@ -56,7 +57,7 @@ struct WithStudy : TestWindow {
     explicit WithStudy(const Study& study = workedExample()) {
         form->FileNew();
         focus();
-        form->Finforma->loadStudy(study);
+        form->Finforma()->loadStudy(study);
     }
     int windows() const { return static_cast<int>(form->ClientArea()->subWindowList().size()); }
 };

@@ -95,7 +95,7 @@ void Startup::showSplash() {
 // keeps its window: the program holds one study at a time.
 bool Startup::openStudy(const QString& study) {
     const QString path = QFileInfo(study).absoluteFilePath();
-    if (!MainForm->Finforma)
+    if (!MainForm->Finforma())
         return MainForm->openStudy(path);
     MainForm->dialogs().message(
         QStringLiteral("No se abrió \"%1\": ya está abierto el estudio recuperado. Para "

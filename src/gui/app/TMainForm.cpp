@@ -86,9 +86,9 @@ TMainForm::TMainForm(QWidget* parent)
     // The copy exists while the study has typing that was not saved.
     recovery_ = new RecoveryKeeper(
         [this]() -> std::optional<std::string> {
-            if (!Finforma || !modified_)
+            if (!Finforma_ || !modified_)
                 return std::nullopt;
-            return recoveryCopyText(Finforma->study(), titleSource_(),
+            return recoveryCopyText(Finforma_->study(), titleSource_(),
                                     studyPath_ ? localPath(*studyPath_) : std::string());
         },
         this);
@@ -124,32 +124,32 @@ Dialogs& TMainForm::dialogs() {
 
 // The study file's chart title lines are those of the options dialog.
 void TMainForm::createStartupWindows() {
-    if (OptionsDlg)
+    if (OptionsDlg_)
         return;
-    OptionsDlg = new TOptionsDlg(this);
-    OptionsDlg->onHelpRequested = [this](int context) { showHelp(context, OptionsDlg); };
-    Fopprt1 = new TFopprt1(*this, this);
-    frmpredice = new Tfrmpredice([this]() -> Dialogs& { return dialogs(); }, this);
-    installHelpF1(frmpredice);
-    FOPRT = new TFOPRT(this);
-    Fopprt = new TFopprt(*this, *FOPRT, this);
-    FOPRT->setOptionsWindows(Fopprt, Fopprt1);
-    PlotForm = new TPlotForm(*this, *OptionsDlg, this);
-    PlotForm1 = new TPlotForm1(*this, *OptionsDlg, this);
+    OptionsDlg_ = new TOptionsDlg(this);
+    OptionsDlg_->onHelpRequested = [this](int context) { showHelp(context, OptionsDlg_); };
+    Fopprt1_ = new TFopprt1(*this, this);
+    frmpredice_ = new Tfrmpredice([this]() -> Dialogs& { return dialogs(); }, this);
+    installHelpF1(frmpredice_);
+    FOPRT_ = new TFOPRT(this);
+    Fopprt_ = new TFopprt(*this, *FOPRT_, this);
+    FOPRT_->setOptionsWindows(Fopprt_, Fopprt1_);
+    PlotForm_ = new TPlotForm(*this, *OptionsDlg_, this);
+    PlotForm1_ = new TPlotForm1(*this, *OptionsDlg_, this);
     // Titles typed there are saved with the study: its recovery copy takes them too.
-    connect(OptionsDlg, &QDialog::finished, recovery_, &RecoveryKeeper::changed);
+    connect(OptionsDlg_, &QDialog::finished, recovery_, &RecoveryKeeper::changed);
     setTitleSource([this] {
-        return ChartTitles{OptionsDlg->title().toStdString(), OptionsDlg->xAxis().toStdString(),
-                           OptionsDlg->yAxis().toStdString()};
+        return ChartTitles{OptionsDlg_->title().toStdString(), OptionsDlg_->xAxis().toStdString(),
+                           OptionsDlg_->yAxis().toStdString()};
     });
 }
 
 const Study* TMainForm::chartStudy() const {
-    return Finforma ? &Finforma->study() : nullptr;
+    return Finforma_ ? &Finforma_->study() : nullptr;
 }
 
 std::optional<SavedStudyFile> TMainForm::savedStudyFile() const {
-    return Finforma && !modified_ ? studyFile_ : std::nullopt;
+    return Finforma_ && !modified_ ? studyFile_ : std::nullopt;
 }
 
 // --- menus, tool bar and status line ---------------------------------------------------------
@@ -233,8 +233,8 @@ void TMainForm::apply(StudyEvent event) {
     }
     // The pop-up items belong to the study window and go with it.
     const Change popupItems = changeFor(CommandGroup::PopupItems, event);
-    if (Finforma && popupItems != Change::Unchanged)
-        for (QAction* a : Finforma->popupActions())
+    if (Finforma_ && popupItems != Change::Unchanged)
+        for (QAction* a : Finforma_->popupActions())
             a->setEnabled(popupItems == Change::Enable);
     // The study window has closed: after its close query nothing of it is to be recovered.
     if (event == StudyEvent::StudyWindowCloses)
@@ -272,7 +272,7 @@ void TMainForm::startRecovery(const QString& folder) {
 // later start.
 bool TMainForm::offerRecovery() {
     bool shown = false;
-    while (!Finforma) {
+    while (!Finforma_) {
         const auto left = recovery_->takeLeftCopy();
         for (const QString& report : recovery_->setAsideReports()) {
             dialogs_->message(report);
@@ -301,11 +301,11 @@ bool TMainForm::offerRecovery() {
 // it was to be saved with.
 void TMainForm::openRecovered(const RecoveryCopy& copy) {
     createStartupWindows();
-    PlotOptions options = OptionsDlg->options();
+    PlotOptions options = OptionsDlg_->options();
     options.TitleEdit = copy.titles[0];
     options.XLblEdit = copy.titles[1];
     options.YLblEdit = copy.titles[2];
-    OptionsDlg->display(options);
+    OptionsDlg_->display(options);
     std::optional<QString> file;
     if (!copy.file.empty())
         file = QFile::decodeName(QByteArray::fromStdString(copy.file));
@@ -317,7 +317,7 @@ void TMainForm::openRecovered(const RecoveryCopy& copy) {
 
 TFinforma* TMainForm::createStudyWindow() {
     auto* window = new TFinforma(*this);
-    Finforma = window;
+    Finforma_ = window;
     studyPath_.reset();
     studyFile_.reset();
     showStudyTitle();
@@ -341,14 +341,14 @@ void TMainForm::connectPopupItems(TFinforma* window) {
 }
 
 void TMainForm::FileNew() {
-    if (Finforma)
+    if (Finforma_)
         return; // one study window at a time
     createStudyWindow()->show();
     apply(StudyEvent::New);
 }
 
 void TMainForm::FileOpen() {
-    if (Finforma)
+    if (Finforma_)
         return;
     const QString path = dialogs_->openFileName({QStringLiteral("Abrir archivo"), QString()});
     if (!path.isEmpty())
@@ -368,7 +368,7 @@ bool TMainForm::openStudy(const QString& path) {
 }
 
 void TMainForm::FileImportTable() {
-    if (Finforma)
+    if (Finforma_)
         return;
     const QString path = dialogs_->tableFileName({QStringLiteral("Importar tabla"), QString()});
     if (!path.isEmpty())
@@ -388,7 +388,7 @@ bool TMainForm::importTable(const QString& path) {
 }
 
 void TMainForm::FilePasteStudy() {
-    if (Finforma)
+    if (Finforma_)
         return;
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
     TableStudy table;
@@ -452,28 +452,28 @@ bool TMainForm::adoptSeparator(Study& study, const NumberSources& sources,
 
 // The study window's title: the study's file, or "Nuevo" while it was never saved.
 void TMainForm::showStudyTitle() {
-    Finforma->setWindowTitle(studyPath_.value_or(QStringLiteral("Nuevo")));
+    Finforma_->setWindowTitle(studyPath_.value_or(QStringLiteral("Nuevo")));
 }
 
 const Study* TMainForm::validStudy() {
-    return validateStudy() ? &Finforma->study() : nullptr;
+    return validateStudy() ? &Finforma_->study() : nullptr;
 }
 
 bool TMainForm::validateStudy() {
-    if (!Finforma)
+    if (!Finforma_)
         return false;
     std::optional<StudyProblem> problem;
     bool followed = false;
     if (!runCommand(*dialogs_, [&] {
-            followed = Finforma->followReplicates();
+            followed = Finforma_->followReplicates();
             if (followed)
-                problem = ValidaEstudio(Finforma->study());
+                problem = ValidaEstudio(Finforma_->study());
         }))
         return false;
     if (!followed)
         return false;
     if (problem) {
-        Finforma->showProblem(*problem);
+        Finforma_->showProblem(*problem);
         return false;
     }
     return true;
@@ -483,7 +483,7 @@ bool TMainForm::writeStudy(const QString& path) {
     createStartupWindows();
     WaitCursor wait;
     return runCommand(*dialogs_, [&] {
-        linealidad::writeStudy(localPath(path), Finforma->study(), titleSource_());
+        linealidad::writeStudy(localPath(path), Finforma_->study(), titleSource_());
     });
 }
 
@@ -505,7 +505,7 @@ bool TMainForm::FileSaveAs() {
     if (!validateStudy())
         return false;
     const QString path = dialogs_->saveFileName({QStringLiteral("Guardar como"), fileName_});
-    if (path.isEmpty() || !Finforma || !writeStudy(path))
+    if (path.isEmpty() || !Finforma_ || !writeStudy(path))
         return false;
     clearModified(QStringLiteral(" "));
     studyPath_ = path;
@@ -521,11 +521,11 @@ void TMainForm::mnucloseClick() {
     QMdiSubWindow* active = ClientArea_->currentSubWindow();
     if (!active)
         return;
-    if (active != Finforma) {
+    if (active != Finforma_) {
         active->close();
         return;
     }
-    if (Finforma->close())
+    if (Finforma_->close())
         apply(StudyEvent::ClosedByCerrar);
 }
 
@@ -536,7 +536,7 @@ void TMainForm::FileExit() {
 void TMainForm::closeEvent(QCloseEvent* event) {
     // The study window's close query runs first; a study the analyst asked to save and that
     // was not saved keeps the program open.
-    if (Finforma && !Finforma->close()) {
+    if (Finforma_ && !Finforma_->close()) {
         event->ignore();
         return;
     }
@@ -640,31 +640,31 @@ void TMainForm::helpF1() {
 
 void TMainForm::mnuinferenciaClick() {
     if (TFinfo* window = TFinfo::mnuinferenciaClick(*this))
-        Finfo = window;
+        Finfo_ = window;
 }
 void TMainForm::mnuanovaClick() {
     if (TfinfoA* window = TfinfoA::mnuanovaClick(*this))
-        finfoA = window;
+        finfoA_ = window;
 }
 void TMainForm::mnuresidClick() {
     if (TfinfoR* window = TfinfoR::mnuresidClick(*this))
-        finfoR = window;
+        finfoR_ = window;
 }
 void TMainForm::mnuinformeClick() {
     if (Tfrminforme* window = Tfrminforme::mnuinformeClick(*this))
-        frminforme = window;
+        frminforme_ = window;
 }
 void TMainForm::showAcceptanceVerdict() {
     if (AcceptanceWindow* window = AcceptanceWindow::showVerdict(*this))
-        acceptanceWindow = window;
+        acceptanceWindow_ = window;
 }
 void TMainForm::showValidation() {
     if (ValidationWindow* window = ValidationWindow::showValidation(*this))
-        validationWindow = window;
+        validationWindow_ = window;
 }
 void TMainForm::mnuprediceClick() {
     createStartupWindows();
-    frmpredice->mnuprediceClick(*this);
+    frmpredice_->mnuprediceClick(*this);
 }
 
 // --- charts ----------------------------------------------------------------------------------
@@ -678,10 +678,10 @@ void TMainForm::mnugraphClick() {
     const bool filled = runCommand(*dialogs_, [&] {
         const Observations data = readObservations(*study, decimalSeparator());
         fit(data, results_);
-        PlotForm->fill(*study, data, results_.regression);
+        PlotForm_->fill(*study, data, results_.regression);
     });
     if (filled)
-        PlotForm->showModal();
+        PlotForm_->showModal();
 }
 
 // The residuals chart: the fit and the residual analysis into the shared results, then shown
@@ -695,28 +695,28 @@ void TMainForm::mnugraphRClick() {
         const Observations data = readObservations(*study, decimalSeparator());
         fit(data, results_);
         analyse(data, results_);
-        PlotForm1->fill(*study, data, results_.residuals);
+        PlotForm1_->fill(*study, data, results_.residuals);
     });
     if (filled)
-        PlotForm1->showModal();
+        PlotForm1_->showModal();
 }
 
 // --- printing --------------------------------------------------------------------------------
 
 void TMainForm::PrintLasserClick() {
     createStartupWindows();
-    showModeless(Fopprt1);
+    showModeless(Fopprt1_);
 }
 
 void TMainForm::FilePrint() {
     createStartupWindows();
     if (validateStudy())
-        showModeless(Fopprt);
+        showModeless(Fopprt_);
 }
 
 void TMainForm::mnuoprtClick() {
     createStartupWindows();
-    dialogs_->showModal(*FOPRT);
+    dialogs_->showModal(*FOPRT_);
 }
 
 } // namespace linealidad

@@ -58,22 +58,22 @@ public:
     ~TMainForm() override;
 
     // The one study window, while it exists.
-    QPointer<TFinforma> Finforma;
+    const QPointer<TFinforma>& Finforma() const { return Finforma_; }
     // The newest result window of each kind.
-    QPointer<TFinfo> Finfo;
-    QPointer<TfinfoA> finfoA;
-    QPointer<TfinfoR> finfoR;
-    QPointer<Tfrminforme> frminforme;
-    QPointer<AcceptanceWindow> acceptanceWindow;
-    QPointer<ValidationWindow> validationWindow;
+    const QPointer<TFinfo>& Finfo() const { return Finfo_; }
+    const QPointer<TfinfoA>& finfoA() const { return finfoA_; }
+    const QPointer<TfinfoR>& finfoR() const { return finfoR_; }
+    const QPointer<Tfrminforme>& frminforme() const { return frminforme_; }
+    const QPointer<AcceptanceWindow>& acceptanceWindow() const { return acceptanceWindow_; }
+    const QPointer<ValidationWindow>& validationWindow() const { return validationWindow_; }
     // The windows kept from start-up to the end (see createStartupWindows).
-    QPointer<Tfrmpredice> frmpredice;
-    QPointer<TOptionsDlg> OptionsDlg;
-    QPointer<TFopprt1> Fopprt1;
-    QPointer<TFOPRT> FOPRT;
-    QPointer<TFopprt> Fopprt;
-    QPointer<TPlotForm> PlotForm;
-    QPointer<TPlotForm1> PlotForm1;
+    const QPointer<Tfrmpredice>& frmpredice() const { return frmpredice_; }
+    const QPointer<TOptionsDlg>& OptionsDlg() const { return OptionsDlg_; }
+    const QPointer<TFopprt1>& Fopprt1() const { return Fopprt1_; }
+    const QPointer<TFOPRT>& FOPRT() const { return FOPRT_; }
+    const QPointer<TFopprt>& Fopprt() const { return Fopprt_; }
+    const QPointer<TPlotForm>& PlotForm() const { return PlotForm_; }
+    const QPointer<TPlotForm1>& PlotForm1() const { return PlotForm1_; }
 
     QMdiArea* ClientArea() const override { return ClientArea_; }
     // Creates, once, the windows the program keeps from start-up to the end, in their start-up
@@ -203,6 +203,20 @@ private:
     void helpF1();
     HelpViewer& viewer(QWidget* from);
 
+    QPointer<TFinforma> Finforma_;
+    QPointer<TFinfo> Finfo_;
+    QPointer<TfinfoA> finfoA_;
+    QPointer<TfinfoR> finfoR_;
+    QPointer<Tfrminforme> frminforme_;
+    QPointer<AcceptanceWindow> acceptanceWindow_;
+    QPointer<ValidationWindow> validationWindow_;
+    QPointer<Tfrmpredice> frmpredice_;
+    QPointer<TOptionsDlg> OptionsDlg_;
+    QPointer<TFopprt1> Fopprt1_;
+    QPointer<TFOPRT> FOPRT_;
+    QPointer<TFopprt> Fopprt_;
+    QPointer<TPlotForm> PlotForm_;
+    QPointer<TPlotForm1> PlotForm1_;
     QMdiArea* ClientArea_ = nullptr;
     QToolBar* SpeedBar_ = nullptr;
     QLabel* StatusLine_ = nullptr;

@@ -11,9 +11,9 @@ namespace linealidad {
 
 void typeIntoNewStudy(TMainForm& window, const QString& text) {
     window.FileNew();
-    if (!window.Finforma)
+    if (!window.Finforma())
         return;
-    auto* box = window.Finforma->findChild<QLineEdit*>(QStringLiteral("emetodo"));
+    auto* box = window.Finforma()->findChild<QLineEdit*>(QStringLiteral("emetodo"));
     for (const QChar character : text) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));

@@ -19,7 +19,7 @@ struct WithInference : TestWindow {
         form->FileOpen();
         form->mnuinferenciaClick();
     }
-    QMdiSubWindow* result() const { return form->Finfo; }
+    QMdiSubWindow* result() const { return form->Finfo(); }
 };
 
 } // namespace
@@ -49,7 +49,7 @@ private slots:
     void newAndEnteringTheGrid() {
         TestWindow v;
         v.form->FileNew();
-        QVERIFY(v.form->Finforma);
+        QVERIFY(v.form->Finforma());
         QVERIFY(!v.enabled("FileNewItem"));
         QVERIFY(!v.enabled("spdabrir"));
         QVERIFY(v.enabled("spdclose"));
@@ -62,7 +62,7 @@ private slots:
               "mnugraphR", "mnuinforme", "mnupredice", "AcceptanceItem"})
             QVERIFY2(v.enabled(on), on);
         QVERIFY(v.form->findChild<QMenu*>("mnucalculos")->menuAction()->isEnabled());
-        for (QAction* a : v.form->Finforma->popupActions())
+        for (QAction* a : v.form->Finforma()->popupActions())
             QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
     }
 
@@ -71,14 +71,14 @@ private slots:
         TestWindow v;
         v.dialogs->openFileDialog = QStringLiteral(LINEALIDAD_EJEMPLOS "/ejemplo-trabajado.w02");
         v.form->FileOpen();
-        QVERIFY(v.form->Finforma);
+        QVERIFY(v.form->Finforma());
         for (const char* on : {"mnuinferencia", "WindowCascadeItem", "FileSaveItem", "spdguardar",
                                "FileSaveAsItem", "PrintLasser", "spdprint"})
             QVERIFY2(v.enabled(on), on);
         QVERIFY(v.form->findChild<QMenu*>("mnucalculos")->menuAction()->isEnabled());
         QVERIFY(!v.enabled("FileOpenItem"));
         v.form->mnuinferenciaClick();
-        QVERIFY(v.form->Finfo);
+        QVERIFY(v.form->Finfo());
         QVERIFY(v.dialogs->messages.isEmpty());
     }
 
@@ -88,7 +88,7 @@ private slots:
         v.form->ClientArea()->setActiveSubWindow(v.result());
         v.form->mnucloseClick();
         QTRY_VERIFY(v.form->ClientArea()->subWindowList().size() == 1);
-        QVERIFY(v.form->Finforma);
+        QVERIFY(v.form->Finforma());
         QVERIFY(v.enabled("FileSaveItem"));
         QVERIFY(v.enabled("mnuclose"));
         QVERIFY(!v.enabled("FileNewItem"));
@@ -98,8 +98,8 @@ private slots:
         WithInference v;
         QPointer<QMdiSubWindow> result = v.result();
         QVERIFY(result);
-        v.form->Finforma->close();
-        QTRY_VERIFY(!v.form->Finforma);
+        v.form->Finforma()->close();
+        QTRY_VERIFY(!v.form->Finforma());
         for (const char* off :
              {"FileSaveItem", "spdprint", "mnuinferencia", "mnuanova", "AcceptanceItem"})
             QVERIFY2(!v.enabled(off), off);
@@ -114,9 +114,9 @@ private slots:
         TestWindow v;
         v.form->FileNew();
         v.form->apply(StudyEvent::DataGridEntered);
-        v.form->ClientArea()->setActiveSubWindow(v.form->Finforma);
+        v.form->ClientArea()->setActiveSubWindow(v.form->Finforma());
         v.form->mnucloseClick();
-        QTRY_VERIFY(!v.form->Finforma);
+        QTRY_VERIFY(!v.form->Finforma());
         QVERIFY(v.enabled("FileNewItem"));
         QVERIFY(!v.enabled("mnuclose"));
         QVERIFY(!v.enabled("mnuinferencia"));

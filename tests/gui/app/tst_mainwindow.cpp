@@ -74,10 +74,11 @@ private slots:
     // hidden, children of the main window.
     void startupWindowsFollowTheFirstPaint() {
         TestWindow v;
-        QTRY_VERIFY(v.form->OptionsDlg && v.form->frmpredice && v.form->PlotForm &&
-                    v.form->PlotForm1);
-        for (QWidget* w : std::initializer_list<QWidget*>{v.form->OptionsDlg, v.form->frmpredice,
-                                                          v.form->PlotForm, v.form->PlotForm1}) {
+        QTRY_VERIFY(v.form->OptionsDlg() && v.form->frmpredice() && v.form->PlotForm() &&
+                    v.form->PlotForm1());
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{v.form->OptionsDlg(), v.form->frmpredice(),
+                                             v.form->PlotForm(), v.form->PlotForm1()}) {
             QCOMPARE(w->parentWidget(), v.form.get());
             QVERIFY(!w->isVisible());
         }
@@ -165,7 +166,7 @@ private slots:
         QCOMPARE(v.action("HelpSearchItem")->shortcut(), QKeySequence(QStringLiteral("Ctrl+F1")));
         QCOMPARE(v.action("HelpHowToUseItem")->text(), QStringLiteral("Como &usar  la ayuda"));
         QTest::keyClick(v.form.get(), Qt::Key_N, Qt::ControlModifier);
-        QVERIFY(v.form->Finforma);
+        QVERIFY(v.form->Finforma());
     }
 
     void helpByContext() {
@@ -198,7 +199,7 @@ private slots:
     void f1InAResultWindow() {
         TestWindow v;
         v.form->FileNew();
-        v.form->Finforma->loadStudy(test::workedExample());
+        v.form->Finforma()->loadStudy(test::workedExample());
         v.form->mnuinformeClick();
         QTest::keyClick(v.form.get(), Qt::Key_F1);
         QVERIFY(viewer(v));
@@ -282,7 +283,7 @@ private slots:
             QVERIFY(!splashOverTheQuestion);
             QCoreApplication::processEvents();
             QVERIFY(!splash());
-            QCOMPARE(bool(start.startup.mainForm().Finforma),
+            QCOMPARE(bool(start.startup.mainForm().Finforma()),
                      choice == Dialogs::RecoveryChoice::Recover);
             start.dialogs->answer = false;
             start.startup.mainForm().close();
@@ -318,12 +319,12 @@ private slots:
         Startup& startup = start.startup;
         bool splashOverTheError = true;
         start.dialogs->onShow = [&] { splashOverTheError = splashShown(); };
-        QTRY_VERIFY(startup.mainForm().Finforma || !dialogs.errors.isEmpty());
+        QTRY_VERIFY(startup.mainForm().Finforma() || !dialogs.errors.isEmpty());
         if (error.isEmpty()) {
-            QCOMPARE(startup.mainForm().Finforma->windowTitle(), title);
+            QCOMPARE(startup.mainForm().Finforma()->windowTitle(), title);
             QVERIFY(dialogs.errors.isEmpty());
         } else {
-            QVERIFY(!startup.mainForm().Finforma);
+            QVERIFY(!startup.mainForm().Finforma());
             QCOMPARE(dialogs.errors, QStringList{error});
             QVERIFY(!splashOverTheError);
             QVERIFY(!splash()); // nor after it

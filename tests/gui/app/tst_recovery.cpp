@@ -89,11 +89,11 @@ private slots:
     void copyHoldsTheChartTitles() {
         Typing v;
         v.form->createStartupWindows();
-        PlotOptions options = v.form->OptionsDlg->options();
+        PlotOptions options = v.form->OptionsDlg()->options();
         options.TitleEdit = "Curva";
         options.YLblEdit = "Área";
-        v.form->OptionsDlg->display(options);
-        v.form->OptionsDlg->done(QDialog::Accepted);
+        v.form->OptionsDlg()->display(options);
+        v.form->OptionsDlg()->done(QDialog::Accepted);
         v.form->recovery().flush();
         QCOMPARE(copyIn(v.copy())->titles, (ChartTitles{"Curva", "", "Área"}));
         v.form->close();
@@ -115,7 +115,7 @@ private slots:
         QFETCH(bool, removed);
         QTemporaryDir dir;
         Typing v;
-        v.form->Finforma->loadStudy(test::workedExample()); // a study that can be saved
+        v.form->Finforma()->loadStudy(test::workedExample()); // a study that can be saved
         v.form->markModified();
         v.form->recovery().flush();
         const QString copy = v.copy();
@@ -134,7 +134,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(!QFile::exists(copy), removed);
         QVERIFY(copiesIn(folder()).size() == (removed ? 0 : 1));
-        if (v.form->Finforma) {
+        if (v.form->Finforma()) {
             v.dialogs->answer = false;
             v.form->close();
         }
@@ -152,7 +152,7 @@ private slots:
         v.dialogs->answer = true;
         v.form->startRecovery(folder());
         QVERIFY(v.form->offerRecovery());
-        QVERIFY(v.form->Finforma);
+        QVERIFY(v.form->Finforma());
         QCOMPARE(v.dialogs->questions.size(), 1);
         const QString question = v.dialogs->questions[0];
         QVERIFY2(question.startsWith("Estudio sin guardar|Se encontró un estudio que no se "
@@ -164,13 +164,13 @@ private slots:
                                    "la próxima vez que se abra el programa."),
                  qPrintable(question));
 
-        QCOMPARE(v.form->Finforma->windowTitle(), QStringLiteral("Nuevo"));
+        QCOMPARE(v.form->Finforma()->windowTitle(), QStringLiteral("Nuevo"));
         QCOMPARE(statusPanelText(v), QStringLiteral("Modificado"));
         QCOMPARE(v.box("emetodo")->text(), QStringLiteral("Valoración por UV"));
-        QCOMPARE(v.form->Finforma->study().stgdatos.cell(1, 40), std::string("oculta"));
+        QCOMPARE(v.form->Finforma()->study().stgdatos.cell(1, 40), std::string("oculta"));
         QVERIFY(v.enabled("mnuinferencia"));
-        QCOMPARE(v.form->OptionsDlg->title(), QStringLiteral("Curva"));
-        QCOMPARE(v.form->OptionsDlg->xAxis(), QStringLiteral("Eje X"));
+        QCOMPARE(v.form->OptionsDlg()->title(), QStringLiteral("Curva"));
+        QCOMPARE(v.form->OptionsDlg()->xAxis(), QStringLiteral("Eje X"));
 
         // Until it is saved, the copy stays: another crash loses nothing.
         v.form->recovery().flush();
@@ -204,7 +204,7 @@ private slots:
             v.dialogs->recoveryChoice = choice;
             v.form->startRecovery(folder());
             QVERIFY(v.form->offerRecovery());
-            QVERIFY(!v.form->Finforma);
+            QVERIFY(!v.form->Finforma());
             v.form->FileNew();
             v.focus();
             QTest::keyClicks(v.box("emetodo"), "Propio");
@@ -234,7 +234,7 @@ private slots:
         v.form->startRecovery(folder());
         QVERIFY(v.form->offerRecovery());
         QVERIFY(v.dialogs->questions.value(0).contains("\nArchivo: " + file + "\n"));
-        QCOMPARE(v.form->Finforma->windowTitle(), file);
+        QCOMPARE(v.form->Finforma()->windowTitle(), file);
         QCOMPARE(statusPanelText(v), QStringLiteral("Modificado"));
         QVERIFY(v.form->FileSave());
         QVERIFY(v.dialogs->dialogs.isEmpty());
@@ -298,7 +298,7 @@ private slots:
         v.dialogs->answer = true;
         v.form->startRecovery(folder());
         QVERIFY(v.form->offerRecovery());
-        QVERIFY(v.form->Finforma);
+        QVERIFY(v.form->Finforma());
         QVERIFY(v.dialogs->questions.value(0).contains("\nMétodo: Tecleado antes de morir\n"));
         QCOMPARE(v.box("emetodo")->text(), QStringLiteral("Tecleado antes de morir"));
         // Besides the copy and its lock, nothing was left in the folder.

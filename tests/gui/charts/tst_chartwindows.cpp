@@ -42,15 +42,15 @@ struct WithCharts : test::WithStudy {
         form->createStartupWindows();
     }
 
-    TPlotForm& chart() const { return *form->PlotForm; }
-    TPlotForm1& residuals() const { return *form->PlotForm1; }
-    TOptionsDlg& options() const { return *form->OptionsDlg; }
+    TPlotForm& chart() const { return *form->PlotForm(); }
+    TPlotForm1& residuals() const { return *form->PlotForm1(); }
+    TOptionsDlg& options() const { return *form->OptionsDlg(); }
 
     // The next options dialog is answered by `edit`, which changes its controls, and closed
     // with `result`; every other modal window is shown non-modally.
     void answerOptions(std::function<void(TOptionsDlg&)> edit, int result = QDialog::Accepted) {
         dialogs->onShowModal = [this, edit, result](QDialog& d) {
-            if (&d != form->OptionsDlg) {
+            if (&d != form->OptionsDlg()) {
                 d.show();
                 return int(QDialog::Rejected);
             }
@@ -156,7 +156,7 @@ private slots:
         QVERIFY(!g.isVisible());
         QCOMPARE(g.plot().model().curve(1).count, 0);
         QCOMPARE(g.plot().model().curve(2).count, 0);
-        QVERIFY(v.form->PlotForm); // hidden, not destroyed
+        QVERIFY(v.form->PlotForm()); // hidden, not destroyed
     }
 
     // The pop-up menu opens from the keyboard too: the Menu key and Shift+F10.
@@ -371,7 +371,7 @@ private slots:
     void optionsDialog() {
         TestWindow v;
         v.form->createStartupWindows();
-        TOptionsDlg& d = *v.form->OptionsDlg;
+        TOptionsDlg& d = *v.form->OptionsDlg();
         QCOMPARE(d.windowTitle(), QStringLiteral("Opciones"));
         QCOMPARE(d.size(), QSize(534, 193));
         QVERIFY(d.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -653,7 +653,7 @@ private slots:
         r.Opc1Click();
         QCOMPARE(parent, &r);
         r.close();
-        QVERIFY(v.form->OptionsDlg); // still there for the next chart
+        QVERIFY(v.form->OptionsDlg()); // still there for the next chart
     }
 
     // F1 opens the chart's help topic, or the options dialog's, in front of the modal window.
@@ -671,7 +671,7 @@ private slots:
         v.answerOptions([](TOptionsDlg& d) { d.onHelpRequested(help::kChartOptions); },
                         QDialog::Rejected);
         g.OpcClick();
-        QCOMPARE(viewer->parentWidget(), v.form->OptionsDlg.data());
+        QCOMPARE(viewer->parentWidget(), v.form->OptionsDlg().data());
         QCOMPARE(viewer->currentPage(), QStringLiteral("opcionesgrafica.html"));
         QVERIFY(viewer->isVisible());
         viewer->close();

@@ -80,24 +80,24 @@ private slots:
         Printing v;
         const QObjectList children = v.form->children();
         auto position = [&](QObject* o) { return children.indexOf(o); };
-        QVERIFY(position(v.form->OptionsDlg) < position(v.form->Fopprt1));
-        QVERIFY(position(v.form->Fopprt1) < position(v.form->frmpredice));
-        QVERIFY(position(v.form->frmpredice) < position(v.form->FOPRT));
-        QVERIFY(position(v.form->FOPRT) < position(v.form->Fopprt));
-        QVERIFY(position(v.form->Fopprt) < position(v.form->PlotForm));
+        QVERIFY(position(v.form->OptionsDlg()) < position(v.form->Fopprt1()));
+        QVERIFY(position(v.form->Fopprt1()) < position(v.form->frmpredice()));
+        QVERIFY(position(v.form->frmpredice()) < position(v.form->FOPRT()));
+        QVERIFY(position(v.form->FOPRT()) < position(v.form->Fopprt()));
+        QVERIFY(position(v.form->Fopprt()) < position(v.form->PlotForm()));
         v.form->PrintLasserClick();
-        QVERIFY(v.form->Fopprt1->isVisible());
-        QVERIFY(!v.form->Fopprt1->isModal());
-        v.form->Fopprt1->findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
-        QVERIFY(!v.form->Fopprt1->isVisible());
-        QVERIFY(v.form->Fopprt1);
+        QVERIFY(v.form->Fopprt1()->isVisible());
+        QVERIFY(!v.form->Fopprt1()->isModal());
+        v.form->Fopprt1()->findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+        QVERIFY(!v.form->Fopprt1()->isVisible());
+        QVERIFY(v.form->Fopprt1());
     }
 
     void windowsAsTheProgramDrawsThem() {
         Printing v;
-        const TFopprt1* laser = v.form->Fopprt1;
-        const TFopprt* deskjet = v.form->Fopprt;
-        const TFOPRT* printer = v.form->FOPRT;
+        const TFopprt1* laser = v.form->Fopprt1();
+        const TFopprt* deskjet = v.form->Fopprt();
+        const TFOPRT* printer = v.form->FOPRT();
         const QStringList pages{"Imprime Información General", "Imprime Inferencia",
                                 "Imprime Anova y Residuales"};
         for (const PrintOptionsWindow* w : {static_cast<const PrintOptionsWindow*>(laser),
@@ -158,7 +158,7 @@ private slots:
         QFETCH(QString, line);
         Printing v;
         v.form->PrintLasserClick();
-        v.print(v.form->Fopprt1, page);
+        v.print(v.form->Fopprt1(), page);
         QVERIFY(v.printed());
         const QString text = v.text().simplified();
         QVERIFY2(text.contains(title), qPrintable(text));
@@ -166,9 +166,9 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Linealidad y Precisión del Sistema de Medición")));
         QVERIFY(v.dialogs->messages.isEmpty());
         QVERIFY(v.dialogs->errors.isEmpty());
-        QVERIFY(v.form->Fopprt1->isVisible());
-        QCOMPARE(v.form->Fopprt1->option(), page);
-        v.form->Fopprt1->close();
+        QVERIFY(v.form->Fopprt1()->isVisible());
+        QCOMPARE(v.form->Fopprt1()->option(), page);
+        v.form->Fopprt1()->close();
     }
 
     // The deskjet path validates the study first; its pages take the margin of TFOPRT, 3
@@ -176,15 +176,15 @@ private slots:
     void deskjetDispatch() {
         Printing v;
         v.form->FilePrint();
-        QVERIFY(v.form->Fopprt->isVisible());
-        v.print(v.form->Fopprt, 1);
-        QCOMPARE(v.form->Fopprt->FactorMargen(), 3);
+        QVERIFY(v.form->Fopprt()->isVisible());
+        v.print(v.form->Fopprt(), 1);
+        QCOMPARE(v.form->Fopprt()->FactorMargen(), 3);
         QVERIFY(v.text().contains(QStringLiteral("INFERENCIA DE PENDIENTE Y ORDENADA AL ORIGEN")));
-        v.form->FOPRT->setSELECMARIndex(2);
-        v.print(v.form->Fopprt, 0);
-        QCOMPARE(v.form->Fopprt->FactorMargen(), 5);
+        v.form->FOPRT()->setSELECMARIndex(2);
+        v.print(v.form->Fopprt(), 0);
+        QCOMPARE(v.form->Fopprt()->FactorMargen(), 5);
         QVERIFY(v.text().contains(QStringLiteral("INFORMACIÓN GENERAL")));
-        v.form->Fopprt->close();
+        v.form->Fopprt()->close();
     }
 
     void deskjetValidatesTheStudy() {
@@ -193,19 +193,19 @@ private slots:
         Printing v(invalid);
         v.form->FilePrint();
         QCOMPARE(v.dialogs->messages.size(), 1);
-        QVERIFY(!v.form->Fopprt->isVisible());
+        QVERIFY(!v.form->Fopprt()->isVisible());
     }
 
     void cancelPrintsNothing() {
         Printing v;
         v.dialogs->printFile.clear();
         v.form->PrintLasserClick();
-        v.print(v.form->Fopprt1, 2);
+        v.print(v.form->Fopprt1(), 2);
         QVERIFY(!v.printed());
         QVERIFY(v.dialogs->messages.isEmpty());
-        QVERIFY(v.form->Fopprt1->isVisible());
-        QCOMPARE(v.form->Fopprt1->option(), 2);
-        v.form->Fopprt1->close();
+        QVERIFY(v.form->Fopprt1()->isVisible());
+        QCOMPARE(v.form->Fopprt1()->option(), 2);
+        v.form->Fopprt1()->close();
     }
 
     // A zero slope: the message, no page, the window stays; the general page prints as usual.
@@ -221,12 +221,12 @@ private slots:
         QFETCH(bool, printed);
         Printing v(::zeroSlope());
         v.form->PrintLasserClick();
-        v.print(v.form->Fopprt1, page);
+        v.print(v.form->Fopprt1(), page);
         QCOMPARE(v.printed(), printed);
         QCOMPARE(v.dialogs->messages,
                  printed ? QStringList() : QStringList{QString::fromUtf8(kZeroSlopeMessage)});
-        QVERIFY(v.form->Fopprt1->isVisible());
-        v.form->Fopprt1->close();
+        QVERIFY(v.form->Fopprt1()->isVisible());
+        v.form->Fopprt1()->close();
     }
 
     // Decided here: nothing reaches the PDF file; the generic report shows the conversion error.
@@ -235,26 +235,26 @@ private slots:
         study.eniveles = "x";
         Printing v(study);
         v.form->PrintLasserClick();
-        v.print(v.form->Fopprt1, 0);
+        v.print(v.form->Fopprt1(), 0);
         QVERIFY(!QFileInfo::exists(v.pdf));
         QCOMPARE(v.dialogs->errors, QStringList{"'x' is not a valid integer value."});
-        QVERIFY(v.form->Fopprt1->isVisible());
-        v.form->Fopprt1->close();
+        QVERIFY(v.form->Fopprt1()->isVisible());
+        v.form->Fopprt1()->close();
     }
 
     // Each inference page reflects its own study, computed afresh into the window's set.
     void twoStudiesTwoPages() {
         Printing v;
         v.form->PrintLasserClick();
-        v.print(v.form->Fopprt1, 1);
+        v.print(v.form->Fopprt1(), 1);
         QVERIFY(v.text().contains(QStringLiteral("pasa por el origen.")));
-        v.form->Finforma->loadStudy(test::study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"},
-                                                {"3.0", "3.2", "5.1", "4.9", "7.2", "6.9"}));
-        v.print(v.form->Fopprt1, 1);
+        v.form->Finforma()->loadStudy(test::study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"},
+                                                  {"3.0", "3.2", "5.1", "4.9", "7.2", "6.9"}));
+        v.print(v.form->Fopprt1(), 1);
         const QString second = v.text().simplified();
         QVERIFY2(second.contains(QStringLiteral("Pendiente = 1.975")), qPrintable(second));
         QVERIFY(second.contains(QStringLiteral("no pasa por el origen.")));
-        v.form->Fopprt1->close();
+        v.form->Fopprt1()->close();
     }
 
     // The printer window opens the options window of the printer chosen.
@@ -278,7 +278,7 @@ private slots:
         QCOMPARE(v.dialogs->modals, QStringList{"FOPRT"});
         QWidget* window = v.form->findChild<QWidget*>(opened);
         QVERIFY(window->isVisible());
-        QCOMPARE(v.form->Fopprt->isVisible() + v.form->Fopprt1->isVisible(), 1);
+        QCOMPARE(v.form->Fopprt()->isVisible() + v.form->Fopprt1()->isVisible(), 1);
         window->close();
     }
 
@@ -295,18 +295,18 @@ private slots:
             return int(QDialog::Rejected);
         };
         v.form->PrintLasserClick();
-        v.form->Fopprt1->setOption(2);
-        v.form->Fopprt1->previewClick();
+        v.form->Fopprt1()->setOption(2);
+        v.form->Fopprt1()->previewClick();
         QCOMPARE(v.dialogs->modals, QStringList{"PrintPreview"});
         QCOMPARE(pages, 1);
         QCOMPARE(zoom, QPrintPreviewWidget::FitToWidth); // readable, not the whole page shrunk
         QVERIFY(!v.printed());
 
-        v.form->Finforma->loadStudy(::zeroSlope());
-        v.form->Fopprt1->previewClick();
+        v.form->Finforma()->loadStudy(::zeroSlope());
+        v.form->Fopprt1()->previewClick();
         QCOMPARE(v.dialogs->modals.size(), 1);
         QCOMPARE(v.dialogs->messages, QStringList{QString::fromUtf8(kZeroSlopeMessage)});
-        v.form->Fopprt1->close();
+        v.form->Fopprt1()->close();
     }
 
     // The footer names the study's file and the SHA-256 of its bytes while the study is as it
@@ -334,8 +334,8 @@ private slots:
         v.dialogs->printFile = pdf;
         v.form->PrintLasserClick();
         auto printed = [&] {
-            v.form->Fopprt1->setOption(0);
-            v.form->Fopprt1->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+            v.form->Fopprt1()->setOption(0);
+            v.form->Fopprt1()->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
             return test::pdfText(pdf).simplified();
         };
         QVERIFY2(printed().contains("Página 1 de 1 · lote.w02 · SHA-256 " + sha256() + " · "),
@@ -350,19 +350,19 @@ private slots:
         const QString saved = printed();
         QVERIFY(saved.contains("Nombre del Método: UV por UV"));
         QVERIFY(saved.contains(" · lote.w02 · SHA-256 " + sha256() + " · "));
-        v.form->Fopprt1->close();
-        v.form->Finforma->close();
+        v.form->Fopprt1()->close();
+        v.form->Finforma()->close();
     }
 
     // With the study window closed, an options window left open prints nothing.
     void withoutAStudy() {
         Printing v;
         v.form->PrintLasserClick();
-        v.form->Finforma->close();
-        QTRY_VERIFY(!v.form->Finforma);
-        v.print(v.form->Fopprt1, 0);
+        v.form->Finforma()->close();
+        QTRY_VERIFY(!v.form->Finforma());
+        v.print(v.form->Fopprt1(), 0);
         QVERIFY(!v.printed());
-        v.form->Fopprt1->close();
+        v.form->Fopprt1()->close();
     }
 
     // The pages name "ARIAL"; fontconfig gives the metric-compatible font scripts/setup

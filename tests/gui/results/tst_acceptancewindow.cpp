@@ -70,10 +70,11 @@ private slots:
     void workedExampleVerdict() {
         WithStudy v;
         v.form->showAcceptanceVerdict();
-        QVERIFY(v.form->acceptanceWindow);
-        QCOMPARE(v.form->acceptanceWindow->rows(), kWorkedExample);
-        QCOMPARE(v.form->acceptanceWindow->verdictLine(), QStringLiteral("DICTAMEN: NO CUMPLE"));
-        QCOMPARE(v.form->acceptanceWindow->windowTitle(), QStringLiteral("Dictamen de aceptación"));
+        QVERIFY(v.form->acceptanceWindow());
+        QCOMPARE(v.form->acceptanceWindow()->rows(), kWorkedExample);
+        QCOMPARE(v.form->acceptanceWindow()->verdictLine(), QStringLiteral("DICTAMEN: NO CUMPLE"));
+        QCOMPARE(v.form->acceptanceWindow()->windowTitle(),
+                 QStringLiteral("Dictamen de aceptación"));
         QVERIFY(v.dialogs->messages.isEmpty());
         QVERIFY(v.dialogs->errors.isEmpty());
         QTest::keyClick(v.form.get(), Qt::Key_F1);
@@ -93,7 +94,8 @@ private slots:
                 page = viewer->currentPage();
             return int(QDialog::Rejected);
         };
-        v.form->acceptanceWindow->findChild<QPushButton*>(QStringLiteral("criteriaButton"))
+        v.form->acceptanceWindow()
+            ->findChild<QPushButton*>(QStringLiteral("criteriaButton"))
             ->click();
         QCOMPARE(page, QStringLiteral("dictamen.html"));
     }
@@ -103,7 +105,7 @@ private slots:
     void editedLimitsJudgeAgainAndAreKept() {
         WithStudy v;
         v.form->showAcceptanceVerdict();
-        AcceptanceWindow* window = v.form->acceptanceWindow;
+        AcceptanceWindow* window = v.form->acceptanceWindow();
         QVERIFY(window);
         QString shownR2;
         v.dialogs->onShowModal = answer([&](AcceptanceCriteriaDialog& dialog) {
@@ -130,7 +132,7 @@ private slots:
     void removedAndAddedCriteria() {
         WithStudy v;
         v.form->showAcceptanceVerdict();
-        AcceptanceWindow* window = v.form->acceptanceWindow;
+        AcceptanceWindow* window = v.form->acceptanceWindow();
         v.dialogs->onShowModal = answer([](AcceptanceCriteriaDialog& dialog) {
             dialog.keepBox(CriterionKind::Determination)->setChecked(false);
             dialog.keepBox(CriterionKind::RegressionCv)->setChecked(false);
@@ -225,14 +227,14 @@ private slots:
     void theWindowKeepsItsStudy() {
         WithStudy v;
         v.form->showAcceptanceVerdict();
-        AcceptanceWindow* window = v.form->acceptanceWindow;
-        v.form->Finforma->loadStudy(test::study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"},
-                                                {"1", "1.01", "2", "2.01", "3", "3.01"}));
+        AcceptanceWindow* window = v.form->acceptanceWindow();
+        v.form->Finforma()->loadStudy(test::study({2, 2, 2}, {"1", "1", "2", "2", "3", "3"},
+                                                  {"1", "1.01", "2", "2.01", "3", "3.01"}));
         Criteria r2Only = {{CriterionKind::Determination, 0.5}};
         saveUserCriteria(r2Only);
         QCOMPARE(window->rows(), std::vector<Row>{row(CriterionKind::Determination, "0.976252",
                                                       "≥ 0.5", "CUMPLE")});
-        v.form->Finforma->close();
+        v.form->Finforma()->close();
         QVERIFY(window->isVisible());
     }
 };

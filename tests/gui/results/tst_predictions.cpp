@@ -247,9 +247,9 @@ private slots:
     void commandOnTheExample() {
         test::TestWindow v;
         v.form->FileNew();
-        v.form->Finforma->loadStudy(test::workedExample());
+        v.form->Finforma()->loadStudy(test::workedExample());
         v.form->createStartupWindows();
-        Tfrmpredice* d = v.form->frmpredice;
+        Tfrmpredice* d = v.form->frmpredice();
         QString slope, prediction, inverse;
         QTimer::singleShot(0, d, [&] {
             slope = d->findChild<QLabel*>("lblm")->text();

@@ -47,8 +47,8 @@ private slots:
     void workedExampleInference() {
         WithStudy v;
         v.form->mnuinferenciaClick();
-        QVERIFY(v.form->Finfo);
-        const QStringList text = lines(v.form->Finfo->text());
+        QVERIFY(v.form->Finfo());
+        const QStringList text = lines(v.form->Finfo()->text());
         QCOMPARE(text.size(), 15);
         QCOMPARE(text[2], QStringLiteral("PENDIENTE =  0.975"));
         QCOMPARE(text[6], QStringLiteral("ORDENADA AL ORIGEN = 0.1"));
@@ -56,14 +56,14 @@ private slots:
         QCOMPARE(text[14],
                  QStringLiteral(
                      "LA ORDENADA DE LA RELACIÓN LINEAL mg - Absorbancia PASA POR EL ORIGEN."));
-        QCOMPARE(v.form->Finfo->windowTitle(),
+        QCOMPARE(v.form->Finfo()->windowTitle(),
                  QStringLiteral("Linealidad y Precisión del Sistema"));
-        QCOMPARE(v.form->Finfo->size(), QSize(595, 342));
+        QCOMPARE(v.form->Finfo()->size(), QSize(595, 342));
 
-        TFinfo* first = v.form->Finfo;
+        TFinfo* first = v.form->Finfo();
         v.form->mnuinferenciaClick();
-        QVERIFY(v.form->Finfo != first);
-        QCOMPARE(v.form->Finfo->text(), first->text());
+        QVERIFY(v.form->Finfo() != first);
+        QCOMPARE(v.form->Finfo()->text(), first->text());
         QCOMPARE(v.windows(), 3);
     }
 
@@ -96,19 +96,19 @@ private slots:
         v.form->mnuinferenciaClick();
         QCOMPARE(v.dialogs->errors,
                  QStringList{QStringLiteral("Floating point division by zero.")});
-        QVERIFY(v.form->Finfo);
-        const QStringList text = lines(v.form->Finfo->text());
+        QVERIFY(v.form->Finfo());
+        const QStringList text = lines(v.form->Finfo()->text());
         QCOMPARE(text.size(), 14); // thirteen lines and the memo's empty line
         QCOMPARE(text[13], QString());
 
         v.form->mnuinformeClick();
-        QVERIFY(v.form->frminforme);
-        const QStringList report = lines(v.form->frminforme->text());
+        QVERIFY(v.form->frminforme());
+        const QStringList report = lines(v.form->frminforme()->text());
         QCOMPARE(report.size(), 29 + 3 + 6); // lines 1 to 31: one per level, one per observation
         QCOMPARE(report.back(), QStringLiteral(" "));
 
         v.form->mnuanovaClick(); // the fault comes before its window
-        QVERIFY(!v.form->finfoA);
+        QVERIFY(!v.form->finfoA());
         QCOMPARE(v.dialogs->errors.size(), 3);
     }
 
@@ -117,16 +117,16 @@ private slots:
         v.form->mnuinferenciaClick();
         QCOMPARE(v.dialogs->errors,
                  QStringList{QStringLiteral("Floating point division by zero.")});
-        QVERIFY(!v.form->Finfo);
+        QVERIFY(!v.form->Finfo());
     }
 
     void theLastWindowReenablesNew() {
         WithStudy v;
         v.form->apply(StudyEvent::DataGridEntered);
         v.form->mnuanovaClick();
-        QPointer<TfinfoA> anova = v.form->finfoA;
-        v.form->Finforma->close();
-        QTRY_VERIFY(!v.form->Finforma);
+        QPointer<TfinfoA> anova = v.form->finfoA();
+        v.form->Finforma()->close();
+        QTRY_VERIFY(!v.form->Finforma());
         QVERIFY(!v.enabled("FileNewItem"));
         QVERIFY(!v.enabled("mnuanova"));
         anova->close();
@@ -139,7 +139,7 @@ private slots:
     void workedExampleAnovaTable() {
         WithStudy v;
         v.form->mnuanovaClick();
-        TfinfoA* a = v.form->finfoA;
+        TfinfoA* a = v.form->finfoA();
         QVERIFY(a);
         QCOMPARE(a->cells().cell(0, 3), std::string("REGRESIÓN"));
         QCOMPARE(a->cells().cell(4, 3), std::string("164.432"));
@@ -173,7 +173,7 @@ private slots:
         WithStudy v;
         v.form->resize(frame, 700);
         v.form->mnuanovaClick();
-        TfinfoA* a = v.form->finfoA;
+        TfinfoA* a = v.form->finfoA();
         const auto* scroller = a->findChild<QScrollArea*>();
         const int shown = scroller->viewport()->width();
         const int room = v.form->ClientArea()->viewport()->width();
@@ -186,7 +186,7 @@ private slots:
     void tabInTheAnovaTable() {
         WithStudy v;
         v.form->mnuanovaClick();
-        auto* grid = v.form->finfoA->findChild<StringGridView*>("stganova");
+        auto* grid = v.form->finfoA()->findChild<StringGridView*>("stganova");
         grid->setFocus();
         grid->setCurrentCell(4, 6);
         QTest::keyClick(grid, Qt::Key_Tab); // to the last cell: Tab now leaves the grid
@@ -203,7 +203,7 @@ private slots:
     void visibleResiduals() {
         WithStudy v;
         v.form->mnuresidClick();
-        TfinfoR* r = v.form->finfoR;
+        TfinfoR* r = v.form->finfoR();
         QVERIFY(r);
         QCOMPARE(lines(r->column(0))[2], QStringLiteral("           1"));
         QCOMPARE(lines(r->column(3))[0], QStringLiteral("Residuos"));
@@ -223,16 +223,16 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
             return lines(QGuiApplication::clipboard()->text());
         };
-        const QStringList inference = copied(v.form->Finfo);
+        const QStringList inference = copied(v.form->Finfo());
         QCOMPARE(inference[0], QStringLiteral("INFERENCIA DE PENDIENTE Y ORDENADA AL ORIGEN"));
         QCOMPARE(inference[2], QStringLiteral("PENDIENTE\t0.975"));
         QCOMPARE(inference[6], QStringLiteral("ORDENADA AL ORIGEN\t0.1"));
-        const QStringList anova = copied(v.form->finfoA);
+        const QStringList anova = copied(v.form->finfoA());
         QCOMPARE(anova[0], QStringLiteral("FUENTE\tGRADOS\tSUMA\tMEDIA\t\t"));
         QCOMPARE(anova[3].section(QLatin1Char('\t'), 0, 1), QStringLiteral("REGRESIÓN\t1"));
         QCOMPARE(anova[3].section(QLatin1Char('\t'), 4), QStringLiteral("164.432\t0.000898959"));
         QCOMPARE(anova.size(), 8); // 7 rows, each ending in a line end
-        const QStringList residuals = copied(v.form->finfoR);
+        const QStringList residuals = copied(v.form->finfoR());
         QCOMPARE(residuals[0], QStringLiteral("Observación\tPronóstico para Y\tResiduales\t"
                                               "Residuos Estudentizados"));
         QCOMPARE(residuals[1].section(QLatin1Char('\t'), 0, 0), QStringLiteral("1"));
@@ -250,7 +250,7 @@ private slots:
             }
         WithStudy v(test::study(replicates, x, y));
         v.form->mnuresidClick();
-        TfinfoR* r = v.form->finfoR;
+        TfinfoR* r = v.form->finfoR();
         QVERIFY(r);
         const auto columns = r->findChildren<TextColumn*>();
         QCOMPARE(columns.size(), 4);
@@ -285,13 +285,13 @@ private slots:
             {"residuales", [&] { v.form->mnuresidClick(); }}};
         commands[command]();
         QPointer<QMdiSubWindow> window = v.form->ClientArea()->activeSubWindow();
-        QVERIFY(window && window != v.form->Finforma);
+        QVERIFY(window && window != v.form->Finforma());
         QVERIFY(window->isAncestorOf(QApplication::focusWidget()) ||
                 window == QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
                         Qt::KeyboardModifiers(modifiers));
         QTRY_VERIFY_WITH_TIMEOUT(!window, 2000);
-        QVERIFY(v.form->Finforma);
+        QVERIFY(v.form->Finforma());
     }
 
     // The keys that read a text move, select and copy; any other key closes the report, as it
@@ -321,7 +321,7 @@ private slots:
         QFETCH(bool, closes);
         WithStudy v;
         v.form->mnuinformeClick();
-        QPointer<Tfrminforme> report = v.form->frminforme;
+        QPointer<Tfrminforme> report = v.form->frminforme();
         QVERIFY(report);
         report->mminforme()->setFocus();
         QTest::keyClick(report->mminforme(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
@@ -335,7 +335,7 @@ private slots:
     void reportCopiesAndOpensWide() {
         WithStudy v;
         v.form->mnuinformeClick();
-        QPointer<Tfrminforme> report = v.form->frminforme;
+        QPointer<Tfrminforme> report = v.form->frminforme();
         QPlainTextEdit* text = report->mminforme();
         QScrollBar* bar = text->verticalScrollBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 5));

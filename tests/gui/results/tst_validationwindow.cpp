@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(item->isEnabled(), v.enabled("AcceptanceItem"));
         item->setEnabled(true);
         item->trigger();
-        ValidationWindow* window = v.form->validationWindow;
+        ValidationWindow* window = v.form->validationWindow();
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QStringLiteral("Estadística de validación"));
         QCOMPARE(titles(*window).size(), 7);
@@ -69,15 +69,15 @@ private slots:
         WithStudy v;
         saveUserCriteria({kRecovery});
         v.form->showAcceptanceVerdict();
-        QCOMPARE(v.form->acceptanceWindow->rows()[0][1],
+        QCOMPARE(v.form->acceptanceWindow()->rows()[0][1],
                  QStringLiteral("no aplicable (Y no es la cantidad recuperada)"));
         v.form->showValidation();
-        ValidationWindow* window = v.form->validationWindow;
+        ValidationWindow* window = v.form->validationWindow();
         window->recoveryBox()->click();
         QVERIFY(userRecovery());
         QCOMPARE(titles(*window).size(), 9);
         QCOMPARE(shown(*window, 7, 0, 1), QStringLiteral("103.889"));
-        QCOMPARE(v.form->acceptanceWindow->rows()[0],
+        QCOMPARE(v.form->acceptanceWindow()->rows()[0],
                  (std::vector<QString>{QString::fromStdString(criterionName(kRecovery.kind)),
                                        "103.889", "[98; 102]", "NO CUMPLE"}));
         window->recoveryBox()->click();
@@ -89,7 +89,7 @@ private slots:
     void copiesEveryPart() {
         WithStudy v;
         v.form->showValidation();
-        v.form->validationWindow->copy();
+        v.form->validationWindow()->copy();
         const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
         QCOMPARE(lines.at(0), QStringLiteral("Por nivel"));
         QCOMPARE(lines.at(1), QStringLiteral("Nivel\tn\tX\tmedia Y\tDE Y\tCV %\tX recalculada\t"
@@ -101,7 +101,7 @@ private slots:
     void zeroSlope() {
         WithStudy v(test::study({1, 1, 1}, {"1", "2", "3"}, {"2", "2", "2"}));
         v.form->showValidation();
-        QVERIFY(!v.form->validationWindow);
+        QVERIFY(!v.form->validationWindow());
         QCOMPARE(v.dialogs->messages,
                  QStringList{QStringLiteral("La pendiente es cero, imposible realizar cálculos.")});
     }

@@ -31,7 +31,7 @@ struct WithExample : TestWindow {
     WithExample() {
         form->FileNew();
         focus();
-        form->Finforma->loadStudy(test::workedExample());
+        form->Finforma()->loadStudy(test::workedExample());
         form->markModified();
     }
 };
@@ -56,7 +56,7 @@ const QByteArray kSemicolonCsv = "Nivel;X;Y\r\n1;1;\"1,0\"\r\n1;1;\"1,2\"\r\n2;2
 // The X and Y texts of the study window's observation rows, "X:Y" each.
 QStringList observations(const TestWindow& v) {
     QStringList rows;
-    const StringGrid& g = v.form->Finforma->study().stgdatos;
+    const StringGrid& g = v.form->Finforma()->study().stgdatos;
     for (int row = 1; row < g.rowCount(); ++row)
         rows << QString::fromStdString(g.cell(1, row) + ":" + g.cell(2, row));
     return rows;
@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(v.dialogs->dialogs[0].title, QStringLiteral("Guardar como"));
         QCOMPARE(v.dialogs->dialogs[0].initialName, QStringLiteral("Nuevo"));
         QCOMPARE(statusPanelText(v), QStringLiteral(" "));
-        QCOMPARE(v.form->Finforma->windowTitle(), path);
+        QCOMPARE(v.form->Finforma()->windowTitle(), path);
         QCOMPARE(readStudy(path.toStdString()).stgdatos.cell(2, 6), std::string("2.9"));
 
         // Saved again: the same file, no dialog, the mark cleared to nothing.
@@ -97,15 +97,15 @@ private slots:
         WithExample v;
         v.dialogs->saveFileDialog = dir.filePath("uno.w02");
         QVERIFY(v.form->FileSave());
-        QVERIFY(v.form->Finforma->close());
-        QTRY_VERIFY(!v.form->Finforma);
+        QVERIFY(v.form->Finforma()->close());
+        QTRY_VERIFY(!v.form->Finforma());
         v.form->FileNew();
-        QCOMPARE(v.form->Finforma->windowTitle(), QStringLiteral("Nuevo"));
-        v.form->Finforma->loadStudy(test::workedExample());
+        QCOMPARE(v.form->Finforma()->windowTitle(), QStringLiteral("Nuevo"));
+        v.form->Finforma()->loadStudy(test::workedExample());
         v.dialogs->saveFileDialog = dir.filePath("dos.w02");
         QVERIFY(v.form->FileSave());
         QCOMPARE(v.dialogs->dialogs.size(), 2);
-        QCOMPARE(v.form->Finforma->windowTitle(), dir.filePath("dos.w02"));
+        QCOMPARE(v.form->Finforma()->windowTitle(), dir.filePath("dos.w02"));
         QVERIFY(QFile::exists(dir.filePath("dos.w02")));
     }
 
@@ -113,7 +113,7 @@ private slots:
         WithExample v;
         QVERIFY(!v.form->FileSaveAs());
         QCOMPARE(statusPanelText(v), QStringLiteral("Modificado"));
-        QCOMPARE(v.form->Finforma->windowTitle(), QStringLiteral("Nuevo"));
+        QCOMPARE(v.form->Finforma()->windowTitle(), QStringLiteral("Nuevo"));
     }
 
     void invalidStudyIsNotWritten() {
@@ -121,7 +121,7 @@ private slots:
         WithExample v;
         Study s = test::workedExample();
         s.stgdatos.setCell(2, 4, "");
-        v.form->Finforma->loadStudy(s);
+        v.form->Finforma()->loadStudy(s);
         v.dialogs->saveFileDialog = dir.filePath("no.w02");
         QVERIFY(!v.form->FileSave());
         QCOMPARE(v.dialogs->messages.value(0),
@@ -143,14 +143,14 @@ private slots:
         TestWindow v;
         v.dialogs->openFileDialog = path;
         v.form->FileOpen();
-        QVERIFY(v.form->Finforma);
+        QVERIFY(v.form->Finforma());
         QCOMPARE(v.dialogs->dialogs[0].title, QStringLiteral("Abrir archivo"));
         QCOMPARE(TestWindow::focus(), v.box("emetodo")); // it starts on its first page
-        QCOMPARE(v.form->Finforma->windowTitle(), path);
+        QCOMPARE(v.form->Finforma()->windowTitle(), path);
         QCOMPARE(statusPanelText(v), QString());
         QCOMPARE(v.box("emetodo")->text(), QStringLiteral("Valoración por UV"));
         QCOMPARE(v.box("eadicionada")->text(), QStringLiteral("mg"));
-        const Study& s = v.form->Finforma->study();
+        const Study& s = v.form->Finforma()->study();
         QCOMPARE(s.stgdatos.cell(0, 3), std::string("          2"));
         QCOMPARE(s.stgniveles.cell(0, 0), std::string("     Nivel"));
         QCOMPARE(s.stgdatos.rowCount(), 7);
@@ -168,8 +168,8 @@ private slots:
         QTemporaryDir dir;
         TestWindow v;
         QVERIFY(v.form->openStudy(QStringLiteral(LINEALIDAD_EJEMPLOS "/ejemplo-trabajado.w02")));
-        v.form->Finforma->findChild<QTabWidget*>("thoja")->setCurrentIndex(2);
-        auto* data = v.form->Finforma->findChild<StringGridView*>("stgdatos");
+        v.form->Finforma()->findChild<QTabWidget*>("thoja")->setCurrentIndex(2);
+        auto* data = v.form->Finforma()->findChild<StringGridView*>("stgdatos");
         data->setFocus();
         data->setCurrentCell(2, 3);
         const QPointer<QWidget> editor = TestWindow::focus();
@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(TestWindow::focus(), editor.data());
         QTest::keyClick(editor, Qt::Key_End);
         QTest::keyClick(editor, Qt::Key_5);
-        QCOMPARE(v.form->Finforma->study().stgdatos.cell(2, 3), std::string("2.15"));
+        QCOMPARE(v.form->Finforma()->study().stgdatos.cell(2, 3), std::string("2.15"));
         QCOMPARE(statusPanelText(v), QStringLiteral("Modificado"));
         v.dialogs->choice = Dialogs::Answer::No;
     }
@@ -200,7 +200,7 @@ private slots:
         v.form->FileOpen();
         QCOMPARE(v.dialogs->errors.size(), 1);
         QVERIFY(v.dialogs->errors[0].contains(QStringLiteral("línea 6")));
-        QVERIFY(!v.form->Finforma);
+        QVERIFY(!v.form->Finforma());
         QVERIFY(v.form->ClientArea()->subWindowList().isEmpty());
         QVERIFY(v.enabled("FileOpenItem"));
         QVERIFY(!v.enabled("mnuclose"));
@@ -237,14 +237,14 @@ private slots:
         }
         QCOMPARE(v.dialogs->errors, QStringList{"El archivo \"" + pipe +
                                                 "\" no es un archivo normal: no se puede abrir."});
-        QVERIFY(!v.form->Finforma);
+        QVERIFY(!v.form->Finforma());
     }
 
     void questionOnClose() {
         WithExample v;
         v.dialogs->answer = false;
-        v.form->Finforma->close();
-        QTRY_VERIFY(!v.form->Finforma);
+        v.form->Finforma()->close();
+        QTRY_VERIFY(!v.form->Finforma());
         QCOMPARE(v.dialogs->questions,
                  QStringList{QStringLiteral("Guardar archivo?|Se realizaron cambios!\nQuiere "
                                             "guardar su información?")});
@@ -257,15 +257,15 @@ private slots:
         WithExample v;
         v.dialogs->choice = Dialogs::Answer::Cancel;
         v.form->mnucloseClick();
-        QVERIFY(v.form->Finforma);
-        QVERIFY(v.form->Finforma->isVisible());
+        QVERIFY(v.form->Finforma());
+        QVERIFY(v.form->Finforma()->isVisible());
         QCOMPARE(statusPanelText(v), QStringLiteral("Modificado"));
         QVERIFY(!v.enabled("FileNewItem"));
         QVERIFY(v.enabled("mnuclose")); // "C&errar" did not close it
 
         v.form->FileExit();
         QVERIFY(v.form->isVisible()); // the program does not end
-        QVERIFY(v.form->Finforma);
+        QVERIFY(v.form->Finforma());
         QCOMPARE(v.dialogs->questions.size(), 2);
 
         v.dialogs->choice = Dialogs::Answer::No; // the default button: closes without saving
@@ -276,20 +276,20 @@ private slots:
     void noChangesAsksNothing() {
         TestWindow v;
         v.form->FileNew();
-        v.form->Finforma->close();
-        QTRY_VERIFY(!v.form->Finforma);
+        v.form->Finforma()->close();
+        QTRY_VERIFY(!v.form->Finforma());
         QVERIFY(v.dialogs->questions.isEmpty());
     }
 
     void ifNotSavedTheWindowStays() {
         WithExample v;
         v.dialogs->answer = true; // save it; the save dialog is cancelled
-        QVERIFY(!v.form->Finforma->close());
-        QVERIFY(v.form->Finforma);
+        QVERIFY(!v.form->Finforma()->close());
+        QVERIFY(v.form->Finforma());
         QCOMPARE(statusPanelText(v), QStringLiteral("Modificado"));
         v.form->FileExit();
         QVERIFY(v.form->isVisible()); // the program does not end
-        QVERIFY(v.form->Finforma);
+        QVERIFY(v.form->Finforma());
 
         QTemporaryDir dir;
         v.dialogs->saveFileDialog = dir.filePath("guardado.w02");
@@ -306,18 +306,18 @@ private slots:
         data.setUrls(
             {QUrl::fromLocalFile(QStringLiteral(LINEALIDAD_EJEMPLOS "/siete-niveles.txt"))});
         v.form->openDropped(data);
-        QVERIFY(v.form->Finforma);
-        QCOMPARE(v.form->Finforma->study().eniveles, std::string("7"));
+        QVERIFY(v.form->Finforma());
+        QCOMPARE(v.form->Finforma()->study().eniveles, std::string("7"));
         v.form->openDropped(data); // a study is open already
         QCOMPARE(v.form->ClientArea()->subWindowList().size(), 1);
 
         v.form->mnuinferenciaClick();
-        QVERIFY(v.form->Finfo);
-        QVERIFY(v.form->Finforma->close());
-        QTRY_VERIFY(!v.form->Finforma);
+        QVERIFY(v.form->Finfo());
+        QVERIFY(v.form->Finforma()->close());
+        QTRY_VERIFY(!v.form->Finforma());
         QVERIFY(!v.enabled("FileOpenItem"));
         v.form->openDropped(data);
-        QVERIFY(!v.form->Finforma);
+        QVERIFY(!v.form->Finforma());
         QVERIFY(v.dialogs->messages.isEmpty());
         QVERIFY(v.dialogs->errors.isEmpty());
     }
@@ -328,7 +328,7 @@ private slots:
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(fileWith(dir, "tabla.csv", kCommaCsv))});
         v.form->openDropped(data);
-        QVERIFY(v.form->Finforma);
+        QVERIFY(v.form->Finforma());
         QCOMPARE(observations(v), kWorkedExample);
     }
 
@@ -383,7 +383,7 @@ private slots:
         v.dialogs->answer = yes;
         QVERIFY(v.form->openStudy(path));
         QCOMPARE(v.dialogs->questions, question.isEmpty() ? QStringList() : QStringList{question});
-        const StringGrid& g = v.form->Finforma->study().stgdatos;
+        const StringGrid& g = v.form->Finforma()->study().stgdatos;
         QCOMPARE(QString::fromStdString(g.cell(2, 1) + " " + g.cell(2, 2)), firstYs);
         QCOMPARE(v.form->findChild<QLabel*>("StatusLine")->text(), note);
         QCOMPARE(statusPanelText(v), modified ? QStringLiteral("Modificado") : QString());
@@ -431,20 +431,20 @@ private slots:
         v.dialogs->answer = true;
         v.dialogs->tableFileDialog = fileWith(dir, "tabla.csv", bytes);
         v.form->FileImportTable();
-        QVERIFY(v.form->Finforma);
+        QVERIFY(v.form->Finforma());
         QCOMPARE(v.dialogs->dialogs[0].title, QStringLiteral("Importar tabla"));
         QVERIFY(v.dialogs->questions.isEmpty());
         QCOMPARE(v.form->findChild<QLabel*>("StatusLine")->text(), note);
-        QCOMPARE(QString::fromStdString(v.form->Finforma->study().eadicionada), units);
+        QCOMPARE(QString::fromStdString(v.form->Finforma()->study().eadicionada), units);
         QCOMPARE(observations(v), kWorkedExample);
-        QCOMPARE(v.form->Finforma->study().eniveles, std::string("3"));
-        QCOMPARE(v.form->Finforma->study().emetodo, std::string()); // to be typed
-        QCOMPARE(v.form->Finforma->windowTitle(), QStringLiteral("Nuevo"));
+        QCOMPARE(v.form->Finforma()->study().eniveles, std::string("3"));
+        QCOMPARE(v.form->Finforma()->study().emetodo, std::string()); // to be typed
+        QCOMPARE(v.form->Finforma()->windowTitle(), QStringLiteral("Nuevo"));
         QCOMPARE(statusPanelText(v), QStringLiteral("Modificado")); // never saved
         QVERIFY(!v.enabled("FileImportItem"));
         QVERIFY(!v.enabled("FilePasteStudyItem"));
         v.form->mnuinferenciaClick();
-        QVERIFY(v.form->Finfo);
+        QVERIFY(v.form->Finfo());
         QVERIFY(v.dialogs->errors.isEmpty());
 
         v.dialogs->saveFileDialog = dir.filePath("estudio.w02");
@@ -468,7 +468,7 @@ private slots:
         v.dialogs->tableFileDialog = fileWith(dir, "mala.csv", bytes);
         v.form->FileImportTable();
         QCOMPARE(v.dialogs->errors.size(), 1);
-        QVERIFY(!v.form->Finforma);
+        QVERIFY(!v.form->Finforma());
         QVERIFY(v.form->ClientArea()->subWindowList().isEmpty());
         QVERIFY(v.enabled("FileImportItem"));
     }
@@ -487,9 +487,9 @@ private slots:
                 "decimales.\nUsan «,»: la fila 2.\nUsan «.»: las filas 3 a 7.\n\n"
                 "¿Convertirlos todos a «.»?")});
         QCOMPARE(observations(v), kWorkedExample);
-        QCOMPARE(QString::fromStdString(v.form->Finforma->study().emedida), QStringLiteral("Y"));
+        QCOMPARE(QString::fromStdString(v.form->Finforma()->study().emedida), QStringLiteral("Y"));
         v.dialogs->choice = Dialogs::Answer::No;
-        QVERIFY(v.form->Finforma->close());
+        QVERIFY(v.form->Finforma()->close());
     }
 
     void pasteAStudy() {
@@ -497,18 +497,18 @@ private slots:
         QGuiApplication::clipboard()->setText(
             QString::fromLatin1(kCommaCsv).replace(QLatin1Char(','), QLatin1Char('\t')));
         v.form->FilePasteStudy();
-        QVERIFY(v.form->Finforma);
+        QVERIFY(v.form->Finforma());
         QCOMPARE(observations(v), kWorkedExample);
         QCOMPARE(statusPanelText(v), QStringLiteral("Modificado"));
         QVERIFY(v.enabled("mnuinferencia"));
 
         v.dialogs->choice = Dialogs::Answer::No;
-        QVERIFY(v.form->Finforma->close());
-        QTRY_VERIFY(!v.form->Finforma);
+        QVERIFY(v.form->Finforma()->close());
+        QTRY_VERIFY(!v.form->Finforma());
         QGuiApplication::clipboard()->setText(QStringLiteral("no es una tabla"));
         v.form->FilePasteStudy();
         QCOMPARE(v.dialogs->errors.size(), 1);
-        QVERIFY(!v.form->Finforma);
+        QVERIFY(!v.form->Finforma());
     }
 };
 

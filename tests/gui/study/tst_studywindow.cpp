@@ -25,7 +25,7 @@ struct Capture : TestWindow {
     }
     QTabWidget* thoja() const { return control<QTabWidget>("thoja"); }
     StringGridView* grid(const char* name) const { return control<StringGridView>(name); }
-    const Study& study() const { return form->Finforma->study(); }
+    const Study& study() const { return form->Finforma()->study(); }
 
     // Types `text` where the focus is.
     static void write(const QString& text) {
@@ -114,7 +114,7 @@ private slots:
 
     void startsInGeneralInformation() {
         Capture c;
-        QCOMPARE(c.form->Finforma->windowTitle(), QStringLiteral("Nuevo"));
+        QCOMPARE(c.form->Finforma()->windowTitle(), QStringLiteral("Nuevo"));
         QCOMPARE(c.thoja()->currentIndex(), 0);
         QCOMPARE(Capture::focus(), c.box("emetodo"));
         QCOMPARE(c.box("emetodo")->maxLength(), 60);
@@ -453,11 +453,11 @@ private slots:
         QCOMPARE(c.data().last(), QStringLiteral("5:120:1.205"));
         QVERIFY(c.enabled("mnuinferencia"));
         c.form->mnuinferenciaClick();
-        QVERIFY(c.form->Finfo);
+        QVERIFY(c.form->Finfo());
         QVERIFY(c.dialogs->messages.isEmpty());
         QVERIFY(c.dialogs->errors.isEmpty());
         // All 15 observations were fitted.
-        QVERIFY(c.form->Finfo->text().contains(QStringLiteral("PENDIENTE =  0.00999\n")));
+        QVERIFY(c.form->Finfo()->text().contains(QStringLiteral("PENDIENTE =  0.00999\n")));
     }
 
     // Enter out of "Número de Niveles" runs the check Tab runs.
@@ -546,7 +546,7 @@ private slots:
         Capture::focus();
         QCOMPARE(c.study().stgdatos.rowCount(), rows);
         QCOMPARE(c.dialogs->messages, message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(static_cast<bool>(c.form->Finfo), message.isEmpty());
+        QCOMPARE(static_cast<bool>(c.form->Finfo()), message.isEmpty());
     }
 
     void escapeChangesNothing() {
@@ -577,7 +577,7 @@ private slots:
         QCOMPARE(qobject_cast<QLineEdit*>(Capture::focus())->text(), QStringLiteral("80"));
         QCOMPARE(c.status(), QStringLiteral("Modificado"));
         c.form->mnuinferenciaClick();
-        QVERIFY(c.form->Finfo);
+        QVERIFY(c.form->Finfo());
         QVERIFY(c.dialogs->errors.isEmpty());
     }
 
@@ -601,7 +601,7 @@ private slots:
 
         c.grid("stgdatos")->setCurrentCell(2, 1);
         QGuiApplication::clipboard()->setText(QStringLiteral("1\t2\n"));
-        c.form->Finforma->pmnupegar()->trigger();
+        c.form->Finforma()->pmnupegar()->trigger();
         QCOMPARE(c.dialogs->messages.size(), 2);
         QVERIFY(c.dialogs->messages[1].contains(QStringLiteral("caben 9 filas y 1 columna.")));
         QCOMPARE(c.data(), before);
@@ -628,7 +628,7 @@ private slots:
         c.control<QPushButton>("botonok")->click();
         Capture::focus();
         const QStringList before = c.data();
-        QAction* undo = c.form->Finforma->pmnudeshacer();
+        QAction* undo = c.form->Finforma()->pmnudeshacer();
         QVERIFY(!undo->isEnabled());
         QGuiApplication::clipboard()->setText(block);
         QTest::keyClick(Capture::focus(), Qt::Key_V, Qt::ControlModifier);
@@ -665,7 +665,7 @@ private slots:
         c.control<QPushButton>("botonok")->click();
         QVERIFY(c.grid("stgdatos")->holds(Capture::focus()));
         QTest::keyClick(Capture::focus(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        auto* menu = c.form->Finforma->findChild<QMenu*>("PopMenu");
+        auto* menu = c.form->Finforma()->findChild<QMenu*>("PopMenu");
         QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), 2000);
         menu->close();
     }
@@ -677,7 +677,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("2\t4\t3\n"));
         QTest::keyClick(Capture::focus(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(c.study().stgniveles.cell(2, 1), std::string("4"));
-        auto* menu = c.form->Finforma->findChild<QMenu*>("levelsPopup");
+        auto* menu = c.form->Finforma()->findChild<QMenu*>("levelsPopup");
         QVERIFY(menu);
         menu->findChild<QAction*>("stgnivelesUndo")->trigger();
         QCOMPARE(c.study().stgniveles.cell(2, 1), std::string());
@@ -686,18 +686,18 @@ private slots:
     // "&Pegar" is on while the calculation items are off, and is not one of them.
     void thePasteItem() {
         Capture c;
-        auto* menu = c.form->Finforma->findChild<QMenu*>("PopMenu");
-        QVERIFY(c.form->Finforma->pmnupegar()->isEnabled());
-        QVERIFY(!c.form->Finforma->popupActions().contains(c.form->Finforma->pmnupegar()));
-        QCOMPARE(menu->actions().last(), c.form->Finforma->pmnupegar());
-        QVERIFY(!c.form->Finforma->popupActions().last()->isEnabled());
-        QCOMPARE(c.form->Finforma->popupActions().last()->objectName(),
+        auto* menu = c.form->Finforma()->findChild<QMenu*>("PopMenu");
+        QVERIFY(c.form->Finforma()->pmnupegar()->isEnabled());
+        QVERIFY(!c.form->Finforma()->popupActions().contains(c.form->Finforma()->pmnupegar()));
+        QCOMPARE(menu->actions().last(), c.form->Finforma()->pmnupegar());
+        QVERIFY(!c.form->Finforma()->popupActions().last()->isEnabled());
+        QCOMPARE(c.form->Finforma()->popupActions().last()->objectName(),
                  QStringLiteral("pmnupredice"));
     }
 
     void copySelectedCells() {
         Capture c;
-        c.form->Finforma->loadStudy(test::workedExample());
+        c.form->Finforma()->loadStudy(test::workedExample());
         c.tab(2);
         StringGridView* data = c.grid("stgdatos");
         data->selectionModel()->select(
