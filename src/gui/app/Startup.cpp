@@ -4,7 +4,6 @@
 #include "gui/app/RecoveryKeeper.h"
 #include "gui/app/TFshow.h"
 #include "gui/app/TMainForm.h"
-#include "gui/app/TypingForTests.h"
 #include "gui/common/Dialogs.h"
 #include "gui/common/Glyphs.h"
 #include "gui/study/TFinforma.h"
@@ -13,22 +12,18 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QScreen>
-#include <QTimer>
 
 namespace linealidad {
 
 namespace {
 
-// The window's only option, `--test-type TEXT`, for the tests that run the program as a process
-// (README, "Development"). Other options are passed over: Qt has taken its own already, and a
-// desktop may add more.
-constexpr Option kOptions[] = {{.name = "--test-type"}};
-
+// The window takes no options: those it is given are passed over (Qt has taken its own
+// already, and a desktop may add more).
 CommandLine readStartupLine(const QStringList& arguments) {
     std::vector<std::string> line;
     for (const QString& argument : arguments)
         line.push_back(argument.toStdString());
-    return readCommandLine(line, kOptions, UnknownOptions::Skip);
+    return readCommandLine(line, {}, UnknownOptions::Skip);
 }
 
 } // namespace
@@ -58,8 +53,6 @@ Startup::Startup(const QStringList& arguments, std::unique_ptr<Dialogs> dialogs)
     MainForm->showMaximized();
     MainForm->activateWindow();
     MainForm->startRecovery(defaultRecoveryFolder());
-    if (const auto text = line.last("--test-type"))
-        typeForTests(QString::fromStdString(*text));
 }
 
 // The splash window comes with the other windows kept from start-up, once the main window has
@@ -72,12 +65,6 @@ void Startup::afterFirstPaint(const QString& study) {
     const bool opened = study.isEmpty() || openStudy(study);
     if (!asked && opened)
         showSplash();
-}
-
-// `--test-type TEXT` types TEXT into a new study once the program runs.
-void Startup::typeForTests(const QString& text) {
-    QTimer::singleShot(0, MainForm.get(),
-                       [form = MainForm.get(), text] { typeIntoNewStudy(*form, text); });
 }
 
 // Shown above every other window; its timer runs from each activation of the main window, and

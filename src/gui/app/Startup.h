@@ -33,7 +33,6 @@ public:
 private:
     void afterFirstPaint(const QString& study);
     void showSplash();
-    void typeForTests(const QString& text);
     bool openStudy(const QString& study);
 
     QTranslator translator_;

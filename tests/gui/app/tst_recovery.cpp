@@ -287,7 +287,7 @@ private slots:
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("XDG_STATE_HOME", state.path());
         program.setProcessEnvironment(environment);
-        program.start(LINEALIDAD_APP, {"--test-type", "Tecleado antes de morir"});
+        program.start(LINEALIDAD_TYPING_APP, {"--test-type", "Tecleado antes de morir"});
         QVERIFY(program.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(!copiesIn(folder()).isEmpty(), 20000);
         program.kill(); // SIGKILL: nothing runs after it
