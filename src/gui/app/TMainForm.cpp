@@ -2,11 +2,10 @@
 
 #include "core/stats/StudyObservations.h"
 #include "core/study/RecoveryCopy.h"
-#include "core/study/SeparatorConversion.h"
 #include "core/study/StudyFile.h"
-#include "core/study/TableImport.h"
 #include "core/study/ValidaEstudio.h"
 #include "gui/app/HelpViewer.h"
+#include "gui/app/IncomingStudy.h"
 #include "gui/app/MainCommands.h"
 #include "gui/app/PreferencesDialog.h"
 #include "gui/app/RecoveryKeeper.h"
@@ -358,13 +357,7 @@ void TMainForm::FileOpen() {
 // The file is read whole before any window exists: a file that cannot be read or cannot be a
 // study leaves no window behind and the commands as they were.
 bool TMainForm::openStudy(const QString& path) {
-    Study study;
-    if (!readWith([&] { study = readStudy(localPath(path)); }))
-        return false;
-    const NumberSources lines = studyFileLines(study);
-    showReadStudy(std::move(study), lines, {QStringLiteral("este archivo"), SourcePlaces::Lines},
-                  path);
-    return true;
+    return showIncoming(openStudyFile(path, *dialogs_, note()));
 }
 
 void TMainForm::FileImportTable() {
@@ -375,45 +368,29 @@ void TMainForm::FileImportTable() {
         importTable(path);
 }
 
-// A study built from a table has never been saved (the table is not a study file): it is
-// marked as modified, so closing it asks first.
 bool TMainForm::importTable(const QString& path) {
-    TableStudy table;
-    if (!readWith([&] { table = readTableFile(localPath(path)); }))
-        return false;
-    showReadStudy(std::move(table.study), tableRows(table),
-                  {QStringLiteral("este archivo"), SourcePlaces::Rows}, std::nullopt);
-    markModified();
-    return true;
+    return showIncoming(importTableFile(path, *dialogs_, note()));
 }
 
 void TMainForm::FilePasteStudy() {
     if (Finforma_)
         return;
-    const std::string text = QGuiApplication::clipboard()->text().toStdString();
-    TableStudy table;
-    if (!readWith([&] { table = studyFromTable(text); }))
-        return;
-    showReadStudy(std::move(table.study), tableRows(table),
-                  {QStringLiteral("la tabla copiada"), SourcePlaces::Rows}, std::nullopt);
-    markModified();
+    showIncoming(pasteCopiedTable(QGuiApplication::clipboard()->text(), *dialogs_, note()));
 }
 
-// Reads a study (from a file, a table or the clipboard) with the hourglass showing; false,
-// after the generic error report, when it could not be read.
-bool TMainForm::readWith(const std::function<void()>& read) {
-    WaitCursor wait;
-    return runCommand(*dialogs_, read);
-}
-
-// Every study that was read opens here: its numbers in this computer's decimal separator, then
-// a new study window (titled with its file, or "Nuevo" when it has none), ready to be computed.
-void TMainForm::showReadStudy(Study study, const NumberSources& sources, const ReadOrigin& origin,
-                              const std::optional<QString>& path) {
-    const bool answered = adoptSeparator(study, sources, origin);
-    showStudy(study, path);
-    if (answered)
+// Every study that was read opens here, in a new study window (titled with its file, or "Nuevo"
+// when it has none), ready to be computed.
+bool TMainForm::showIncoming(const std::optional<IncomingStudy>& incoming) {
+    if (!incoming)
+        return false;
+    showStudy(incoming->study, incoming->path);
+    if (incoming->modified)
         markModified();
+    return true;
+}
+
+Note TMainForm::note() {
+    return [this](const QString& text) { showHint(text); };
 }
 
 // A study that was read (or recovered) in a new study window, its commands on as after
@@ -428,26 +405,6 @@ void TMainForm::showStudy(const Study& study, const std::optional<QString>& path
     window->show();
     activateWindow(); // back from the file dialog, the study window takes the focus
     apply(StudyEvent::OpenDone);
-}
-
-// Numbers written on a computer with the other decimal separator are rewritten in this one's:
-// at once when they all use the other one (the values are those of the file, so the study is not
-// modified), and only on the analyst's word when the study mixes both. True when the analyst's
-// answer rewrote them: the study then differs from what was read.
-bool TMainForm::adoptSeparator(Study& study, const NumberSources& sources,
-                               const ReadOrigin& origin) {
-    const char here = decimalSeparator();
-    const SeparatorUse use = separatorUse(study, here, sources);
-    if (use.other.empty())
-        return false;
-    const bool mixed = !use.here.empty();
-    if (mixed && !dialogs_->confirm(QStringLiteral("Separador decimal"),
-                                    QString::fromStdString(mixedSeparatorQuestion(
-                                        use, here, origin.name.toStdString(), origin.places))))
-        return false;
-    convertToSeparator(study, here);
-    showHint(QString::fromStdString(separatorConvertedNote(here)));
-    return mixed;
 }
 
 // The study window's title: the study's file, or "Nuevo" while it was never saved.

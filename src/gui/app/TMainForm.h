@@ -2,9 +2,9 @@
 
 #include "core/app/EnablingRules.h"
 #include "core/results/ResultSet.h"
-#include "core/study/SeparatorConversion.h"
 #include "core/study/StudyFile.h"
 #include "gui/app/CommandBuilder.h"
+#include "gui/app/IncomingStudy.h"
 #include "gui/common/ChartHost.h"
 #include "gui/common/PrintHost.h"
 #include "gui/common/ResultHost.h"
@@ -186,15 +186,9 @@ private:
     void createStatusLine();
     TFinforma* createStudyWindow();
     void openRecovered(const RecoveryCopy& copy);
-    // What a study was read from, as the separator question names it.
-    struct ReadOrigin {
-        QString name; // "este archivo", "la tabla copiada"
-        SourcePlaces places;
-    };
-    bool readWith(const std::function<void()>& read);
-    void showReadStudy(Study study, const NumberSources& sources, const ReadOrigin& origin,
-                       const std::optional<QString>& path);
-    bool adoptSeparator(Study& study, const NumberSources& sources, const ReadOrigin& origin);
+    bool showIncoming(const std::optional<IncomingStudy>& incoming);
+    // Shows a note of the reading on the status line.
+    Note note();
     void showStudy(const Study& study, const std::optional<QString>& path);
     void connectPopupItems(TFinforma* window);
     bool writeStudy(const QString& path);
