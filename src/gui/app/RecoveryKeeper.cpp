@@ -2,6 +2,7 @@
 
 #include "core/app/RecoveryStore.h"
 #include "core/study/ReplacementFile.h"
+#include "gui/common/Dialogs.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -128,6 +129,33 @@ QStringList RecoveryKeeper::setAsideReports() {
         for (const RecoveryStore::SetAside& file : store_->takeSetAside())
             reports << setAsideReport(file);
     return reports;
+}
+
+bool RecoveryKeeper::offerLeftCopies(Dialogs& dialogs, const std::function<bool()>& offering,
+                                     const std::function<void(const RecoveryCopy&)>& recover) {
+    bool shown = false;
+    while (offering()) {
+        const auto left = takeLeftCopy();
+        for (const QString& report : setAsideReports()) {
+            dialogs.message(report);
+            shown = true;
+        }
+        if (!left)
+            break;
+        shown = true;
+        switch (dialogs.recoveryOffer(QStringLiteral("Estudio sin guardar"), left->question)) {
+        case Dialogs::RecoveryChoice::Recover:
+            recover(left->copy);
+            break;
+        case Dialogs::RecoveryChoice::Discard:
+            discard();
+            break;
+        case Dialogs::RecoveryChoice::Later:
+            putBack();
+            break;
+        }
+    }
+    return shown;
 }
 
 } // namespace linealidad

@@ -15,6 +15,7 @@ class QTimer;
 
 namespace linealidad {
 
+class Dialogs;
 class RecoveryStore;
 
 // The folder of the recovery copies for this user: "linealidad" in $XDG_STATE_HOME, or in
@@ -59,6 +60,12 @@ public:
     // What to tell about the left files that could not be read as copies, set aside since the
     // last call: one message each.
     QStringList setAsideReports();
+    // Each study left by a program that ended without closing it (a crash, a kill, a power cut)
+    // is offered in turn while `offering` says so: "Recuperar" opens it with `recover`,
+    // "Descartar" deletes it, "Más tarde" (Escape) keeps it for a later start; the left files
+    // that could not be read are reported on the way. True when it showed any message box.
+    bool offerLeftCopies(Dialogs& dialogs, const std::function<bool()>& offering,
+                         const std::function<void(const RecoveryCopy&)>& recover);
 
 private:
     void write();

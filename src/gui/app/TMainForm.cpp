@@ -79,7 +79,7 @@ TMainForm::TMainForm(QWidget* parent)
 
     createToolBar();
     createCommands();
-    createStatusLine();
+    status_ = createStatusPanels(*statusBar());
     apply(StudyEvent::AtStart);
 
     // The copy exists while the study has typing that was not saved.
@@ -172,33 +172,8 @@ void TMainForm::createCommands() {
     groups_ = builder->build(mainCommands(*this));
 }
 
-void TMainForm::createStatusLine() {
-    auto panel = [this](const char* name, const QString& text) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        l->setMinimumHeight(22);
-        return l;
-    };
-    StatusLine_ = panel("StatusLine", QString());
-    StatusLine_->setMinimumWidth(380);
-    Paneld_ = panel("Paneld", QStringLiteral("F1 < Ayuda >"));
-    Paneld_->setAlignment(Qt::AlignCenter);
-    estado_ = panel("estado", QString());
-    estado_->setFixedWidth(132);
-    for (QLabel* l : {StatusLine_, Paneld_, estado_}) {
-        QFont bold = l->font();
-        bold.setBold(true);
-        l->setFont(bold);
-    }
-    statusBar()->addWidget(StatusLine_, 1);
-    statusBar()->addWidget(Paneld_);
-    statusBar()->addWidget(estado_);
-    statusBar()->setSizeGripEnabled(false);
-}
-
 void TMainForm::showHint(const QString& hint) {
-    StatusLine_->setText(hint);
+    status_.StatusLine->setText(hint);
 }
 
 bool TMainForm::event(QEvent* event) {
@@ -242,7 +217,7 @@ void TMainForm::apply(StudyEvent event) {
 
 void TMainForm::markModified() {
     modified_ = true;
-    estado_->setText(QStringLiteral("Modificado"));
+    status_.estado->setText(QStringLiteral("Modificado"));
     recovery_->changed();
 }
 
@@ -254,7 +229,7 @@ bool TMainForm::modified() const {
 // others.
 void TMainForm::clearModified(const QString& text) {
     modified_ = false;
-    estado_->setText(text);
+    status_.estado->setText(text);
     recovery_->discard();
 }
 
@@ -265,34 +240,11 @@ void TMainForm::startRecovery(const QString& folder) {
         recovery_->start(folder);
 }
 
-// Each study left by a program that ended without closing it (a crash, a kill, a power cut)
-// is offered in turn: "Recuperar" opens it, "Descartar" deletes it, "Más tarde" (Escape) keeps
-// it for a later start. One study window at a time: once one is open, the others wait for a
-// later start.
+// One study window at a time: once one is open, the other left studies wait for a later start.
 bool TMainForm::offerRecovery() {
-    bool shown = false;
-    while (!Finforma_) {
-        const auto left = recovery_->takeLeftCopy();
-        for (const QString& report : recovery_->setAsideReports()) {
-            dialogs_->message(report);
-            shown = true;
-        }
-        if (!left)
-            break;
-        shown = true;
-        switch (dialogs_->recoveryOffer(QStringLiteral("Estudio sin guardar"), left->question)) {
-        case Dialogs::RecoveryChoice::Recover:
-            openRecovered(left->copy);
-            break;
-        case Dialogs::RecoveryChoice::Discard:
-            recovery_->discard();
-            break;
-        case Dialogs::RecoveryChoice::Later:
-            recovery_->putBack();
-            break;
-        }
-    }
-    return shown;
+    return recovery_->offerLeftCopies(
+        *dialogs_, [this] { return !Finforma_; },
+        [this](const RecoveryCopy& copy) { openRecovered(copy); });
 }
 
 // A recovered study comes back as it was left: under its file when it had one, as a new one

@@ -5,6 +5,7 @@
 #include "core/study/StudyFile.h"
 #include "gui/app/CommandBuilder.h"
 #include "gui/app/IncomingStudy.h"
+#include "gui/app/StatusPanels.h"
 #include "gui/common/ChartHost.h"
 #include "gui/common/PrintHost.h"
 #include "gui/common/ResultHost.h"
@@ -17,7 +18,6 @@
 #include <memory>
 #include <optional>
 
-class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMimeData;
@@ -183,7 +183,6 @@ private:
 
     void createToolBar();
     void createCommands();
-    void createStatusLine();
     TFinforma* createStudyWindow();
     void openRecovered(const RecoveryCopy& copy);
     bool showIncoming(const std::optional<IncomingStudy>& incoming);
@@ -213,9 +212,7 @@ private:
     QPointer<TPlotForm1> PlotForm1_;
     QMdiArea* ClientArea_ = nullptr;
     QToolBar* SpeedBar_ = nullptr;
-    QLabel* StatusLine_ = nullptr;
-    QLabel* Paneld_ = nullptr;
-    QLabel* estado_ = nullptr;
+    StatusPanels status_;
     CommandGroups groups_;
 
     std::unique_ptr<Dialogs> dialogs_;
