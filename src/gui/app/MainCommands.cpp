@@ -89,7 +89,7 @@ std::vector<CommandRow> mainCommands(TMainForm& w) {
                 [&w] { w.WindowCascade(); }),
 
         R::menu("", "HelpMenu", "A&yuda", "Ayuda del módulo KTRZ", help::kHelp),
-        // F1 is shown here; the key itself opens the topic of what is active (helpF1).
+        // F1 is shown here; the key itself opens the topic of what is active (HelpDesk).
         R::item("HelpMenu", "HelpContentsItem", "&Contenido\tF1",
                 "Ayuda|Presenta el contenido de la ayuda", help::kContents, G::Always,
                 [&w] { w.HelpContents(); }),

@@ -4,7 +4,7 @@
 #include "core/study/RecoveryCopy.h"
 #include "core/study/StudyFile.h"
 #include "core/study/ValidaEstudio.h"
-#include "gui/app/HelpViewer.h"
+#include "gui/app/HelpDesk.h"
 #include "gui/app/IncomingStudy.h"
 #include "gui/app/MainCommands.h"
 #include "gui/app/PreferencesDialog.h"
@@ -41,7 +41,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -92,14 +91,7 @@ TMainForm::TMainForm(QWidget* parent)
         },
         this);
 
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, &TMainForm::helpF1);
-}
-
-void TMainForm::installHelpF1(QWidget* window) {
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
-    connect(f1, &QShortcut::activated, this,
-            [this, window] { showHelp(window->property(kHelpContextProperty).toInt()); });
+    help_ = new HelpDesk(*this, *ClientArea_);
 }
 
 // The child windows still here (those closed and waiting for deletion too) are deleted after
@@ -129,7 +121,7 @@ void TMainForm::createStartupWindows() {
     OptionsDlg_->onHelpRequested = [this](int context) { showHelp(context, OptionsDlg_); };
     Fopprt1_ = new TFopprt1(*this, this);
     frmpredice_ = new Tfrmpredice([this]() -> Dialogs& { return dialogs(); }, this);
-    installHelpF1(frmpredice_);
+    help_->installF1(frmpredice_);
     FOPRT_ = new TFOPRT(this);
     Fopprt_ = new TFopprt(*this, *FOPRT_, this);
     FOPRT_->setOptionsWindows(Fopprt_, Fopprt1_);
@@ -489,39 +481,27 @@ void TMainForm::openDropped(const QMimeData& data) {
 
 // --- help ------------------------------------------------------------------------------------
 
-// Help opened from a modal window (a chart, the chart options, the predictions) becomes that
-// window's child, kept in front of it: a modal window blocks every window but its own, and a
-// chart stays on top of the others.
-HelpViewer& TMainForm::viewer(QWidget* from) {
-    QWidget* modal = QApplication::activeModalWidget();
-    QWidget* owner = from ? from : (modal && modal != viewer_ ? modal : this);
-    if (!viewer_)
-        viewer_ = new HelpViewer(owner);
-    viewer_->setOwner(owner, owner != this);
-    return *viewer_;
-}
-
 void TMainForm::HelpContents() {
-    viewer(nullptr).showContents();
+    help_->showContents();
 }
 
 void TMainForm::HelpSearch() {
-    viewer(nullptr).showIndex(QString());
+    help_->showIndex();
 }
 
 void TMainForm::showHelp(int context, QWidget* from) {
-    viewer(from).showTopic(context);
+    help_->showTopic(context, from);
 }
 
 void TMainForm::HelpAbout() {
     auto* about = new TAboutBox(this);
-    installHelpF1(about);
+    help_->installF1(about);
     about->show();
 }
 
 void TMainForm::FilePreferences() {
     PreferencesDialog dialog(this);
-    installHelpF1(&dialog);
+    help_->installF1(&dialog);
     dialog.setLabName(userLabName());
     if (dialogs_->showModal(dialog) == QDialog::Accepted)
         saveUserLabName(dialog.labName());
@@ -529,20 +509,8 @@ void TMainForm::FilePreferences() {
 
 void TMainForm::HelpVerify() {
     auto* window = new VerificationWindow(dialogs(), this);
-    installHelpF1(window);
+    help_->installF1(window);
     window->show();
-}
-
-// F1: the topic of the active child window when it has one, otherwise the contents.
-void TMainForm::helpF1() {
-    if (QMdiSubWindow* active = ClientArea_->activeSubWindow()) {
-        const int context = active->property(kHelpContextProperty).toInt();
-        if (context > 0) {
-            showHelp(context);
-            return;
-        }
-    }
-    HelpContents();
 }
 
 // --- calculations: each command's work lives with its window -------------------------------

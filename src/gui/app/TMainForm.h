@@ -39,7 +39,7 @@ class Tfrmpredice;
 class TOptionsDlg;
 class TPlotForm;
 class TPlotForm1;
-class HelpViewer;
+class HelpDesk;
 class RecoveryKeeper;
 struct RecoveryCopy;
 
@@ -126,8 +126,6 @@ public:
     // Opens help at the topic of a context number, beside the modal window `from` (or the
     // active modal window) when there is one.
     void showHelp(int context, QWidget* from = nullptr) override;
-    // F1 in `window` (a dialog, a chart) opens the topic of its "helpContext" property.
-    void installHelpF1(QWidget* window);
 
     // The study window's requests.
     Dialogs& dialogs() override;
@@ -193,8 +191,6 @@ private:
     bool writeStudy(const QString& path);
     void showHint(const QString& hint);
     void showStudyTitle();
-    void helpF1();
-    HelpViewer& viewer(QWidget* from);
 
     QPointer<TFinforma> Finforma_;
     QPointer<TFinfo> Finfo_;
@@ -226,7 +222,7 @@ private:
     bool modified_ = false;
     // The results the calculation commands share: each command recomputes what it shows.
     ResultSet results_;
-    QPointer<HelpViewer> viewer_;
+    HelpDesk* help_ = nullptr;
     bool startupWindowsScheduled_ = false;
     RecoveryKeeper* recovery_ = nullptr;
 };
