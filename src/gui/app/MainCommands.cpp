@@ -3,6 +3,9 @@
 #include "gui/app/TMainForm.h"
 #include "gui/common/helpcons.h"
 
+#include <QAction>
+#include <QToolBar>
+
 namespace linealidad {
 
 // The program's texts keep their slips ("imrpime", "Crea,abre", "Lasser", "Archivo Actual",
@@ -135,6 +138,29 @@ std::vector<CommandRow> mainCommands(TMainForm& w) {
         R::button("SpeedBar", "spdcontenido", "contenido",
                   "Contenido|Presenta el contenido de la ayuda", G::Always, "HelpContentsItem"),
     };
+}
+
+namespace {
+
+// A fixed bar of small pictures, with no pop-up menu to hide it.
+void addSpeedBar(QMainWindow& window) {
+    QToolBar* bar = window.addToolBar(QStringLiteral("SpeedBar"));
+    bar->setObjectName(QStringLiteral("SpeedBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(20, 20));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bar->toggleViewAction()->setVisible(false);
+    window.setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+} // namespace
+
+CommandGroups createMainCommands(TMainForm& window, std::function<void(const QString&)> showHint) {
+    addSpeedBar(window);
+    auto* builder = new CommandBuilder(window, std::move(showHint),
+                                       [&window](int context) { window.showHelp(context); });
+    return builder->build(mainCommands(window));
 }
 
 } // namespace linealidad

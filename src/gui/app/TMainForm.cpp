@@ -44,7 +44,6 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
-#include <QToolBar>
 
 namespace linealidad {
 namespace {
@@ -76,8 +75,7 @@ TMainForm::TMainForm(QWidget* parent)
     ClientArea_->setBackground(palette().dark());
     setCentralWidget(ClientArea_);
 
-    createToolBar();
-    createCommands();
+    groups_ = createMainCommands(*this, [this](const QString& hint) { showHint(hint); });
     status_ = createStatusPanels(*statusBar());
     apply(StudyEvent::AtStart);
 
@@ -143,26 +141,7 @@ std::optional<SavedStudyFile> TMainForm::savedStudyFile() const {
     return Finforma_ && !modified_ ? studyFile_ : std::nullopt;
 }
 
-// --- menus, tool bar and status line ---------------------------------------------------------
-
-void TMainForm::createToolBar() {
-    SpeedBar_ = addToolBar(QStringLiteral("SpeedBar"));
-    SpeedBar_->setObjectName(QStringLiteral("SpeedBar"));
-    SpeedBar_->setMovable(false);
-    SpeedBar_->setFloatable(false);
-    SpeedBar_->setIconSize(QSize(20, 20));
-    SpeedBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    SpeedBar_->toggleViewAction()->setVisible(false);
-    setContextMenuPolicy(Qt::NoContextMenu);
-}
-
-// The menus and the tool bar's buttons, from the command table.
-void TMainForm::createCommands() {
-    auto* builder = new CommandBuilder(
-        *this, [this](const QString& hint) { showHint(hint); },
-        [this](int context) { showHelp(context); });
-    groups_ = builder->build(mainCommands(*this));
-}
+// --- status line ------------------------------------------------------------------------------
 
 void TMainForm::showHint(const QString& hint) {
     status_.StatusLine->setText(hint);

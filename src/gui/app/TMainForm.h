@@ -21,7 +21,6 @@
 class QMdiArea;
 class QMdiSubWindow;
 class QMimeData;
-class QToolBar;
 
 namespace linealidad {
 
@@ -179,8 +178,6 @@ private:
     const Study* validStudy() override;
     ResultSet& results() override { return results_; }
 
-    void createToolBar();
-    void createCommands();
     TFinforma* createStudyWindow();
     void openRecovered(const RecoveryCopy& copy);
     bool showIncoming(const std::optional<IncomingStudy>& incoming);
@@ -207,7 +204,6 @@ private:
     QPointer<TPlotForm> PlotForm_;
     QPointer<TPlotForm1> PlotForm1_;
     QMdiArea* ClientArea_ = nullptr;
-    QToolBar* SpeedBar_ = nullptr;
     StatusPanels status_;
     CommandGroups groups_;
 
