@@ -1,6 +1,5 @@
 #include "gui/app/TMainForm.h"
 
-#include "core/stats/StudyObservations.h"
 #include "core/study/RecoveryCopy.h"
 #include "core/study/StudyFile.h"
 #include "core/study/ValidaEstudio.h"
@@ -13,7 +12,6 @@
 #include "gui/charts/TOptionsDlg.h"
 #include "gui/charts/TPlotForm.h"
 #include "gui/charts/TPlotForm1.h"
-#include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
 #include "gui/common/Glyphs.h"
 #include "gui/common/LabName.h"
@@ -525,36 +523,13 @@ void TMainForm::mnuprediceClick() {
 
 // --- charts ----------------------------------------------------------------------------------
 
-// The regression chart: the study refitted into the shared results, then shown until closed.
 void TMainForm::mnugraphClick() {
     createStartupWindows();
-    const Study* study = validStudy();
-    if (!study)
-        return;
-    const bool filled = runCommand(*dialogs_, [&] {
-        const Observations data = readObservations(*study, decimalSeparator());
-        fit(data, results_);
-        PlotForm_->fill(*study, data, results_.regression);
-    });
-    if (filled)
-        PlotForm_->showModal();
+    PlotForm_->mnugraphClick();
 }
-
-// The residuals chart: the fit and the residual analysis into the shared results, then shown
-// until closed.
 void TMainForm::mnugraphRClick() {
     createStartupWindows();
-    const Study* study = validStudy();
-    if (!study)
-        return;
-    const bool filled = runCommand(*dialogs_, [&] {
-        const Observations data = readObservations(*study, decimalSeparator());
-        fit(data, results_);
-        analyse(data, results_);
-        PlotForm1_->fill(*study, data, results_.residuals);
-    });
-    if (filled)
-        PlotForm1_->showModal();
+    PlotForm1_->mnugraphRClick();
 }
 
 // --- printing --------------------------------------------------------------------------------

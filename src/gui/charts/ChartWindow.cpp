@@ -132,6 +132,18 @@ void ChartWindow::ClearPlot() {
     failed_ = false;
 }
 
+void ChartWindow::openFromHost(ChartCommand command) {
+    const Study* study = host_.validStudy();
+    if (!study)
+        return;
+    const bool filled = runCommand(host_.dialogs(), [&] {
+        ClearPlot();
+        command(*study, decimalSeparator(), host_.results(), plot_.model());
+    });
+    if (filled)
+        showModal();
+}
+
 void ChartWindow::showModal() {
     plot_.model().LabName = userLabName().toStdString();
     if (!sized_) {

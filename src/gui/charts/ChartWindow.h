@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/charts/Plot.h"
+#include "core/results/ResultSet.h"
+#include "core/study/Study.h"
 
 #include <QDialog>
 
@@ -61,6 +63,13 @@ public:
 protected:
     ChartWindow(PlotKind kind, const ChartNames& names, ChartHost& host, TOptionsDlg& options,
                 QWidget* parent);
+
+    // A chart's sequence: the study's numbers into the shared results and the chart's curves.
+    using ChartCommand = void (*)(const Study& study, char decimal, ResultSet& results,
+                                  ChartModel& model);
+    // The host's study, when it passes its checks, drawn by `command` on an emptied chart, then
+    // shown until closed; a fault ends in the generic error report, with nothing shown.
+    void openFromHost(ChartCommand command);
 
     // The commands of the pop-up menu.
     void optionsClick();

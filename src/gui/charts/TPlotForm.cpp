@@ -1,7 +1,5 @@
 #include "gui/charts/TPlotForm.h"
 
-#include "core/charts/ChartFill.h"
-
 namespace linealidad {
 namespace {
 
@@ -12,11 +10,5 @@ const ChartNames kNames{"PlotForm", "Gráfica", QSize(599, 353), "PlotterBox", "
 
 TPlotForm::TPlotForm(ChartHost& host, TOptionsDlg& options, QWidget* parent)
     : ChartWindow(PlotKind::Regression, kNames, host, options, parent) {}
-
-void TPlotForm::fill(const Study& study, const Observations& data,
-                     const ResultadosRegresion& regression) {
-    ClearPlot();
-    fillRegressionChart(plot().model(), study, data, regression);
-}
 
 } // namespace linealidad

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/stats/Observations.h"
+#include "core/results/ChartCommands.h"
 #include "gui/charts/ChartWindow.h"
 
 namespace linealidad {
@@ -12,10 +12,9 @@ class TPlotForm : public ChartWindow {
 public:
     TPlotForm(ChartHost& host, TOptionsDlg& options, QWidget* parent = nullptr);
 
-    // Empties the chart and fills it from the study's observations and its fitted line: curve 2
-    // the fitted value of every observation, curve 1 the observations, the axes named after the
-    // study's units of X and name of Y.
-    void fill(const Study& study, const Observations& data, const ResultadosRegresion& regression);
+    // The "&Gráfica" command: the host's study fitted into the shared results,
+    // drawn, then shown until closed.
+    void mnugraphClick() { openFromHost(regressionChartCommand); }
 
     // The pop-up menu's commands.
     void OpcClick() { optionsClick(); }

@@ -1,7 +1,5 @@
 #include "gui/charts/TPlotForm1.h"
 
-#include "core/charts/ChartFill.h"
-
 namespace linealidad {
 namespace {
 
@@ -14,10 +12,5 @@ const ChartNames kNames{"PlotForm1",   "Gráfica (Residuales)", QSize(507, 353),
 
 TPlotForm1::TPlotForm1(ChartHost& host, TOptionsDlg& options, QWidget* parent)
     : ChartWindow(PlotKind::Residuals, kNames, host, options, parent) {}
-
-void TPlotForm1::fill(const Study& study, const Observations& data, const Residuals& residuals) {
-    ClearPlot();
-    fillResidualsChart(plot().model(), study, data, residuals);
-}
 
 } // namespace linealidad

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/stats/Observations.h"
+#include "core/results/ChartCommands.h"
 #include "gui/charts/ChartWindow.h"
 
 namespace linealidad {
@@ -12,11 +12,9 @@ class TPlotForm1 : public ChartWindow {
 public:
     TPlotForm1(ChartHost& host, TOptionsDlg& options, QWidget* parent = nullptr);
 
-    // Empties the chart and fills it from the study's observations and their residual
-    // analysis: curve 2 the zero line, curve 1 the studentized residuals, the axes named after
-    // the study's units of X and name of Y. Only the residuals the analysis holds are drawn:
-    // after a zero slope it wrote none, and what it holds may be fewer than the observations.
-    void fill(const Study& study, const Observations& data, const Residuals& residuals);
+    // The "Residuales (Gráfica)" command: the host's study fitted and its residuals analysed
+    // into the shared results, drawn, then shown until closed.
+    void mnugraphRClick() { openFromHost(residualsChartCommand); }
 
     // The pop-up menu's commands.
     void Opc1Click() { optionsClick(); }

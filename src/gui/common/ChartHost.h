@@ -9,6 +9,7 @@ class QWidget;
 namespace linealidad {
 
 class Dialogs;
+struct ResultSet;
 struct Study;
 
 // What a chart window asks of the main window that holds it.
@@ -17,6 +18,11 @@ public:
     virtual ~ChartHost() = default;
 
     virtual Dialogs& dialogs() = 0;
+    // The study window's study when it passes ValidaEstudio; null when there is none or, after
+    // its problem was shown, when it fails.
+    virtual const Study* validStudy() = 0;
+    // The result set the commands share.
+    virtual ResultSet& results() = 0;
     // The study the chart shows (the one study window's); null when there is none.
     virtual const Study* chartStudy() const = 0;
     // The study's file as it is on disk, which the footer of a print-out names; nothing while

@@ -1,3 +1,5 @@
+#include "core/charts/ChartModel.h"
+#include "core/results/ChartCommands.h"
 #include "core/results/InferenceText.h"
 #include "core/results/ReportText.h"
 #include "core/results/ResultCommands.h"
@@ -156,6 +158,46 @@ private slots:
         QCOMPARE(joined(report.parts),
                  linealidad::report(study, '.', report.results.regression, report.results.anova,
                                     report.results.residuals));
+    }
+
+    // The chart commands compute what the text commands do and draw one point of each curve
+    // per observation; a text that is not a number stops them before the chart is touched.
+    void chartCommands_data() {
+        QTest::addColumn<bool>("residuals");
+        QTest::addColumn<bool>("typo");
+        QTest::newRow("regression") << false << false;
+        QTest::newRow("residuals") << true << false;
+        QTest::newRow("regression, not a number") << false << true;
+        QTest::newRow("residuals, not a number") << true << true;
+    }
+    void chartCommands() {
+        QFETCH(bool, residuals);
+        QFETCH(bool, typo);
+        Study study = test::workedExample();
+        if (typo)
+            study.stgdatos.setCell(2, 6, "2.9.1");
+        ResultSet results;
+        ChartModel model;
+        const auto command = residuals ? residualsChartCommand : regressionChartCommand;
+        QString fault;
+        try {
+            command(study, '.', results, model);
+        } catch (const Fault& e) {
+            fault = QString::fromUtf8(e.what());
+        }
+        const int drawn = typo ? 0 : 6;
+        QCOMPARE(model.curve(1).count, drawn);
+        QCOMPARE(model.curve(2).count, drawn);
+        if (typo) {
+            QCOMPARE(fault, QStringLiteral("'2.9.1' is not a valid floating point value"));
+            return;
+        }
+        const Run inference = run(Command::Inference, study);
+        QCOMPARE(results.regression.Pendiente, inference.results.regression.Pendiente);
+        QCOMPARE(results.regression.Ordenada, inference.results.regression.Ordenada);
+        if (residuals)
+            QCOMPARE(results.residuals.Estudentizado,
+                     run(Command::Residuals, study).results.residuals.Estudentizado);
     }
 
     // A study without an origin verdict gets no second part.
