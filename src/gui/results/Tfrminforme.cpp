@@ -11,8 +11,8 @@
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStringTokenizer>
 #include <QStyle>
-#include <QTextBlock>
 
 #include <algorithm>
 #include <cmath>
@@ -60,9 +60,25 @@ Tfrminforme::Tfrminforme(ResultHost& host)
 }
 
 void Tfrminforme::append(const std::vector<std::string>& lines) {
-    mminforme_->appendPlainText(onePerLine(lines));
+    const QString text = onePerLine(lines);
+    mminforme_->appendPlainText(text);
     mminforme_->moveCursor(QTextCursor::Start);
+    for (QStringView line : QStringTokenizer(text, u'\n'))
+        longest_ = std::max(longest_, lineWidth(line));
     fitToLongestLine();
+}
+
+// In the report's fixed-pitch font a line is as wide as the sum of its characters' advances,
+// each measured once; shaping every line of a long report took longer than computing it.
+int Tfrminforme::lineWidth(QStringView line) {
+    qreal width = 0;
+    for (QChar c : line) {
+        auto advance = advances_.constFind(c);
+        if (advance == advances_.cend())
+            advance = advances_.insert(c, QFontMetricsF(mminforme_->font()).horizontalAdvance(c));
+        width += *advance;
+    }
+    return static_cast<int>(std::ceil(width));
 }
 
 QString Tfrminforme::text() const {
@@ -72,15 +88,11 @@ QString Tfrminforme::text() const {
 // As wide as the longest line with the text's margins, frame and scroll bar, as far as the
 // frame has room; a window already shown is centred again.
 void Tfrminforme::fitToLongestLine() {
-    const QFontMetrics metrics(mminforme_->font());
-    int longest = 0;
-    for (QTextBlock line = mminforme_->document()->firstBlock(); line.isValid(); line = line.next())
-        longest = std::max(longest, metrics.horizontalAdvance(line.text()));
     const int margins = 2 * static_cast<int>(std::ceil(mminforme_->document()->documentMargin())) +
                         mminforme_->cursorWidth() + 2 * mminforme_->frameWidth() +
                         style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mminforme_) +
                         2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
-    int wanted = std::max(width(), longest + margins);
+    int wanted = std::max(width(), longest_ + margins);
     if (mdiArea())
         wanted = std::min(wanted, mdiArea()->viewport()->width());
     if (wanted == width())

@@ -2,6 +2,8 @@
 
 #include "gui/results/ResultWindow.h"
 
+#include <QHash>
+
 #include <string>
 #include <vector>
 
@@ -33,9 +35,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    int lineWidth(QStringView line);
     void fitToLongestLine();
 
     QPlainTextEdit* mminforme_;
+    int longest_ = 0;              // the widest line so far, in pixels
+    QHash<QChar, qreal> advances_; // each character's advance in the text's font
 };
 
 // A key that reads a text rather than answering the window: a modifier on its own, a movement
