@@ -2,19 +2,9 @@
 
 #include "core/results/ResultCommands.h"
 #include "core/results/ZeroSlope.h"
+#include "core/text/TabSeparated.h"
 
 namespace linealidad::cli {
-
-namespace {
-
-std::string joinedByTabs(const std::array<std::string, kAnovaColumns>& cells) {
-    std::string row = cells[0];
-    for (std::size_t c = 1; c < cells.size(); ++c)
-        row += '\t' + cells[c];
-    return row;
-}
-
-} // namespace
 
 int anovaView(const Study& study, char decimal, Output& output) {
     ResultSet results;
@@ -22,7 +12,7 @@ int anovaView(const Study& study, char decimal, Output& output) {
     if (!text)
         return output.fail(kZeroSlopeMessage);
     for (const auto& row : text->cells)
-        output.line(joinedByTabs(row));
+        output.line(joinCells(row));
     output.lines(text->sentences);
     return kSuccess;
 }

@@ -2,6 +2,7 @@
 
 #include "core/results/InverseCommand.h"
 #include "core/results/ZeroSlope.h"
+#include "core/text/TabSeparated.h"
 
 namespace linealidad::cli {
 
@@ -13,10 +14,7 @@ int inverseView(const Study& study, const Command& command, Output& output) {
     for (double response : command.responses) {
         const std::vector<std::string> cells = inverseCells(
             response, calibration->predict(response, command.replicates), command.decimal);
-        std::string line = cells.front();
-        for (std::size_t c = 1; c < cells.size(); ++c)
-            line += '\t' + cells[c];
-        output.line(line);
+        output.line(joinCells(cells));
     }
     return kSuccess;
 }

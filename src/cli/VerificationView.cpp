@@ -1,5 +1,6 @@
 #include "cli/Views.h"
 
+#include "core/text/TabSeparated.h"
 #include "core/verification/Verification.h"
 #include "core/verification/VerificationText.h"
 
@@ -9,10 +10,7 @@ int verificationView(char decimal, Output& output) {
     const std::vector<CheckOutcome> outcomes = runChecks(shippedDataSets());
     for (const CheckOutcome& outcome : outcomes) {
         const std::vector<std::string> cells = checkCells(outcome, decimal);
-        std::string line = cells.front();
-        for (std::size_t c = 1; c < cells.size(); ++c)
-            line += '\t' + cells[c];
-        output.line(line);
+        output.line(joinCells(cells));
     }
     output.line(summaryLine(outcomes));
     return passedCount(outcomes) == static_cast<int>(outcomes.size()) ? kSuccess : kFailure;

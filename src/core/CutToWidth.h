@@ -3,7 +3,6 @@
 #include "core/canvas.h"
 #include "core/text/TextWrap.h"
 
-#include <cstddef>
 #include <string>
 
 namespace linealidad {
@@ -16,10 +15,5 @@ namespace linealidad {
 inline std::string cutToWidth(Canvas& canvas, const std::string& text, int width) {
     return cutToWidth(text, width, [&canvas](const std::string& s) { return canvas.textWidth(s); });
 }
-
-// A text of more bytes than this is a long one: about as many as the widest line of a page
-// holds in its narrowest characters (at 10 points across A4, some 250 "i" or "l"). Shorter
-// texts are measured whole.
-constexpr std::size_t kLongText = 256;
 
 } // namespace linealidad

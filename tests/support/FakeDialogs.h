@@ -48,7 +48,6 @@ public:
         questions << title + QLatin1Char('|') + text;
         return answer;
     }
-    bool offer(const QString& title, const QString& text) override { return question(title, text); }
     bool confirm(const QString& title, const QString& text) override {
         return question(title, text);
     }

@@ -151,9 +151,17 @@ Judged judge(const AcceptanceCriterion& c, std::size_t observations, char decima
         return atMostIfLimited(3.3 * perSlope, c.limit, decimal);
     case CriterionKind::QuantificationLimit:
         return atMostIfLimited(10 * perSlope, c.limit, decimal);
-    default:
-        return judgeValidation(c, validation, decimal);
+    // Every kind is named, so that the compiler asks for a new one here.
+    case CriterionKind::VarianceHomogeneity:
+    case CriterionKind::MandelLinearity:
+    case CriterionKind::ResidualNormality:
+    case CriterionKind::LevelCv:
+    case CriterionKind::LevelRelativeError:
+    case CriterionKind::ResponseFactorCv:
+    case CriterionKind::RecoveryInterval:
+        break;
     }
+    return judgeValidation(c, validation, decimal);
 }
 
 } // namespace

@@ -287,7 +287,6 @@ bool Plot::tryPlaces(Canvas& canvas, const PlotRect& R, const BlockLines& lines,
         return false;
     places_.studyPitch = pitch;
     places_.statisticsFont = statisticsFont;
-    places_.underPlot = room > 0;
     return true;
 }
 

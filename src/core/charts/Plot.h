@@ -40,9 +40,7 @@ public:
         std::optional<PixelBox> study;
         int studyPitch = 0;     // from one study line to the next; 0: the layout's
         int statisticsFont = 0; // the statistics' font height; 0: the header's
-        bool underPlot = false;
     };
-    const TextPlaces& textPlaces() const { return places_; }
 
     // The smallest text the chart draws, in points (the window sets the system's small font).
     void setTextFloor(double points) { textFloor_ = points; }

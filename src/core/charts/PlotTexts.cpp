@@ -1,7 +1,7 @@
 #include "core/charts/PlotTexts.h"
 
-#include "core/CutToWidth.h"
 #include "core/text/NumberFormat.h"
+#include "core/text/TextWrap.h"
 
 #include <algorithm>
 
@@ -25,6 +25,10 @@ std::vector<std::string> studyBlockLines(PlotKind kind, const Study& study) {
             "Fecha = " + study.efecha, "Realizó " + signature + " ", "Revisó " + signature + " "};
 }
 
+namespace {
+
+// The characters of a label: at most `most` of them (1 or more), the last one "…" when the
+// label has more.
 std::vector<std::string> verticalLetters(const std::string& label, std::size_t most) {
     std::vector<std::string> letters;
     for (std::size_t i = 0; i < label.size();) {
@@ -42,6 +46,8 @@ std::vector<std::string> verticalLetters(const std::string& label, std::size_t m
     }
     return letters;
 }
+
+} // namespace
 
 std::vector<std::vector<std::string>> verticalColumns(const std::string& label, int rows) {
     const std::size_t most = static_cast<std::size_t>(std::max(rows, 1));

@@ -3,7 +3,6 @@
 #include "core/stats/Results.h"
 #include "core/study/Study.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,11 +27,8 @@ std::vector<std::string> headerLines(PlotKind kind, const std::string& lab,
 constexpr int kStudyBlockLines = 5;
 std::vector<std::string> studyBlockLines(PlotKind kind, const Study& study);
 
-// The characters of the Y axis label, which the chart writes one under the other: at most
-// `most` of them (1 or more), the last one "…" when the label has more.
-std::vector<std::string> verticalLetters(const std::string& label, std::size_t most = SIZE_MAX);
-
-// The same in columns of at most `rows` characters, for a label longer than the chart is high:
+// The characters of the Y axis label, which the chart writes one under the other, in columns
+// of at most `rows` characters, for a label longer than the chart is high:
 // it breaks between words (a word longer than a column, inside it). One column when it fits;
 // at most kVerticalLabelColumns, the last place "…" when the label goes on past them.
 constexpr int kVerticalLabelColumns = 3;

@@ -12,6 +12,11 @@ namespace {
 // capitals are the program's own.
 const char* const kFontName = "ARIAL";
 
+// A text of more bytes than this is a long one: about as many as the widest line of a page
+// holds in its narrowest characters (at 10 points across A4, some 250 "i" or "l"). Shorter
+// texts are measured whole.
+constexpr std::size_t kLongText = 256;
+
 class SheetPainter {
 public:
     SheetPainter(Canvas& canvas, int unitDpi)

@@ -1,20 +1,14 @@
 #include "core/results/ValidationLines.h"
 
 #include "core/results/ValidationCells.h"
+#include "core/text/TabSeparated.h"
 
 namespace linealidad {
 namespace {
 
-std::string joined(const std::vector<std::string>& cells) {
-    std::string line = cells.front();
-    for (std::size_t c = 1; c < cells.size(); ++c)
-        line += '\t' + cells[c];
-    return line;
-}
-
 class Lines {
 public:
-    void add(const std::vector<std::string>& cells) { lines_.push_back(joined(cells)); }
+    void add(const std::vector<std::string>& cells) { lines_.push_back(joinCells(cells)); }
     std::vector<std::string> take() && { return std::move(lines_); }
 
 private:

@@ -22,6 +22,10 @@ struct SampleSummary {
 // zero keep their digits.
 SampleSummary summarise(const std::vector<double>& values, const std::string& singleValue);
 
+// The variance of at least two values, n - 1 in the denominator, measured from the first value
+// as `summarise` measures them.
+double sampleVariance(const std::vector<double>& values);
+
 // `value` when it is a finite number; otherwise not applicable, the result being beyond the
 // range of numbers.
 Applicable<double> finite(double value);

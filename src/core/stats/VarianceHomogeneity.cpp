@@ -18,14 +18,6 @@ std::vector<double> fromFirst(const std::vector<double>& y) {
     return w;
 }
 
-double variance(const std::vector<double>& w) {
-    const double m = mean(w);
-    double squares = 0;
-    for (double value : w)
-        squares += (value - m) * (value - m);
-    return squares / static_cast<double>(w.size() - 1);
-}
-
 double median(std::vector<double> w) {
     std::sort(w.begin(), w.end());
     const std::size_t half = w.size() / 2;
@@ -134,7 +126,7 @@ VarianceHomogeneity varianceHomogeneity(const std::vector<Level>& levels) {
         if (levels[i].y.size() < 2)
             continue;
         g.responses.push_back(fromFirst(levels[i].y));
-        g.variances.push_back(variance(g.responses.back()));
+        g.variances.push_back(sampleVariance(levels[i].y));
         if (g.variances.back() == 0) {
             const NotApplicable zero{"el nivel " + std::to_string(i + 1) + " tiene varianza cero"};
             return {zero, zero, zero};

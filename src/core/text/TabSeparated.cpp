@@ -72,6 +72,16 @@ CellRows splitTabSeparated(const std::string& text) {
     return rows;
 }
 
+std::string joinCells(std::span<const std::string> cells) {
+    std::string line;
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        if (c > 0)
+            line += '\t';
+        line += cells[c];
+    }
+    return line;
+}
+
 std::string joinTabSeparated(const CellRows& rows) {
     std::string text;
     for (const auto& row : rows) {

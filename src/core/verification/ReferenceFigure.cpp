@@ -96,21 +96,22 @@ template <typename T, typename Figure> double valueIn(const Applicable<T>& a, Fi
     return value ? static_cast<double>(figure(*value)) : kNaN;
 }
 
+// A number that may not apply.
+double valueIn(const Applicable<double>& a) {
+    return valueIn(a, [](double d) { return d; });
+}
+
 double validationValue(ReferenceFigure figure, const ValidationStatistics& v) {
     const VarianceHomogeneity& h = v.homogeneity;
     const auto& inverseX2 = v.weighting.lines[2];
     switch (figure) {
     case ReferenceFigure::FirstLevelCv:
-        return v.levels.empty() ? kNaN
-                                : valueIn(v.levels.front().y.variation, [](double d) { return d; });
+        return v.levels.empty() ? kNaN : valueIn(v.levels.front().y.variation);
     case ReferenceFigure::FirstLevelRelativeError:
-        return v.levels.empty()
-                   ? kNaN
-                   : valueIn(v.levels.front().relativeError, [](double d) { return d; });
+        return v.levels.empty() ? kNaN : valueIn(v.levels.front().relativeError);
     case ReferenceFigure::ResponseFactorCv:
-        return valueIn(v.responseFactor, [](const SampleSummary& s) {
-            return valueIn(s.variation, [](double d) { return d; });
-        });
+        return valueIn(v.responseFactor,
+                       [](const SampleSummary& s) { return valueIn(s.variation); });
     case ReferenceFigure::BartlettChiSquared:
         return valueIn(h.bartlett, [](const BartlettTest& t) { return t.chiSquared; });
     case ReferenceFigure::BartlettP:
@@ -122,9 +123,7 @@ double validationValue(ReferenceFigure figure, const ValidationStatistics& v) {
     case ReferenceFigure::CochranC:
         return valueIn(h.cochran, [](const CochranTest& t) { return t.C; });
     case ReferenceFigure::CochranCritical:
-        return valueIn(h.cochran, [](const CochranTest& t) {
-            return valueIn(t.critical, [](double d) { return d; });
-        });
+        return valueIn(h.cochran, [](const CochranTest& t) { return valueIn(t.critical); });
     case ReferenceFigure::MandelF:
         return valueIn(v.mandel, [](const MandelTest& t) { return t.F; });
     case ReferenceFigure::MandelP:

@@ -1,8 +1,9 @@
 #include "core/verification/Verification.h"
 
 #include "core/results/ResultCommands.h"
-#include "core/results/ValidationCommand.h"
 #include "core/results/ZeroSlope.h"
+#include "core/stats/StudyObservations.h"
+#include "core/stats/ValidationStatistics.h"
 #include "core/study/ValidaEstudio.h"
 #include "core/text/Errors.h"
 #include "core/verification/NorrisData.h"
@@ -25,8 +26,9 @@ std::optional<std::string> compute(const Study& study, ResultSet& results,
     try {
         if (!reportCommand(study, '.', results, [](const std::vector<std::string>&) {}))
             return std::string(kZeroSlopeMessage);
-        if (auto statistics = validationCommand(study, '.', results, true))
-            validation = std::move(*statistics);
+        // The report's fit and variance table are the ones the statistics start from.
+        validation = validationStatistics(readObservations(study, '.').levels, results.regression,
+                                          results.anova, results.residuals, true);
     } catch (const Fault& e) {
         return std::string(e.what());
     }

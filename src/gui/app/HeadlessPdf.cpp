@@ -8,6 +8,7 @@
 #include "core/study/ValidaEstudio.h"
 #include "gui/common/AcceptanceSettings.h"
 #include "gui/common/DecimalSeparator.h"
+#include "gui/common/LocalPath.h"
 #include "gui/common/PrintStampNow.h"
 #include "gui/common/StudyFileHash.h"
 
@@ -86,8 +87,7 @@ int writePdf(const PdfCommand& command, std::ostream& errors) {
     if (!sheets)
         return fail(errors, kZeroSlopeMessage);
     // The file the study was read from, as it is on disk.
-    const PrintStamp stamp =
-        printStampNow(studyFileOnDisk(QFile::decodeName(command.study.c_str())));
+    const PrintStamp stamp = printStampNow(studyFileOnDisk(qtPath(command.study)));
     try {
         const QByteArray pdf =
             pdfDocument(*sheets, command.paper, stamp, studyMetadata(study, stamp));

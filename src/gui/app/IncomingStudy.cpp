@@ -5,16 +5,13 @@
 #include "core/study/TableImport.h"
 #include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
+#include "gui/common/LocalPath.h"
 #include "gui/common/RunCommand.h"
 
 #include <QFile>
 
 namespace linealidad {
 namespace {
-
-std::string localPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
 
 // Reads with the hourglass showing; false, after the generic error report, when it failed.
 bool readWith(Dialogs& dialogs, const std::function<void()>& read) {

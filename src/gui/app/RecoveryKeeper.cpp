@@ -3,6 +3,7 @@
 #include "core/app/RecoveryStore.h"
 #include "core/study/ReplacementFile.h"
 #include "gui/common/Dialogs.h"
+#include "gui/common/LocalPath.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -13,10 +14,6 @@
 namespace linealidad {
 namespace {
 
-QString fileName(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
 // "Se encontró un estudio que no se guardó...": when it was last changed and, to recognise it,
 // its file and its method; then what each answer does.
 QString question(const RecoveryCopy& copy, const QDateTime& written) {
@@ -25,7 +22,7 @@ QString question(const RecoveryCopy& copy, const QDateTime& written) {
                        .arg(written.toString(QStringLiteral("dd/MM/yyyy")),
                             written.toString(QStringLiteral("HH:mm")));
     if (!copy.file.empty())
-        text += QStringLiteral("\nArchivo: ") + fileName(copy.file);
+        text += QStringLiteral("\nArchivo: ") + qtPath(copy.file);
     if (!copy.study.emetodo.empty())
         text += QStringLiteral("\nMétodo: ") + QString::fromStdString(copy.study.emetodo);
     return text + QStringLiteral("\n\n«Recuperar» lo abre con sus cambios; «Descartar» lo borra; "
@@ -36,11 +33,11 @@ QString question(const RecoveryCopy& copy, const QDateTime& written) {
 QString setAsideReport(const RecoveryStore::SetAside& file) {
     const QString text = QStringLiteral("La copia de recuperación \"%1\" no se puede leer: está "
                                         "dañada o no es una copia de este programa.")
-                             .arg(fileName(file.copy));
+                             .arg(qtPath(file.copy));
     if (file.keptAs.empty())
         return text + QStringLiteral(" Se borró.");
     return text + QStringLiteral(" Se apartó como \"%1\" y no se volverá a ofrecer.")
-                      .arg(fileName(file.keptAs));
+                      .arg(qtPath(file.keptAs));
 }
 
 } // namespace
@@ -50,7 +47,7 @@ QString defaultRecoveryFolder() {
     const QByteArray home = qgetenv("HOME");
     const auto folder = recoveryFolder(stateHome.isEmpty() ? nullptr : stateHome.constData(),
                                        home.isEmpty() ? nullptr : home.constData());
-    return folder ? fileName(*folder) : QString();
+    return folder ? qtPath(*folder) : QString();
 }
 
 RecoveryKeeper::RecoveryKeeper(std::function<std::optional<std::string>()> content, QObject* parent)
@@ -63,7 +60,7 @@ RecoveryKeeper::RecoveryKeeper(std::function<std::optional<std::string>()> conte
 RecoveryKeeper::~RecoveryKeeper() = default;
 
 void RecoveryKeeper::start(const QString& folder) {
-    const std::string path = QFile::encodeName(folder).toStdString();
+    const std::string path = localPath(folder);
     removeLeftTemporaries(path);
     store_ = std::make_unique<RecoveryStore>(path);
 }
@@ -88,7 +85,7 @@ void RecoveryKeeper::flush() {
 }
 
 QString RecoveryKeeper::ownCopy() const {
-    return store_ ? fileName(store_->ownCopy()) : QString();
+    return store_ ? qtPath(store_->ownCopy()) : QString();
 }
 
 void RecoveryKeeper::write() {
@@ -113,7 +110,7 @@ std::optional<RecoveryKeeper::Offer> RecoveryKeeper::takeLeftCopy() {
     auto left = store_->takeLeftCopy();
     if (!left)
         return std::nullopt;
-    QString text = question(left->copy, QFileInfo(fileName(left->path)).lastModified());
+    QString text = question(left->copy, QFileInfo(qtPath(left->path)).lastModified());
     written_.clear();
     return Offer{std::move(left->copy), std::move(text)};
 }

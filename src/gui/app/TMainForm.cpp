@@ -15,6 +15,7 @@
 #include "gui/common/Dialogs.h"
 #include "gui/common/Glyphs.h"
 #include "gui/common/LabName.h"
+#include "gui/common/LocalPath.h"
 #include "gui/common/RunCommand.h"
 #include "gui/common/StudyFileHash.h"
 #include "gui/printing/TFOPRT.h"
@@ -45,10 +46,6 @@
 
 namespace linealidad {
 namespace {
-
-std::string localPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
 
 // A window kept from start-up, shown beside the others and brought to the front.
 void showModeless(QWidget* window) {
@@ -228,7 +225,7 @@ void TMainForm::openRecovered(const RecoveryCopy& copy) {
     OptionsDlg_->display(options);
     std::optional<QString> file;
     if (!copy.file.empty())
-        file = QFile::decodeName(QByteArray::fromStdString(copy.file));
+        file = qtPath(copy.file);
     showStudy(copy.study, file);
     markModified();
 }

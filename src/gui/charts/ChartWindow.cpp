@@ -11,6 +11,7 @@
 #include "gui/common/Dialogs.h"
 #include "gui/common/Hint.h"
 #include "gui/common/LabName.h"
+#include "gui/common/LocalPath.h"
 #include "gui/common/PrintJob.h"
 #include "gui/common/PrintStampNow.h"
 #include "gui/common/RunCommand.h"
@@ -133,13 +134,11 @@ void ChartWindow::ClearPlot() {
 }
 
 void ChartWindow::openFromHost(ChartCommand command) {
-    const Study* study = host_.validStudy();
-    if (!study)
-        return;
-    const bool filled = runCommand(host_.dialogs(), [&] {
-        ClearPlot();
-        command(*study, decimalSeparator(), host_.results(), plot_.model());
-    });
+    const bool filled =
+        runStudyCommand(host_, [&](const Study& study, char decimal, ResultSet& results) {
+            ClearPlot();
+            command(study, decimal, results, plot_.model());
+        });
     if (filled)
         showModal();
 }
@@ -285,7 +284,7 @@ void ChartWindow::saveImageClick() {
     WaitCursor wait;
     runCommand(host_.dialogs(), [&] {
         const QByteArray data = imageFile(target.format, size, *study);
-        replaceFileBytes(QFile::encodeName(target.path).toStdString(),
+        replaceFileBytes(localPath(target.path),
                          std::string_view(data.constData(), static_cast<size_t>(data.size())));
     });
 }

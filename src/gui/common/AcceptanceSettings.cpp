@@ -1,18 +1,12 @@
 #include "gui/common/AcceptanceSettings.h"
 
-#include <QSettings>
+#include "gui/common/UserSettings.h"
 
 namespace linealidad {
 namespace {
 
 const QString kKey = QStringLiteral("dictamen/criterios");
 const QString kRecoveryKey = QStringLiteral("validacion/recobro");
-
-// Named here rather than by the application: the headless `--pdf` run, which sets no
-// application names, reads the same settings as the windows.
-QSettings userSettings() {
-    return QSettings(QStringLiteral("Linealidad"), QStringLiteral("Linealidad"));
-}
 
 } // namespace
 

@@ -77,15 +77,6 @@ bool QtDialogs::question(const QString& title, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-bool QtDialogs::offer(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
-                    padre(window_));
-    box.setDefaultButton(QMessageBox::Yes);
-    // Offers come at start-up, while the splash window stays above every other window.
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    return box.exec() == QMessageBox::Yes;
-}
-
 bool QtDialogs::confirm(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
                     padre(window_));

@@ -46,9 +46,6 @@ public:
     virtual void message(const QString& text) = 0;
     // A Yes/No question box with a question icon and No as the default button; true for Yes.
     virtual bool question(const QString& title, const QString& text) = 0;
-    // The same question box with Yes as the default button: for an offer that a No throws
-    // away.
-    virtual bool offer(const QString& title, const QString& text) = 0;
     // A Yes/No question box with Yes ("Sí") as the default button, for a question whose answer
     // is nearly always Yes.
     virtual bool confirm(const QString& title, const QString& text) = 0;
@@ -86,7 +83,6 @@ public:
 
     void message(const QString& text) override;
     bool question(const QString& title, const QString& text) override;
-    bool offer(const QString& title, const QString& text) override;
     bool confirm(const QString& title, const QString& text) override;
     Answer questionOrCancel(const QString& title, const QString& text) override;
     RecoveryChoice recoveryOffer(const QString& title, const QString& text) override;

@@ -1,18 +1,12 @@
 #include "gui/common/LabName.h"
 
 #include "core/charts/PlotTexts.h"
-
-#include <QSettings>
+#include "gui/common/UserSettings.h"
 
 namespace linealidad {
 namespace {
 
 const QString kKey = QStringLiteral("preferencias/empresa");
-
-// The settings file of the acceptance criteria, named here rather than by the application.
-QSettings userSettings() {
-    return QSettings(QStringLiteral("Linealidad"), QStringLiteral("Linealidad"));
-}
 
 QString defaultName() {
     return QString::fromUtf8(kDefaultLabName);

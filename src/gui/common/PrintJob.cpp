@@ -1,6 +1,7 @@
 #include "gui/common/PrintJob.h"
 
 #include "core/study/FileAccess.h"
+#include "gui/common/LocalPath.h"
 #include "gui/common/PagedDocument.h"
 
 #include <QFile>
@@ -13,7 +14,7 @@ void printThrough(QPrinter& printer, const PdfMetadata& metadata,
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         const QByteArray pdf =
             archivalPdf(metadata, printer.pageLayout(), printer.resolution(), print);
-        replaceFileBytes(QFile::encodeName(printer.outputFileName()).toStdString(),
+        replaceFileBytes(localPath(printer.outputFileName()),
                          std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
         return;
     }

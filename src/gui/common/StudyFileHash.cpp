@@ -2,6 +2,7 @@
 
 #include "core/study/FileAccess.h"
 #include "core/study/StudyFile.h"
+#include "gui/common/LocalPath.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -11,8 +12,7 @@ namespace linealidad {
 
 std::optional<SavedStudyFile> studyFileOnDisk(const QString& path) {
     try {
-        const std::string bytes =
-            readFileBytes(QFile::encodeName(path).toStdString(), kMaximumFileBytes);
+        const std::string bytes = readFileBytes(localPath(path), kMaximumFileBytes);
         if (bytes.size() > kMaximumFileBytes)
             return std::nullopt;
         const QByteArray digest = QCryptographicHash::hash(

@@ -1,7 +1,6 @@
 #include "gui/results/ResultCommand.h"
 
 #include "core/results/ZeroSlope.h"
-#include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
 #include "gui/common/ResultHost.h"
 #include "gui/common/RunCommand.h"
@@ -10,11 +9,7 @@ namespace linealidad {
 
 void runResultCommand(ResultHost& host,
                       const std::function<void(const Study&, char, ResultSet&)>& command) {
-    const Study* study = host.validStudy();
-    if (!study)
-        return;
-    const char decimal = decimalSeparator();
-    runCommand(host.dialogs(), [&] { command(*study, decimal, host.results()); });
+    runStudyCommand(host, command);
 }
 
 void reportZeroSlope(ResultHost& host) {

@@ -8,6 +8,7 @@
 #include "gui/common/ArchivalPdf.h"
 #include "gui/common/DecimalSeparator.h"
 #include "gui/common/Dialogs.h"
+#include "gui/common/LocalPath.h"
 #include "gui/common/PrintJob.h"
 #include "gui/common/PrintStampNow.h"
 #include "gui/common/RunCommand.h"
@@ -170,7 +171,7 @@ void VerificationWindow::pdfClick() {
     runCommand(dialogs_, [&] {
         const QByteArray pdf = archivalPdf(metadata(windowTitle()), a4, kDpi,
                                            [this](PrintDocument& document) { print(document); });
-        replaceFileBytes(QFile::encodeName(path).toStdString(),
+        replaceFileBytes(localPath(path),
                          std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
     });
 }
