@@ -175,6 +175,13 @@ AcceptanceCriterion proposedCriterion(CriterionKind kind) {
     }
 }
 
+std::vector<CriterionKind> allCriterionKinds() {
+    std::vector<CriterionKind> kinds;
+    for (const KindInfo& k : kKinds)
+        kinds.push_back(k.kind);
+    return kinds;
+}
+
 std::string criterionName(CriterionKind kind) {
     return info(kind).name;
 }

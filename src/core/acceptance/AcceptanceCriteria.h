@@ -50,6 +50,9 @@ AcceptanceCriterion proposedCriterion(CriterionKind kind);
 // The Spanish name shown in the window, on the printed page and by the command-line tool.
 std::string criterionName(CriterionKind kind);
 
+// Every criterion, in the order the window, the settings and the criteria text list them.
+std::vector<CriterionKind> allCriterionKinds();
+
 // Whether the criterion is held to a number (the interval criteria are not), whether that
 // number may be left out (the detection and quantification limits), and whether it is held
 // between two numbers, "inferior;superior" (the mean recovery).

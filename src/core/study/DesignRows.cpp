@@ -27,4 +27,16 @@ bool fitDataRowsToDesign(Study& study) {
     return true;
 }
 
+bool dataRowsOutOfDesign(const Study& study) {
+    Study fitted = study;
+    if (!fitDataRowsToDesign(fitted))
+        return false;
+    if (fitted.stgdatos.rowCount() != study.stgdatos.rowCount())
+        return true;
+    for (int row = 1; row < study.stgdatos.rowCount(); ++row)
+        if (fitted.stgdatos.cell(0, row) != study.stgdatos.cell(0, row))
+            return true;
+    return false;
+}
+
 } // namespace linealidad

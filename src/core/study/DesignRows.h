@@ -12,4 +12,8 @@ namespace linealidad {
 // their X and Y texts and show again when T grows. True when the grid follows the design.
 bool fitDataRowsToDesign(Study& study);
 
+// Whether fitDataRowsToDesign would change the data grid's rows: the design can be followed,
+// and the grid has another number of rows or a row labelled with another level.
+bool dataRowsOutOfDesign(const Study& study);
+
 } // namespace linealidad

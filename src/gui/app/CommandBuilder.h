@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/EnablingRules.h"
+#include "gui/common/helpcons.h"
 
 #include <QKeySequence>
 #include <QList>
@@ -17,10 +18,6 @@ class QMenu;
 class QToolBar;
 
 namespace linealidad {
-
-// The property that holds the help context number of a menu, an item or a window: F1 opens
-// its topic.
-inline constexpr char kHelpContextProperty[] = "helpContext";
 
 // One entry of a window's command table, which lists them in the order they appear: a menu of
 // the menu bar or a submenu, an item of a menu, a tool button that runs an item, or a separator.

@@ -1,7 +1,7 @@
 #include "gui/app/HelpDesk.h"
 
-#include "gui/app/CommandBuilder.h"
 #include "gui/app/HelpViewer.h"
+#include "gui/common/helpcons.h"
 
 #include <QApplication>
 #include <QMdiArea>

@@ -14,7 +14,7 @@ namespace linealidad {
 PreferencesDialog::PreferencesDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PreferencesDialog"));
     setWindowTitle(QStringLiteral("Preferencias"));
-    setProperty("helpContext", help::kPreferences);
+    setProperty(kHelpContextProperty, help::kPreferences);
 
     labName_ = new QLineEdit(this);
     labName_->setObjectName(QStringLiteral("labName"));

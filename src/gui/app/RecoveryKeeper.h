@@ -53,13 +53,6 @@ public:
         RecoveryCopy copy;
         QString question;
     };
-    // The next copy left by a program that ended; it becomes this program's copy, so discard()
-    // after "Descartar" removes it, until putBack() leaves it for a later start.
-    std::optional<Offer> takeLeftCopy();
-    void putBack();
-    // What to tell about the left files that could not be read as copies, set aside since the
-    // last call: one message each.
-    QStringList setAsideReports();
     // Each study left by a program that ended without closing it (a crash, a kill, a power cut)
     // is offered in turn while `offering` says so: "Recuperar" opens it with `recover`,
     // "Descartar" deletes it, "Más tarde" (Escape) keeps it for a later start; the left files
@@ -68,6 +61,13 @@ public:
                          const std::function<void(const RecoveryCopy&)>& recover);
 
 private:
+    // The next copy left by a program that ended; it becomes this program's copy, so discard()
+    // after "Descartar" removes it, until putBack() leaves it for a later start.
+    std::optional<Offer> takeLeftCopy();
+    void putBack();
+    // What to tell about the left files that could not be read as copies, set aside since the
+    // last call: one message each.
+    QStringList setAsideReports();
     void write();
 
     std::function<std::optional<std::string>()> content_;

@@ -15,7 +15,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Acerca de"));
-    setProperty("helpContext", help::kAbout);
+    setProperty(kHelpContextProperty, help::kAbout);
     setFixedSize(367, 251);
 
     auto* panel = new QFrame(this);

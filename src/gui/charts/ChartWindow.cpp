@@ -64,7 +64,7 @@ ChartWindow::ChartWindow(PlotKind kind, const ChartNames& names, ChartHost& host
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
                    Qt::WindowStaysOnTopHint);
-    setProperty("helpContext", help::kChart);
+    setProperty(kHelpContextProperty, help::kChart);
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(10);
     setFont(arial);

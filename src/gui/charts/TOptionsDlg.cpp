@@ -63,7 +63,7 @@ TOptionsDlg::TOptionsDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Opciones"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    setProperty("helpContext", help::kChartOptions);
+    setProperty(kHelpContextProperty, help::kChartOptions);
     setFont(dialog());
     setFixedSize(534, 193);
 

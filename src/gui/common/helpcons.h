@@ -1,5 +1,13 @@
 #pragma once
 
+namespace linealidad {
+
+// The property that holds the help context number of a menu, an item or a window: F1 opens
+// its topic.
+inline constexpr char kHelpContextProperty[] = "helpContext";
+
+} // namespace linealidad
+
 namespace linealidad::help {
 
 // Help context numbers: each menu item and window opens its help topic with its number.

@@ -19,18 +19,6 @@
 namespace linealidad {
 namespace {
 
-// Every criterion, in the order the window and the settings list them.
-const CriterionKind kKinds[] = {
-    CriterionKind::Determination,       CriterionKind::RegressionCv,
-    CriterionKind::SlopeExcludesZero,   CriterionKind::InterceptContainsZero,
-    CriterionKind::LackOfFit,           CriterionKind::StudentizedResiduals,
-    CriterionKind::DetectionLimit,      CriterionKind::QuantificationLimit,
-    CriterionKind::VarianceHomogeneity, CriterionKind::MandelLinearity,
-    CriterionKind::ResidualNormality,   CriterionKind::LevelCv,
-    CriterionKind::LevelRelativeError,  CriterionKind::ResponseFactorCv,
-    CriterionKind::RecoveryInterval,
-};
-
 // How the value is held to the limit, read before the box.
 QString condition(CriterionKind kind) {
     if (takesMinimum(kind))
@@ -81,12 +69,12 @@ AcceptanceCriteriaDialog::AcceptanceCriteriaDialog(const std::vector<AcceptanceC
     : QDialog(parent), dialogs_(dialogs), decimal_(decimalSeparator()) {
     setObjectName(QStringLiteral("AcceptanceCriteriaDialog"));
     setWindowTitle(QStringLiteral("Criterios de aceptación"));
-    setProperty("helpContext", help::kAcceptance);
+    setProperty(kHelpContextProperty, help::kAcceptance);
 
     auto* grid = new QGridLayout;
     grid->setColumnStretch(0, 1);
     grid->setHorizontalSpacing(12);
-    for (CriterionKind kind : kKinds) {
+    for (CriterionKind kind : allCriterionKinds()) {
         const int line = grid->rowCount();
         const QString index = QString::number(static_cast<int>(kind));
         Row row;
@@ -164,7 +152,7 @@ void AcceptanceCriteriaDialog::accept() {
 
 std::optional<std::vector<AcceptanceCriterion>> AcceptanceCriteriaDialog::typedCriteria() {
     std::vector<AcceptanceCriterion> criteria;
-    for (CriterionKind kind : kKinds) {
+    for (CriterionKind kind : allCriterionKinds()) {
         const Row& row = rows_.at(kind);
         if (!row.keep->isChecked())
             continue;

@@ -37,7 +37,7 @@ QTableWidgetItem* item(const std::string& text) {
 AcceptanceWindow::AcceptanceWindow(ResultHost& host, const Study& study, char decimal)
     : ResultWindow(host, QStringLiteral("Dictamen de aceptación"), QSize(700, 340),
                    help::kAcceptance),
-      host_(host), study_(study), decimal_(decimal) {
+      study_(study), decimal_(decimal) {
     setObjectName(QStringLiteral("AcceptanceWindow"));
     auto* contents = new QWidget(this);
 
@@ -129,19 +129,19 @@ CellRows AcceptanceWindow::copyCells() const {
 }
 
 void AcceptanceWindow::editCriteria() {
-    AcceptanceCriteriaDialog dialog(userCriteria(), host_.dialogs(), this);
+    AcceptanceCriteriaDialog dialog(userCriteria(), host().dialogs(), this);
     // The dialog is modal: its F1 opens the topic beside it, not behind it.
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &dialog);
     connect(f1, &QShortcut::activated, &dialog,
-            [this, &dialog] { host_.showHelp(help::kAcceptance, &dialog); });
-    if (host_.dialogs().showModal(dialog) == QDialog::Accepted)
+            [this, &dialog] { host().showHelp(help::kAcceptance, &dialog); });
+    if (host().dialogs().showModal(dialog) == QDialog::Accepted)
         saveUserCriteria(dialog.criteria());
 }
 
 // The study kept gave a slope that is not zero once; judged again it gives the same fit.
 void AcceptanceWindow::judgeAgain() {
-    runCommand(host_.dialogs(), [this] {
-        if (auto verdict = evaluateAcceptance(study_, decimal_, userCriteria(), host_.results(),
+    runCommand(host().dialogs(), [this] {
+        if (auto verdict = evaluateAcceptance(study_, decimal_, userCriteria(), host().results(),
                                               userRecovery()))
             fill(*verdict);
     });

@@ -34,7 +34,6 @@ private:
     // The study judged again against the user's criteria as they are now.
     void judgeAgain();
 
-    ResultHost& host_;
     Study study_;
     char decimal_;
     QTableWidget* table_;

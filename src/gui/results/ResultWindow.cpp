@@ -2,6 +2,7 @@
 
 #include "gui/common/ResultHost.h"
 #include "gui/common/WindowKeys.h"
+#include "gui/common/helpcons.h"
 #include "gui/widgets/TextColumn.h"
 
 #include <QAction>
@@ -28,7 +29,7 @@ ResultWindow::ResultWindow(ResultHost& host, const QString& title, const QSize& 
                            int helpContext)
     : host_(host), title_(title) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setProperty("helpContext", helpContext);
+    setProperty(kHelpContextProperty, helpContext);
     resize(size);
     auto* copyAction = new QAction(this);
     copyAction->setShortcut(QKeySequence::Copy);

@@ -29,6 +29,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
 
+    // The main window that runs the window's commands.
+    ResultHost& host() const { return host_; }
+
     // A read-only text that cannot be selected or edited, with the button-face background.
     static QPlainTextEdit* fixedMemo(QWidget* parent, const char* name);
     // The same look for a column of lines too long for a text edit to open quickly.

@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QStringTokenizer>
 #include <QStyle>
 
@@ -18,7 +17,10 @@
 #include <cmath>
 
 namespace linealidad {
+namespace {
 
+// A key that reads a text rather than answering the window: a modifier on its own, a movement
+// (with Shift it selects), Ctrl+A and Ctrl+C.
 bool readsText(const QKeyEvent& key) {
     switch (key.key()) {
     case Qt::Key_Shift:
@@ -41,6 +43,8 @@ bool readsText(const QKeyEvent& key) {
         return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll);
     }
 }
+
+} // namespace
 
 Tfrminforme::Tfrminforme(ResultHost& host)
     : ResultWindow(host, QStringLiteral("Informe"), QSize(435, 300), help::kReport),

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-class QKeyEvent;
 class QPlainTextEdit;
 
 namespace linealidad {
@@ -42,9 +41,5 @@ private:
     int longest_ = 0;              // the widest line so far, in pixels
     QHash<QChar, qreal> advances_; // each character's advance in the text's font
 };
-
-// A key that reads a text rather than answering the window: a modifier on its own, a movement
-// (with Shift it selects), Ctrl+A and Ctrl+C.
-bool readsText(const QKeyEvent& key);
 
 } // namespace linealidad

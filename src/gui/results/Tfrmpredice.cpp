@@ -91,7 +91,7 @@ Tfrmpredice::Tfrmpredice(std::function<Dialogs&()> dialogs, QWidget* parent)
       dialogs_(std::move(dialogs)) {
     setObjectName(QStringLiteral("frmpredice"));
     setWindowTitle(QStringLiteral("Predicciones"));
-    setProperty("helpContext", help::kPredictions);
+    setProperty(kHelpContextProperty, help::kPredictions);
     setFixedSize(kDirectSize);
 
     model_ = new StringGridModel(cells_, 0, 1, this);

@@ -137,7 +137,7 @@ private:
 ValidationWindow::ValidationWindow(ResultHost& host, const Study& study, char decimal)
     : ResultWindow(host, QStringLiteral("Estadística de validación"), QSize(820, 560),
                    help::kValidation),
-      host_(host), study_(study), decimal_(decimal) {
+      study_(study), decimal_(decimal) {
     setObjectName(QStringLiteral("ValidationWindow"));
     auto* contents = new QWidget(this);
 
@@ -209,8 +209,8 @@ void ValidationWindow::computeAgain() {
         const QSignalBlocker quiet(recovery_);
         recovery_->setChecked(recovered);
     }
-    runCommand(host_.dialogs(), [this, recovered] {
-        if (auto statistics = validationCommand(study_, decimal_, host_.results(), recovered))
+    runCommand(host().dialogs(), [this, recovered] {
+        if (auto statistics = validationCommand(study_, decimal_, host().results(), recovered))
             fill(validationSections(*statistics, decimal_));
     });
 }

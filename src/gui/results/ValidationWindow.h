@@ -35,7 +35,6 @@ private:
     // The study computed again, with the recovery as the user's settings say now.
     void computeAgain();
 
-    ResultHost& host_;
     Study study_;
     char decimal_;
     QCheckBox* recovery_;

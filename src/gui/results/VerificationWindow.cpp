@@ -15,7 +15,6 @@
 #include "gui/common/WindowKeys.h"
 #include "gui/common/helpcons.h"
 
-#include <QBuffer>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -62,7 +61,7 @@ VerificationWindow::VerificationWindow(Dialogs& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("VerificationWindow"));
     setWindowTitle(QStringLiteral("Verificación de los cálculos"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setProperty("helpContext", help::kVerify);
+    setProperty(kHelpContextProperty, help::kVerify);
     resize(980, 640);
 
     auto* layout = new QVBoxLayout(this);

@@ -61,16 +61,6 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// Two studies have the same observation rows, each labelled with the same level.
-bool dataRowsAlike(const Study& a, const Study& b) {
-    if (a.stgdatos.rowCount() != b.stgdatos.rowCount())
-        return false;
-    for (int row = 1; row < a.stgdatos.rowCount(); ++row)
-        if (a.stgdatos.cell(0, row) != b.stgdatos.cell(0, row))
-            return false;
-    return true;
-}
-
 QFrame* sunkenPanel(QWidget* parent, const char* name) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(QString::fromLatin1(name));
@@ -363,8 +353,7 @@ void TFinforma::selectCell(const StudyProblem& problem) {
 }
 
 bool TFinforma::followReplicates() {
-    Study fitted = study_;
-    if (!fitDataRowsToDesign(fitted) || dataRowsAlike(fitted, study_))
+    if (!dataRowsOutOfDesign(study_))
         return true;
     if (const auto problem = checkReplicatesOnExit(study_, decimalSeparator(), asRead())) {
         showProblem(*problem);
