@@ -23,6 +23,43 @@ std::string yesNo(bool value) {
     return value ? "sí" : "no";
 }
 
+std::array<std::string, 3> summaryFigures(const Applicable<SampleSummary>& summary, char decimal) {
+    return {figureOf(
+                summary, [](auto& v) { return v.mean; }, decimal),
+            textOf(summary, [&](auto& v) { return figureText(v.deviation, decimal); }),
+            textOf(summary, [&](auto& v) { return figureText(v.variation, decimal); })};
+}
+
+std::array<std::string, 9> homogeneityFigures(const VarianceHomogeneity& h, char decimal) {
+    const auto& b = h.bartlett;
+    const auto& l = h.levene;
+    const auto& c = h.cochran;
+    return {figureOf(
+                b, [](auto& t) { return t.chiSquared; }, decimal),
+            figureOf(
+                b, [](auto& t) { return t.df; }, decimal),
+            figureOf(
+                b, [](auto& t) { return t.p; }, decimal),
+            figureOf(
+                l, [](auto& t) { return t.F; }, decimal),
+            figureOf(
+                l, [](auto& t) { return t.df1; }, decimal),
+            figureOf(
+                l, [](auto& t) { return t.df2; }, decimal),
+            figureOf(
+                l, [](auto& t) { return t.p; }, decimal),
+            figureOf(
+                c, [](auto& t) { return t.C; }, decimal),
+            textOf(c, [&](auto& t) { return figureText(t.critical, decimal); })};
+}
+
+std::array<std::string, 2> intervalFigures(const Applicable<MeanInterval>& interval, char decimal) {
+    return {figureOf(
+                interval, [](auto& i) { return i.lower; }, decimal),
+            figureOf(
+                interval, [](auto& i) { return i.upper; }, decimal)};
+}
+
 std::vector<std::string> levelHeadings() {
     return {"Nivel", "n", "X", "media Y", "DE Y", "CV %", "X recalculada", "error relativo %"};
 }

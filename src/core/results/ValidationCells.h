@@ -3,6 +3,7 @@
 #include "core/results/ResultFormats.h"
 #include "core/stats/ValidationStatistics.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +25,13 @@ std::string figureText(const Applicable<double>& value, char decimal);
 
 // "sí" or "no".
 std::string yesNo(bool value);
+
+// A summary's mean, DE and CV %, each or why it does not apply.
+std::array<std::string, 3> summaryFigures(const Applicable<SampleSummary>& summary, char decimal);
+// Bartlett's χ², gl and p; Levene's F, gl1, gl2 and p; Cochran's C and its critical value.
+std::array<std::string, 9> homogeneityFigures(const VarianceHomogeneity& h, char decimal);
+// The lower and upper ends of the mean recovery's interval.
+std::array<std::string, 2> intervalFigures(const Applicable<MeanInterval>& interval, char decimal);
 
 // Nivel, n, X, media Y, DE Y, CV %, X recalculada, error relativo %.
 std::vector<std::string> levelHeadings();

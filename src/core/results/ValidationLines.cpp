@@ -9,6 +9,13 @@ namespace {
 class Lines {
 public:
     void add(const std::vector<std::string>& cells) { lines_.push_back(joinCells(cells)); }
+    // One line "part, name, figure" for each name and figure.
+    template <std::size_t N>
+    void add(const std::string& part, const std::array<const char*, N>& names,
+             const std::array<std::string, N>& figures) {
+        for (std::size_t i = 0; i < N; ++i)
+            add({part, names[i], figures[i]});
+    }
     std::vector<std::string> take() && { return std::move(lines_); }
 
 private:
@@ -17,55 +24,20 @@ private:
 
 void summary(Lines& out, const std::string& part, const Applicable<SampleSummary>& s,
              char decimal) {
-    out.add({part, "media",
-             figureOf(
-                 s, [](auto& v) { return v.mean; }, decimal)});
-    out.add({part, "DE", textOf(s, [&](auto& v) { return figureText(v.deviation, decimal); })});
-    out.add({part, "CV %", textOf(s, [&](auto& v) { return figureText(v.variation, decimal); })});
+    out.add(part, std::array{"media", "DE", "CV %"}, summaryFigures(s, decimal));
 }
 
 void homogeneity(Lines& out, const VarianceHomogeneity& h, char decimal) {
-    const std::string part = "homogeneidad";
-    const auto& b = h.bartlett;
-    const auto& l = h.levene;
-    const auto& c = h.cochran;
-    out.add({part, "Bartlett chi2",
-             figureOf(
-                 b, [](auto& t) { return t.chiSquared; }, decimal)});
-    out.add({part, "Bartlett gl",
-             figureOf(
-                 b, [](auto& t) { return t.df; }, decimal)});
-    out.add({part, "Bartlett p",
-             figureOf(
-                 b, [](auto& t) { return t.p; }, decimal)});
-    out.add({part, "Levene F",
-             figureOf(
-                 l, [](auto& t) { return t.F; }, decimal)});
-    out.add({part, "Levene gl1",
-             figureOf(
-                 l, [](auto& t) { return t.df1; }, decimal)});
-    out.add({part, "Levene gl2",
-             figureOf(
-                 l, [](auto& t) { return t.df2; }, decimal)});
-    out.add({part, "Levene p",
-             figureOf(
-                 l, [](auto& t) { return t.p; }, decimal)});
-    out.add({part, "Cochran C",
-             figureOf(
-                 c, [](auto& t) { return t.C; }, decimal)});
-    out.add({part, "Cochran C crítico",
-             textOf(c, [&](auto& t) { return figureText(t.critical, decimal); })});
+    out.add("homogeneidad",
+            std::array{"Bartlett chi2", "Bartlett gl", "Bartlett p", "Levene F", "Levene gl1",
+                       "Levene gl2", "Levene p", "Cochran C", "Cochran C crítico"},
+            homogeneityFigures(h, decimal));
 }
 
 void recovery(Lines& out, const RecoveryStatistics& r, char decimal) {
     const std::string part = "recobro";
     summary(out, part, r.summary, decimal);
-    out.add({part, "IC inferior",
-             figureOf(
-                 r.interval, [](auto& i) { return i.lower; }, decimal)});
-    out.add({part, "IC superior",
-             figureOf(
-                 r.interval, [](auto& i) { return i.upper; }, decimal)});
+    out.add(part, std::array{"IC inferior", "IC superior"}, intervalFigures(r.interval, decimal));
     out.add({part, "pendiente contiene 1", yesNo(r.slopeContainsOne)});
     out.add({part, "ordenada contiene 0", yesNo(r.interceptContainsZero)});
 }

@@ -17,39 +17,22 @@ ValidationSection perLevel(const ValidationStatistics& s, char decimal) {
     return section;
 }
 
-// A summary's mean, deviation and coefficient of variation, each or why it does not apply.
-Rows summaryList(const Applicable<SampleSummary>& summary, const std::string& meanName,
-                 char decimal) {
-    return {{meanName, figureOf(
-                           summary, [](auto& v) { return v.mean; }, decimal)},
-            {"DE", textOf(summary, [&](auto& v) { return figureText(v.deviation, decimal); })},
-            {"CV %", textOf(summary, [&](auto& v) { return figureText(v.variation, decimal); })}};
+// One row "name, figure" for each name and figure.
+template <std::size_t N>
+Rows labelled(const std::array<const char*, N>& names, const std::array<std::string, N>& figures) {
+    Rows rows;
+    for (std::size_t i = 0; i < N; ++i)
+        rows.push_back({names[i], figures[i]});
+    return rows;
 }
 
 ValidationSection homogeneity(const VarianceHomogeneity& h, char decimal) {
-    const auto& b = h.bartlett;
-    const auto& l = h.levene;
-    const auto& c = h.cochran;
     return {"Homogeneidad de varianzas",
             {},
-            {{"Bartlett χ²", figureOf(
-                                 b, [](auto& t) { return t.chiSquared; }, decimal)},
-             {"Bartlett gl", figureOf(
-                                 b, [](auto& t) { return t.df; }, decimal)},
-             {"Bartlett p", figureOf(
-                                b, [](auto& t) { return t.p; }, decimal)},
-             {"Levene F (mediana)", figureOf(
-                                        l, [](auto& t) { return t.F; }, decimal)},
-             {"Levene gl1", figureOf(
-                                l, [](auto& t) { return t.df1; }, decimal)},
-             {"Levene gl2", figureOf(
-                                l, [](auto& t) { return t.df2; }, decimal)},
-             {"Levene p", figureOf(
-                              l, [](auto& t) { return t.p; }, decimal)},
-             {"Cochran C", figureOf(
-                               c, [](auto& t) { return t.C; }, decimal)},
-             {"Cochran C crítico (5 %)",
-              textOf(c, [&](auto& t) { return figureText(t.critical, decimal); })}}};
+            labelled(std::array{"Bartlett χ²", "Bartlett gl", "Bartlett p", "Levene F (mediana)",
+                                "Levene gl1", "Levene gl2", "Levene p", "Cochran C",
+                                "Cochran C crítico (5 %)"},
+                     homogeneityFigures(h, decimal))};
 }
 
 ValidationSection mandel(const Applicable<MandelTest>& m, char decimal) {
@@ -106,13 +89,12 @@ ValidationSection weighting(const WeightedLines& w, char decimal) {
 
 ValidationSection recoverySummary(const RecoveryStatistics& r, char decimal) {
     ValidationSection section{
-        "Recobro (linealidad del método)", {}, summaryList(r.summary, "Recobro medio %", decimal)};
-    section.rows.push_back(
-        {"IC 95 % inferior", figureOf(
-                                 r.interval, [](auto& i) { return i.lower; }, decimal)});
-    section.rows.push_back(
-        {"IC 95 % superior", figureOf(
-                                 r.interval, [](auto& i) { return i.upper; }, decimal)});
+        "Recobro (linealidad del método)",
+        {},
+        labelled(std::array{"Recobro medio %", "DE", "CV %"}, summaryFigures(r.summary, decimal))};
+    for (auto& row : labelled(std::array{"IC 95 % inferior", "IC 95 % superior"},
+                              intervalFigures(r.interval, decimal)))
+        section.rows.push_back(std::move(row));
     section.rows.push_back({"El intervalo de la pendiente contiene 1", yesNo(r.slopeContainsOne)});
     section.rows.push_back(
         {"El intervalo de la ordenada contiene 0", yesNo(r.interceptContainsZero)});
@@ -133,7 +115,9 @@ ValidationSection recoveryObservations(const RecoveryStatistics& r, char decimal
 std::vector<ValidationSection> validationSections(const ValidationStatistics& s, char decimal) {
     std::vector<ValidationSection> sections{
         perLevel(s, decimal),
-        {"Factor de respuesta (Y/X)", {}, summaryList(s.responseFactor, "media", decimal)},
+        {"Factor de respuesta (Y/X)",
+         {},
+         labelled(std::array{"media", "DE", "CV %"}, summaryFigures(s.responseFactor, decimal))},
         homogeneity(s.homogeneity, decimal),
         mandel(s.mandel, decimal),
         normality(s.normality, decimal),
