@@ -1,5 +1,6 @@
 #include "core/charts/PlotTexts.h"
 
+#include "core/text/Encoding.h"
 #include "core/text/NumberFormat.h"
 #include "core/text/TextWrap.h"
 
@@ -33,8 +34,7 @@ std::vector<std::string> verticalLetters(const std::string& label, std::size_t m
     std::vector<std::string> letters;
     for (std::size_t i = 0; i < label.size();) {
         std::size_t length = 1; // a UTF-8 character: its lead byte and continuation bytes
-        while (i + length < label.size() &&
-               (static_cast<unsigned char>(label[i + length]) & 0xC0) == 0x80)
+        while (i + length < label.size() && isUtf8Continuation(label[i + length]))
             ++length;
         // The last place left, and more than one letter to go: the place says so.
         if (letters.size() + 1 >= most && i + length < label.size()) {

@@ -212,7 +212,7 @@ std::string headingText(const std::string& cell) {
     for (int characters = 0; cut < text.size() && characters < kTextLength; ++characters)
         do
             ++cut; // a UTF-8 character: its lead byte and continuation bytes
-        while (cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80);
+        while (cut < text.size() && isUtf8Continuation(text[cut]));
     return text.substr(0, cut);
 }
 

@@ -11,10 +11,6 @@ constexpr std::array<char32_t, 32> kWindows1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool isContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
 // Decodes the character that starts at `i` and moves `i` past it; nothing when the bytes there
 // are not a well-formed UTF-8 sequence.
 std::optional<char32_t> nextCodePoint(std::string_view bytes, std::size_t& i) {
@@ -40,7 +36,7 @@ std::optional<char32_t> nextCodePoint(std::string_view bytes, std::size_t& i) {
         return std::nullopt;
     for (int k = 1; k < length; ++k) {
         const auto byte = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-        if (!isContinuation(byte))
+        if (!isUtf8Continuation(static_cast<char>(byte)))
             return std::nullopt;
         cp = (cp << 6) | (byte & 0x3F);
     }

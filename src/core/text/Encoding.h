@@ -12,6 +12,11 @@ namespace linealidad {
 // The byte-order mark some programs put at the start of a UTF-8 file.
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
+// Whether a byte of UTF-8 text continues the character before it rather than starting one.
+constexpr bool isUtf8Continuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
 // The text of a file the program reads (a study file, a table), in UTF-8: valid UTF-8 is taken
 // as it is, without a byte-order mark; anything else is Windows-1252.
 std::string fileText(const std::string& bytes);

@@ -1,5 +1,7 @@
 #include "core/text/Errors.h"
 
+#include "core/text/Encoding.h"
+
 namespace linealidad {
 
 std::string quotedExcerpt(const std::string& text) {
@@ -7,7 +9,7 @@ std::string quotedExcerpt(const std::string& text) {
     std::size_t cut = text.size();
     if (cut > kLongest) {
         cut = kLongest;
-        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        while (cut > 0 && isUtf8Continuation(text[cut]))
             --cut; // a continuation byte: the character began before the cut
     }
     std::string excerpt;

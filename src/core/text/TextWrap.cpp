@@ -1,5 +1,7 @@
 #include "core/text/TextWrap.h"
 
+#include "core/text/Encoding.h"
+
 #include <algorithm>
 #include <sstream>
 
@@ -10,13 +12,9 @@ namespace {
 // them is never shown, and measuring it would only cost time on a text of a megabyte.
 constexpr std::size_t kBytesPerLine = 512;
 
-bool isContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 // The start of the UTF-8 character that holds byte `i`.
 std::size_t characterStart(const std::string& text, std::size_t i) {
-    while (i > 0 && i < text.size() && isContinuationByte(text[i]))
+    while (i > 0 && i < text.size() && isUtf8Continuation(text[i]))
         --i;
     return i;
 }
@@ -25,7 +23,7 @@ std::size_t characterStart(const std::string& text, std::size_t i) {
 std::vector<std::size_t> characterEnds(const std::string& text) {
     std::vector<std::size_t> ends;
     for (std::size_t i = 1; i <= text.size(); ++i)
-        if (i == text.size() || !isContinuationByte(text[i]))
+        if (i == text.size() || !isUtf8Continuation(text[i]))
             ends.push_back(i);
     return ends;
 }
